@@ -1,0 +1,69 @@
+// KyokuState: the complete state of one solo game as a flat value type.
+//
+// The wall is a count of unseen tiles per kind, not a sequence: every draw is a fresh uniform
+// pick among them. The analysis copies the state at every node, so it holds no pointers and
+// no heap storage and is copied by plain assignment.
+#pragma once
+
+#include <array>
+#include <string>
+#include <type_traits>
+
+#include "core/agari_result.h"
+#include "core/tile.h"
+
+namespace mizaro {
+
+enum GameMode : int { kModeNormal = 0, kModeChinitsu = 1, kModeHonitsu = 2, kModeKokushi = 3 };
+
+inline constexpr int kMaxTurns = 18;  // discards per game; draws are allowed while turn < 19
+
+struct KyokuState {
+    int turn = 1;       // 1 + the number of discards made
+    int reachTurn = 0;  // the turn of the riichi discard; 0 none; the analysis assumes 100
+    int mode = kModeNormal;
+    TileKind roundWind = kEast;
+    TileKind seatWind = kEast;
+    TileKind lastDraw = 0;
+    TileKind lastDiscard = 0;
+    TileCounts wall{};
+    TileCounts hand{};
+    TileCounts dora{};
+    TileKind uraIndicator = kNoTile;
+    std::array<int, kMaxTurns> discards{};      // slot t-1: the kind discarded at turn t, or -1
+    std::array<int, kMaxTurns> shantenAfter{};  // slot t-1: shanten after that discard
+    int simLevel = 0;                           // the computer's search level 1..3; 0 = shallow
+    AgariResult result;
+
+    KyokuState() { Reset(); }
+
+    void Reset();
+    void Deal();
+
+    // A uniform pick among the unseen tiles; -1 when the wall is empty. Changes nothing.
+    TileKind PickWallKind() const;
+    TileKind Draw();  // -1 (and no change) on an empty wall
+    bool DrawKind(TileKind k);
+    bool RemoveFromHand(TileKind k, bool returnToWall);
+    bool Discard(TileKind k, bool riichiWanted);
+    void TakeBackDiscard();
+
+    TileKind DrawDoraIndicator();  // -1 (and no change) on an empty wall
+    void AddDoraIndicator(TileKind k);
+    void RemoveDoraIndicator(TileKind k);
+    int DoraCount() const;
+
+    int Shanten() const;
+    int HandTileCount() const;
+    int WallTileCount() const;
+
+    void DiffMove(const KyokuState& before);
+    TileKind LoneHonour() const;
+    int HandSlot(TileKind k) const;
+    std::string HandDigits() const;
+    std::string PositionKey(bool withDraw, int letter) const;
+};
+
+static_assert(std::is_trivially_copyable_v<KyokuState>, "the analysis copies states by value");
+
+}  // namespace mizaro

@@ -1,0 +1,35 @@
+// Shanten: how many tile exchanges a concealed hand is from ready (0 ready, -1 complete),
+// for the regular form (four sets and a pair), seven pairs and thirteen orphans.
+//
+// The regular form reads per-suit arrangements from the shanten table, so no decomposition
+// runs here; this is the hottest function of the analysis search and never allocates.
+#pragma once
+
+#include <array>
+
+#include "core/tile.h"
+
+namespace mizaro {
+
+struct ShantenResult {
+    int regular = 8;
+    int chiitoi = 6;
+    int kokushi = 13;
+    int min = 6;  // the smallest of the three
+};
+
+int RegularShanten(const TileCounts& hand);
+int ChiitoiShanten(const TileCounts& hand, int* distinctKinds = nullptr);
+int KokushiShanten(const TileCounts& hand);
+
+ShantenResult ShantenForms(const TileCounts& hand);
+int Shanten(const TileCounts& hand);
+
+// The minimum shanten and the kinds whose draw may lower it (a superset of the kinds that do).
+struct Candidates {
+    int shanten = 8;
+    std::array<bool, kKinds> flags{};
+};
+Candidates EffectiveCandidates(const TileCounts& hand);
+
+}  // namespace mizaro

@@ -1,0 +1,16 @@
+#include "tools/cli/commands.h"
+
+namespace mizaro::cli {
+
+namespace {
+int exitCode = 0;
+}
+
+void RegisterCommands(CLI::App& app, CLI::App& bench) {
+    AddShantenCommands(app, bench);
+}
+
+int ExitCode() { return exitCode; }
+void SetExitCode(int code) { exitCode = code; }
+
+}  // namespace mizaro::cli
