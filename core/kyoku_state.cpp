@@ -22,10 +22,17 @@ void KyokuState::Reset() {
     for (TileKind k = 0; k < kKinds; ++k) {
         bool keep = true;
         switch (mode) {
-            case kModeChinitsu: keep = k <= 8; break;
-            case kModeHonitsu: keep = k <= 8 || IsHonour(k); break;
-            case kModeKokushi: keep = IsTerminalOrHonour(k); break;
-            default: break;
+            case kModeChinitsu:
+                keep = k <= 8;
+                break;
+            case kModeHonitsu:
+                keep = k <= 8 || IsHonour(k);
+                break;
+            case kModeKokushi:
+                keep = IsTerminalOrHonour(k);
+                break;
+            default:
+                break;
         }
         if (!keep) wall[k] = 0;
     }
@@ -118,7 +125,9 @@ int KyokuState::DoraCount() const {
     return d;
 }
 
-int KyokuState::Shanten() const { return mizaro::Shanten(hand); }
+int KyokuState::Shanten() const {
+    return mizaro::Shanten(hand);
+}
 
 int KyokuState::HandTileCount() const {
     int n = 0;

@@ -54,6 +54,12 @@ struct KyokuState {
     int DoraCount() const;
 
     int Shanten() const;
+
+    // Scores a complete 14-tile hand: the best reading goes into `result` and its points (or
+    // the points expected over the ura-dora still to come) are returned; 0 when incomplete.
+    int EvaluateWin(bool expectUra, bool forceIppatsu);
+    int ExpectedWithUra(const AgariResult& reading) const;
+    std::string ScoreText();
     int HandTileCount() const;
     int WallTileCount() const;
 

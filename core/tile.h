@@ -24,20 +24,38 @@ inline constexpr TileKind kRed = 33;
 // Per-kind tile counts: a hand, a wall, dora values.
 using TileCounts = std::array<int, kKinds>;
 
-constexpr bool IsValidKind(TileKind k) { return k >= 0 && k < kKinds; }
-constexpr bool IsHonour(TileKind k) { return k >= 27 && k <= 33; }
-constexpr bool IsSuited(TileKind k) { return k >= 0 && k < 27; }
-constexpr bool IsDragon(TileKind k) { return k >= 31 && k <= 33; }
-constexpr bool IsWind(TileKind k) { return k >= 27 && k <= 30; }
-constexpr int SuitOf(TileKind k) { return k / 9; }
-constexpr int NumberOf(TileKind k) { return k % 9 + 1; }  // 1..9 for suited kinds
+constexpr bool IsValidKind(TileKind k) {
+    return k >= 0 && k < kKinds;
+}
+constexpr bool IsHonour(TileKind k) {
+    return k >= 27 && k <= 33;
+}
+constexpr bool IsSuited(TileKind k) {
+    return k >= 0 && k < 27;
+}
+constexpr bool IsDragon(TileKind k) {
+    return k >= 31 && k <= 33;
+}
+constexpr bool IsWind(TileKind k) {
+    return k >= 27 && k <= 30;
+}
+constexpr int SuitOf(TileKind k) {
+    return k / 9;
+}
+constexpr int NumberOf(TileKind k) {
+    return k % 9 + 1;
+}  // 1..9 for suited kinds
 
 // 么九: the ones, the nines and the honours.
 constexpr bool IsTerminalOrHonour(TileKind k) {
     return k == 0 || k == 8 || k == 9 || k == 17 || k == 18 || k == 26 || IsHonour(k);
 }
-constexpr bool IsTerminal(TileKind k) { return IsSuited(k) && (k % 9 == 0 || k % 9 == 8); }
-constexpr bool IsSimple(TileKind k) { return IsValidKind(k) && !IsTerminalOrHonour(k); }
+constexpr bool IsTerminal(TileKind k) {
+    return IsSuited(k) && (k % 9 == 0 || k % 9 == 8);
+}
+constexpr bool IsSimple(TileKind k) {
+    return IsValidKind(k) && !IsTerminalOrHonour(k);
+}
 constexpr bool IsGreen(TileKind k) {
     return k == 19 || k == 20 || k == 21 || k == 23 || k == 25 || k == kGreen;
 }

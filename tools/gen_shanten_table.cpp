@@ -38,7 +38,7 @@ bool Better(int objective, int s1, int p1, int s2, int p2) {
 }
 
 class Solver {
-public:
+  public:
     explicit Solver(int objective) : objective_(objective), memo_(kPatterns) {}
 
     Arrangement Best(Counts& c) {
@@ -57,24 +57,50 @@ public:
         };
         int i = first;
         // Triplet, pair.
-        if (c[i] >= 3) { c[i] -= 3; consider(1, 0); c[i] += 3; }
-        if (c[i] >= 2) { c[i] -= 2; consider(0, 1); c[i] += 2; }
+        if (c[i] >= 3) {
+            c[i] -= 3;
+            consider(1, 0);
+            c[i] += 3;
+        }
+        if (c[i] >= 2) {
+            c[i] -= 2;
+            consider(0, 1);
+            c[i] += 2;
+        }
         // Run, and the two partial runs.
         if (i + 2 < 9 && c[i + 1] > 0 && c[i + 2] > 0) {
-            --c[i]; --c[i + 1]; --c[i + 2];
+            --c[i];
+            --c[i + 1];
+            --c[i + 2];
             consider(1, 0);
-            ++c[i]; ++c[i + 1]; ++c[i + 2];
+            ++c[i];
+            ++c[i + 1];
+            ++c[i + 2];
         }
-        if (i + 1 < 9 && c[i + 1] > 0) { --c[i]; --c[i + 1]; consider(0, 1); ++c[i]; ++c[i + 1]; }
-        if (i + 2 < 9 && c[i + 2] > 0) { --c[i]; --c[i + 2]; consider(0, 1); ++c[i]; ++c[i + 2]; }
+        if (i + 1 < 9 && c[i + 1] > 0) {
+            --c[i];
+            --c[i + 1];
+            consider(0, 1);
+            ++c[i];
+            ++c[i + 1];
+        }
+        if (i + 2 < 9 && c[i + 2] > 0) {
+            --c[i];
+            --c[i + 2];
+            consider(0, 1);
+            ++c[i];
+            ++c[i + 2];
+        }
         // The tile stays alone.
-        --c[i]; consider(0, 0); ++c[i];
+        --c[i];
+        consider(0, 0);
+        ++c[i];
 
         slot = best;
         return best;
     }
 
-private:
+  private:
     int objective_;
     std::vector<Arrangement> memo_;
 };

@@ -10,7 +10,11 @@ void RegisterCommands(CLI::App& app, CLI::App& bench) {
     AddShantenCommands(app, bench);
 }
 
-int ExitCode() { return exitCode; }
-void SetExitCode(int code) { exitCode = code; }
+int ExitCode() {
+    return exitCode;
+}
+void SetExitCode(int code) {
+    exitCode = code;
+}
 
 }  // namespace mizaro::cli

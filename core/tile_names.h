@@ -1,0 +1,20 @@
+// How tiles reach the user: their kanji names and the relative paths of their images.
+#pragma once
+
+#include <string>
+
+#include "core/tile.h"
+
+namespace mizaro {
+
+// "一萬" .. "九萬", "一筒" .. "九筒", "一索" .. "九索", "東" .. "中"; "" outside 0..33.
+std::string TileName(TileKind k);
+
+// Writes "img/m1.gif" .. "img/j7.gif" into the buffer; a kind outside 0..33 writes nothing, so
+// the buffer keeps what it held.
+void TileImagePath(TileKind k, std::string& buffer);
+
+// The image path, or "" for a kind outside 0..33.
+std::string TileImagePath(TileKind k);
+
+}  // namespace mizaro
