@@ -1,0 +1,133 @@
+// The win evaluation: every reading of a complete hand, its yaku, and the best score.
+#include <algorithm>
+
+#include "core/kyoku_state.h"
+#include "core/scoring/hand_shape.h"
+#include "core/scoring/points.h"
+#include "core/scoring/reading_yaku.h"
+#include "core/scoring/readings.h"
+
+namespace mizaro {
+
+namespace {
+
+constexpr int kCompleteShanten = -1;
+constexpr int kMaxCopies = 4;
+constexpr int kLastRiichiTurn = kMaxTurns;  // above it riichi is assumed by the analysis
+
+// The yaku that depend on the split into sets; seven pairs and thirteen orphans have none
+// beyond the identical-run test, which may turn seven pairs into 二盃口.
+void TestSplitYaku(AgariResult& r) {
+    if (r.han.GetHan(yaku::kKokushi) == 0) {
+        TestPeikou(r);
+        if (r.han.GetHan(yaku::kRyanpeikou) > 0) r.han.ClearHan(yaku::kChiitoi);
+    }
+    if (r.han.GetHan(yaku::kChiitoi) > 0 || r.han.GetHan(yaku::kKokushi) > 0) return;
+    TestPinfu(r);
+    TestYakuhai(r);
+    TestChanta(r);
+    TestIttsu(r);
+    TestSanshoku(r);
+    TestSanshokuKou(r);
+    TestAnkou(r);
+    TestSangen(r);
+    TestSuushii(r);
+}
+
+}  // namespace
+
+int KyokuState::EvaluateWin(bool expectUra, bool forceIppatsu) {
+    if (Shanten() != kCompleteShanten) return 0;
+
+    ReadingList readings;
+    AgariResult base;
+    base.roundWind = roundWind;
+    base.seatWind = seatWind;
+    YakuHan& b = base.han;
+    const KindMask held = HeldKinds(hand);
+
+    // Hand-level yaku go into the base; the thirteen-orphans reading is taken from it early,
+    // so it carries only the yaku found up to that point.
+    b.AddHan(yaku::kTsumo, 1);
+    if (reachTurn == 1)
+        b.AddHan(yaku::kDoubleRiichi, 2);
+    else if (reachTurn >= 2)
+        b.AddHan(yaku::kRiichi, 1);
+    if (IsKokushi(hand)) {
+        const bool thirteenSided = IsValidKind(lastDraw) && hand[lastDraw] == 2;
+        b.AddHan(yaku::kKokushi, thirteenSided ? 26 : 13);
+        readings.Append(base);
+    }
+    if (turn == 1) b.AddHan(yaku::kTenhou, 13);
+    if (IsChinroutou(held))
+        b.AddHan(yaku::kChinroutou, 13);
+    else if (IsHonroutou(held))
+        b.AddHan(yaku::kHonroutou, 2);
+    if (forceIppatsu || (reachTurn > 0 && reachTurn + 1 == turn)) b.AddHan(yaku::kIppatsu, 1);
+    if (IsTanyao(held)) b.AddHan(yaku::kTanyao, 1);
+    if (IsTsuuiisou(held)) b.AddHan(yaku::kTsuuiisou, 13);
+    if (IsHonitsu(held)) b.AddHan(yaku::kHonitsu, 3);
+    if (IsChinitsu(held)) b.AddHan(yaku::kChinitsu, 6);
+    if (IsRyuuiisou(held)) b.AddHan(yaku::kRyuuiisou, 13);
+    if (IsPureChuuren(hand, lastDraw))
+        b.AddHan(yaku::kChuuren, 26);
+    else if (IsChuuren(hand))
+        b.AddHan(yaku::kChuuren, 13);
+
+    // A real riichi win turns over its ura-dora indicator once; an assumed riichi (above the
+    // last turn) leaves the ura-dora to the caller's expectUra.
+    if (reachTurn >= 1 && reachTurn <= kLastRiichiTurn && uraIndicator == kNoTile)
+        uraIndicator = DrawDoraIndicator();
+    if (const int d = DoraCount(); d > 0) b.AddHan(yaku::kDora, d);
+
+    if (IsChiitoiShape(hand)) {
+        b.AddHan(yaku::kChiitoi, 2);
+        readings.Append(base);
+    }
+    EnumerateRegular(base, hand, lastDraw, readings);
+
+    // Strictly greater: of equal scores the earlier reading stays.
+    int best = 0;
+    for (AgariResult& r : readings) {
+        TestSplitYaku(r);
+        int v = 0;
+        if (expectUra) {
+            v = ExpectedWithUra(r);
+            ScoreReading(r);
+        } else {
+            v = ScoreReading(r);
+        }
+        if (v > best) {
+            best = v;
+            result = r;
+        }
+    }
+    return best;
+}
+
+int KyokuState::ExpectedWithUra(const AgariResult& reading) const {
+    // weight[u]: unseen tiles whose use as the ura-dora indicator would add u dora.
+    std::array<long long, kMaxCopies + 1> weight{};
+    long long total = 0;
+    for (TileKind i = 0; i < kKinds; ++i) {
+        if (wall[i] <= 0) continue;
+        const int u = std::clamp(hand[NextKind(i)], 0, kMaxCopies);
+        weight[u] += wall[i];
+        total += wall[i];
+    }
+    if (total == 0) {
+        // No tile is left to turn over: the ura-dora adds nothing.
+        AgariResult r = reading;
+        return ScoreReading(r);
+    }
+    long long sum = 0;
+    for (int u = 0; u <= kMaxCopies; ++u) {
+        if (weight[u] == 0) continue;
+        AgariResult r = reading;
+        r.han.AddHan(yaku::kDora, u);
+        sum += static_cast<long long>(ScoreReading(r)) * weight[u];
+    }
+    return static_cast<int>(sum / total);
+}
+
+}  // namespace mizaro

@@ -1,0 +1,13 @@
+// The text the player sees after a win: one line per yaku, then one summary line.
+#pragma once
+
+#include <string>
+
+#include "core/agari_result.h"
+
+namespace mizaro {
+
+// The text of a scored reading (its `han`, `fu` and `points` already set).
+std::string FormatScoreText(const AgariResult& r);
+
+}  // namespace mizaro
