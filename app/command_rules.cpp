@@ -1,0 +1,35 @@
+#include "app/command_rules.h"
+
+#include "core/kyoku_state.h"
+
+namespace mizaro {
+
+bool MenuCommandEnabled(const CommandState& s) {
+    return !s.simRunning;
+}
+
+bool NanikiruMenuEnabled(const CommandState& s) {
+    return !s.simRunning && s.shanten <= kReportShantenLimit;
+}
+
+bool RiichiMenuEnabled(const CommandState& s) {
+    return !s.simRunning && s.shanten <= 0;
+}
+
+bool TableButtonEnabled(const CommandState& s) {
+    return !s.simRunning && !s.editing;
+}
+
+bool NanikiruButtonEnabled(const CommandState& s) {
+    return TableButtonEnabled(s) && s.turn < kMaxTurns && s.shanten <= kReportShantenLimit;
+}
+
+bool RiichiButtonEnabled(const CommandState& s) {
+    return TableButtonEnabled(s) && s.turn < kMaxTurns && s.shanten == 0;
+}
+
+std::string_view SimulationMenuText(bool simRunning) {
+    return simRunning ? "シミュレーション終了" : "シミュレーション開始";
+}
+
+}  // namespace mizaro

@@ -1,0 +1,225 @@
+#include "app/game_flow.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "analysis/nanikiru_search.h"
+#include "app/edit_mode.h"
+
+namespace mizaro {
+
+namespace {
+
+constexpr int kLastDrawTurn = kMaxTurns;  // draws are made while turn < 19
+
+std::string ExhaustedText(int shanten) {
+    if (shanten == 0) return "テンパイ";
+    char text[64];
+    std::snprintf(text, sizeof text, "ノーテン ( %d 向聴 )", shanten);
+    return text;
+}
+
+}  // namespace
+
+void GameFlow::NewGame() {
+    StartGame();
+    NextDraw();
+}
+
+void GameFlow::StartGame() {
+    state.Reset();
+    state.Deal();
+    record.FromDeal(state);
+    record.doraIndicator = state.DrawDoraIndicator();
+    noRecord = false;
+    if (playMode == kPlayMode || simDisp) view_.RequestRepaint(false);
+}
+
+void GameFlow::NextDraw() {
+    while (DrawStep() == Next::kDrawAgain) {
+    }
+}
+
+void GameFlow::AfterDraw() {
+    if (Evaluate() == Next::kDrawAgain) NextDraw();
+}
+
+GameFlow::Next GameFlow::DrawStep() {
+    if (state.turn > kLastDrawTurn) return EndExhausted();
+    // A loaded or edited position may leave the wall empty before turn 18; such a game ends
+    // exhausted like one whose eighteenth discard is made, instead of waiting for a draw.
+    const TileKind drawn = state.Draw();
+    if (drawn == kNoTile) return EndExhausted();
+    record.draws[state.turn - 1] = drawn;
+    return Evaluate();
+}
+
+GameFlow::Next GameFlow::Evaluate() {
+    view_.RequestRepaint(false);
+    const int shanten = state.Shanten();
+    if (shanten == -1) return EndWon();
+    if (state.reachTurn != 0) {
+        const TileKind drawn = state.lastDraw;
+        if (state.Discard(drawn, false)) record.discards[state.turn - 2] = drawn;
+        return Next::kDrawAgain;
+    }
+    if (shanten > assistLimit || playMode != kPlayMode) {
+        ClearAssist();
+    } else {
+        ComputeAssist();
+        view_.RequestRepaint(false);
+    }
+    return Next::kPlayerToMove;
+}
+
+GameFlow::Next GameFlow::EndExhausted() {
+    if (showResult) view_.ShowMessage("流局", ExhaustedText(state.Shanten()));
+    Record();
+    StartGame();
+    return Next::kDrawAgain;
+}
+
+GameFlow::Next GameFlow::EndWon() {
+    if (showResult) view_.ShowMessage("和了", state.ScoreText());
+    Record();
+    StartGame();
+    return Next::kDrawAgain;
+}
+
+void GameFlow::Record() {
+    if (!noRecord) userStats.RecordGame(state, record);
+}
+
+void GameFlow::PlayerDiscard(int slot, bool declareRiichi) {
+    if (simRunning || slot < 0 || slot >= kHandSlots) return;
+    if (playMode == kEditMode) {
+        EditHandClick(slot, declareRiichi ? -1 : 1);
+        return;
+    }
+    if (playMode != kPlayMode) return;
+    const TileKind k = Slots()[slot];
+    if (!state.Discard(k, declareRiichi)) return;  // an empty slot, or no turn left
+    record.discards[state.turn - 2] = k;
+    ClearAssist();
+    view_.RequestRepaint(true);
+    NextDraw();
+}
+
+void GameFlow::ComputeAssist() {
+    view_.SetBusy(true);
+    NanikiruSearch search(state, true, true, 0);
+    search.AnalyzeDiscards();
+    ClearAssist();
+    search.CandidateValues(assistEv);
+    assistBest = BestAssistValue(assistEv);
+    assistMark = AssistMarks(assistEv);
+    search.FreeCache();
+    view_.SetBusy(false);
+}
+
+void GameFlow::ClearAssist() {
+    assistEv.fill(0.0);
+    assistBest = 0.0;
+    assistMark.fill(kNoMark);
+}
+
+void GameFlow::SetMode(int mode) {
+    if (simRunning || mode == state.mode || mode < kModeNormal || mode > kModeKokushi) return;
+    state.mode = mode;
+    NewGame();
+}
+
+void GameFlow::LeftRelease() {
+    PlayerDiscard(view_.PointerSlot(), false);
+}
+
+void GameFlow::RightRelease() {
+    PlayerDiscard(view_.PointerSlot(), true);
+}
+
+void GameFlow::MiddleRelease() {
+    NewGameKey();
+}
+
+void GameFlow::NewGameKey() {
+    if (!simRunning) NewGame();
+}
+
+void GameFlow::SelectLeft() {
+    if (simRunning) return;
+    const int slot = view_.PointerSlot();
+    view_.MovePointerToSlot(std::max(0, (slot < 0 ? kDrawnSlot : slot) - 1));
+}
+
+void GameFlow::SelectRight() {
+    if (simRunning) return;
+    const int slot = view_.PointerSlot();
+    view_.MovePointerToSlot(std::min(kDrawnSlot, (slot < 0 ? kDrawnSlot : slot) + 1));
+}
+
+void GameFlow::SelectDown() {
+    if (simRunning) return;
+    const int slot = view_.PointerSlot();
+    if (slot >= 0) PlayerDiscard(slot, false);
+}
+
+void GameFlow::SelectUp() {
+    if (simRunning) return;
+    const int slot = view_.PointerSlot();
+    if (slot >= 0) PlayerDiscard(slot, true);
+}
+
+void GameFlow::DiscardDrawnTile() {
+    if (simRunning) return;
+    MoveAndDiscard(kDrawnSlot);
+}
+
+void GameFlow::DiscardLoneHonour() {
+    if (simRunning) return;
+    const TileKind k = state.LoneHonour();
+    if (k == kNoTile) return;
+    MoveAndDiscard(state.HandSlot(k));
+}
+
+void GameFlow::MoveAndDiscard(int slot) {
+    if (slot < 0 || slot >= kHandSlots) return;
+    view_.MovePointerToSlot(slot);
+    PlayerDiscard(slot, false);
+}
+
+void GameFlow::SetEditing(bool editing) {
+    if (simRunning) return;
+    noRecord = true;
+    playMode = editing ? kEditMode : kPlayMode;
+    ClearAssist();  // the marks rate a position that editing is about to change
+    view_.RequestRepaint(false);
+}
+
+void GameFlow::EditHandClick(int slot, int step) {
+    const TileKind k = Slots()[slot];
+    if (!EditHandTile(state, k, step)) return;
+    ClearAssist();
+    view_.RequestRepaint(false);
+    // The changed tile now sits in the drawn-tile slot; further clicks go on changing it.
+    view_.MovePointerToSlot(kDrawnSlot);
+}
+
+void GameFlow::EditDoraClick(int step) {
+    if (simRunning || playMode != kEditMode) return;
+    if (EditDoraIndicator(state, step)) view_.RequestRepaint(false);
+}
+
+void GameFlow::ClearDiscardsKey() {
+    if (simRunning || playMode != kEditMode) return;
+    ClearDiscards(state);
+    view_.RequestRepaint(false);
+}
+
+void GameFlow::PositionLoaded(const KyokuState& loaded) {
+    state = loaded;
+    noRecord = true;
+    ClearAssist();
+    view_.RequestRepaint(false);
+}
+
+}  // namespace mizaro

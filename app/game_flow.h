@@ -1,0 +1,94 @@
+// The game cycle of play: deal, draw, the player's discard (or the automatic one after riichi),
+// the end of a game, its record, and the next deal at once.
+//
+// The flow owns the game and the user's statistics and reaches the window only through
+// GameView, so whole games can be driven without a window system. The operations chain into
+// each other until the player must choose a discard; there is no waiting state between games.
+#pragma once
+
+#include <string>
+
+#include "app/assist_marks.h"
+#include "app/game_view.h"
+#include "app/hand_slots.h"
+#include "core/kyoku_state.h"
+#include "stats/game_record.h"
+#include "stats/stat_summary.h"
+
+namespace mizaro {
+
+enum PlayMode : int { kPlayMode = 0, kSimulationMode = 1, kEditMode = 2 };
+
+inline constexpr int kAssistOff = -1;
+inline constexpr int kAssistMax = 3;
+
+class GameFlow {
+  public:
+    explicit GameFlow(GameView& view) : view_(view) {}
+
+    // Abandons the game in progress (never recorded), deals a new one and draws its first tile.
+    void NewGame();
+    // Draws for the current turn and evaluates, or ends the game exhausted when turn 18 is
+    // over or the wall has nothing left; then goes on until the player must move.
+    void NextDraw();
+    // Evaluates the hand after a draw: a win ends the game, riichi discards the draw, otherwise
+    // the assist is refreshed and the player is to move.
+    void AfterDraw();
+    // The kind shown in a hand slot is discarded; in edit mode the tile is stepped instead.
+    void PlayerDiscard(int slot, bool declareRiichi);
+    void ComputeAssist();
+    void ClearAssist();
+    void SetMode(int mode);
+
+    // The selection inputs: mouse releases over the hand and the keys that move the pointer.
+    void LeftRelease();
+    void RightRelease();
+    void MiddleRelease();
+    void SelectLeft();
+    void SelectRight();
+    void SelectDown();
+    void SelectUp();
+    void DiscardDrawnTile();
+    void DiscardLoneHonour();
+    void NewGameKey();
+
+    // Edit mode: entering and leaving both keep the game in progress out of the statistics.
+    void SetEditing(bool editing);
+    // A click on the dora indicator in edit mode, step +1 (left) or -1 (right).
+    void EditDoraClick(int step);
+    // Delete in edit mode: every discard goes back to the wall.
+    void ClearDiscardsKey();
+    // A position was loaded: play goes on from it, unrecorded.
+    void PositionLoaded(const KyokuState& loaded);
+
+    SlotKinds Slots() const { return HandSlotKinds(state); }
+
+    KyokuState state;
+    GameRecord record;
+    StatSummary userStats;
+    int playMode = kPlayMode;
+    bool noRecord = false;
+    bool showResult = true;
+    bool simRunning = false;
+    bool simDisp = true;
+    int assistLimit = 0;
+    KindValues assistEv{};
+    double assistBest = 0.0;
+    KindMarks assistMark = AssistMarks(KindValues{});
+
+  private:
+    enum class Next { kPlayerToMove, kDrawAgain };
+
+    void StartGame();
+    Next DrawStep();
+    Next Evaluate();
+    Next EndExhausted();
+    Next EndWon();
+    void Record();
+    void MoveAndDiscard(int slot);
+    void EditHandClick(int slot, int step);
+
+    GameView& view_;
+};
+
+}  // namespace mizaro

@@ -1,0 +1,20 @@
+// The two texts of the table: the status line with the player's results and the shanten of the
+// three hand forms.
+#pragma once
+
+#include <string>
+
+#include "core/shanten.h"
+
+namespace mizaro {
+
+// Games, wins with their rate in percent, and the mean points per game; both ratios are 0
+// before the first game.
+std::string StatusLine(int games, int wins, double winPoints);
+
+inline constexpr const char* kEditStatusLine = "編集モード";
+
+// The regular, seven-pairs and thirteen-orphans shanten, or question marks when hidden.
+std::string InfoText(bool showShanten, const ShantenResult& shanten);
+
+}  // namespace mizaro

@@ -1,0 +1,296 @@
+#include "app/game_flow.h"
+
+#include <gtest/gtest.h>
+
+#include "app/edit_mode.h"
+#include "core/random.h"
+#include "flow_test_support.h"
+
+namespace mizaro::testing {
+namespace {
+
+class GameFlowTest : public ::testing::Test {
+  protected:
+    GameFlowTest() { view.flow = &flow; }
+
+    // Discards the tile whose removal leaves the lowest shanten, asking for riichi each time.
+    void PlayGreedyDiscard() {
+        const SlotKinds slots = flow.Slots();
+        int best = kDrawnSlot;
+        int bestShanten = 99;
+        for (int slot = 0; slot < kHandSlots; ++slot) {
+            KyokuState copy = flow.state;
+            if (!copy.RemoveFromHand(slots[slot], false)) continue;
+            const int s = copy.Shanten();
+            if (s < bestShanten) {
+                bestShanten = s;
+                best = slot;
+            }
+        }
+        view.pointer = best;
+        flow.RightRelease();
+    }
+
+    FakeView view;
+    GameFlow flow{view};
+};
+
+TEST_F(GameFlowTest, WholeGamesEndRecordAndDealAgain) {
+    SeedThreadRandom(20240607);
+    flow.state.mode = kModeHonitsu;  // wins often enough, and still ends some games unready
+    flow.assistLimit = kAssistOff;
+    flow.NewGame();
+    bool sawWin = false, sawTenpai = false, sawNoten = false, sawRiichi = false;
+    for (int move = 0; move < 4000; ++move) {
+        ExpectPlayerToMove(flow.state);
+        EXPECT_FALSE(flow.noRecord);
+        PlayGreedyDiscard();
+    }
+    ASSERT_FALSE(view.messages.empty());
+    for (const Message& m : view.messages) {
+        sawRiichi = sawRiichi || m.state.reachTurn != 0;
+        if (m.caption == "和了") {
+            sawWin = true;
+            EXPECT_EQ(m.state.Shanten(), -1);
+            EXPECT_FALSE(m.text.empty());
+        } else {
+            ASSERT_EQ(m.caption, "流局");
+            EXPECT_EQ(m.state.turn, kMaxTurns + 1);  // 18 discards, and no 19th draw
+            const int s = m.state.Shanten();
+            if (s == 0) {
+                sawTenpai = true;
+                EXPECT_EQ(m.text, "テンパイ");
+            } else {
+                sawNoten = true;
+                EXPECT_EQ(m.text, "ノーテン ( " + std::to_string(s) + " 向聴 )");
+            }
+        }
+    }
+    EXPECT_TRUE(sawWin);
+    EXPECT_TRUE(sawTenpai);
+    EXPECT_TRUE(sawNoten);
+    EXPECT_TRUE(sawRiichi);
+    // Every ended game was recorded, and each ended game dealt the next one at once.
+    EXPECT_EQ(flow.userStats.N, static_cast<int>(view.messages.size()));
+    ExpectPlayerToMove(flow.state);
+}
+
+TEST_F(GameFlowTest, WithoutResultBoxesGamesStillEndAndRecord) {
+    SeedThreadRandom(7);
+    flow.showResult = false;
+    flow.assistLimit = kAssistOff;
+    flow.NewGame();
+    for (int i = 0; i < 18 * 3; ++i) flow.DiscardDrawnTile();
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(flow.userStats.N, 3);
+    EXPECT_EQ(flow.state.turn, 1);
+}
+
+TEST_F(GameFlowTest, SameSeedSameGame) {
+    SeedThreadRandom(99);
+    flow.NewGame();
+    const KyokuState first = flow.state;
+    FakeView otherView;
+    GameFlow other(otherView);
+    SeedThreadRandom(99);
+    other.NewGame();
+    EXPECT_EQ(first.hand, other.state.hand);
+    EXPECT_EQ(flow.record.doraIndicator, other.record.doraIndicator);
+}
+
+TEST_F(GameFlowTest, RecordFollowsTheDrawsAndDiscards) {
+    SeedThreadRandom(5);
+    flow.assistLimit = kAssistOff;
+    flow.NewGame();
+    EXPECT_EQ(flow.record.draws[0], flow.state.lastDraw);
+    EXPECT_EQ(flow.record.doraIndicator, DoraIndicatorKind(flow.state));
+    const TileKind drawn = flow.state.lastDraw;
+    flow.DiscardDrawnTile();
+    EXPECT_EQ(view.moves.back(), kDrawnSlot);
+    EXPECT_EQ(flow.record.discards[0], drawn);
+    EXPECT_EQ(flow.record.draws[1], flow.state.lastDraw);
+    EXPECT_EQ(view.immediateRepaints, 1);  // the 13-tile hand shows before the next draw
+}
+
+TEST_F(GameFlowTest, FlaggedDiscardDeclaresOnlyWhenItLeavesTheHandReady) {
+    // 8s with the flag leaves one step from ready: no riichi. The wall holds only 4p, so the
+    // next draw makes 34p, and 9s with the flag then leaves the hand ready on 2p and 5p.
+    flow.PositionLoaded(Position("123456789m113p89s", "8s", "4444p", 5));
+    view.pointer = SlotOf(flow, "8s");
+    flow.RightRelease();
+    EXPECT_EQ(flow.state.reachTurn, 0);
+    EXPECT_EQ(flow.state.turn, 6);
+    EXPECT_EQ(flow.state.lastDraw, ParseTile("4p"));
+
+    view.pointer = SlotOf(flow, "9s");
+    flow.SelectUp();
+    ASSERT_EQ(view.messages.size(), 1u);
+    const Message& end = view.messages[0];
+    // The riichi discard was at turn 6; the three 4p drawn after it went out on their own, and
+    // the empty wall then ended the game instead of leaving it waiting for a draw.
+    EXPECT_EQ(end.state.reachTurn, 6);
+    EXPECT_EQ(end.state.turn, 10);
+    EXPECT_EQ(end.state.discards[6], ParseTile("4p"));
+    EXPECT_EQ(end.state.discards[8], ParseTile("4p"));
+    EXPECT_EQ(end.caption, "流局");
+    EXPECT_EQ(end.text, "テンパイ");
+    // A loaded game is never recorded; the next game is dealt and recorded as usual.
+    EXPECT_EQ(flow.userStats.N, 0);
+    EXPECT_FALSE(flow.noRecord);
+    ExpectPlayerToMove(flow.state);
+}
+
+TEST_F(GameFlowTest, FlaggedDiscardAtTurn18IsAnOrdinaryDiscard) {
+    flow.PositionLoaded(Position("123456789m1134p9s", "9s", "7777s", 18));
+    view.pointer = SlotOf(flow, "9s");
+    flow.RightRelease();
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].state.reachTurn, 0);
+    EXPECT_EQ(view.messages[0].state.turn, kMaxTurns + 1);
+    EXPECT_EQ(view.messages[0].text, "テンパイ");
+}
+
+TEST_F(GameFlowTest, RiichiDiscardsEveryDrawUntilTheWin) {
+    flow.assistLimit = kAssistMax;
+    // Ready on 2p and 5p after 9s; the wall holds two 7s, which go out on their own, and 5p.
+    flow.PositionLoaded(Position("123456789m1134p9s", "9s", "77s5p", 3));
+    view.pointer = SlotOf(flow, "9s");
+    flow.SelectUp();
+    ASSERT_GE(view.messages.size(), 1u);
+    const Message& win = view.messages[0];
+    EXPECT_EQ(win.caption, "和了");
+    EXPECT_EQ(win.state.reachTurn, 3);
+    EXPECT_EQ(win.state.lastDraw, ParseTile("5p"));
+    for (int t = 4; t < win.state.turn; ++t) EXPECT_EQ(win.state.discards[t - 1], ParseTile("7s"));
+    EXPECT_EQ(flow.userStats.N, 0);
+}
+
+TEST_F(GameFlowTest, AWinOnTheFirstDrawEndsTheGame) {
+    // A 13-tile hand ready on 5p with only 5p left: the first draw completes it.
+    KyokuState ready = Position("123456789m1134p9s", "9s", "5p", 1);
+    ready.RemoveFromHand(ParseTile("9s"), false);
+    flow.PositionLoaded(ready);
+    flow.NextDraw();
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].caption, "和了");
+    EXPECT_EQ(view.messages[0].state.turn, 1);
+}
+
+TEST_F(GameFlowTest, AssistIsComputedOnlyWithinItsLimit) {
+    // A ready 14-tile hand (shanten 0): only 5s keeps it ready, waiting on 2p and 5p.
+    const KyokuState ready = Position("123456789m1134p5s", "5s", "2233445566778p4455667788s", 5);
+
+    flow.assistLimit = kAssistOff;
+    flow.PositionLoaded(ready);
+    flow.AfterDraw();
+    for (int mark : flow.assistMark) EXPECT_EQ(mark, kNoMark);
+
+    flow.assistLimit = 0;
+    flow.PositionLoaded(ready);
+    flow.AfterDraw();
+    EXPECT_GT(flow.assistBest, 0.0);
+    EXPECT_EQ(flow.assistMark[ParseTile("5s")], kBestMark);
+    EXPECT_EQ(flow.assistMark[ParseTile("2m")], kNoMark);  // breaks a set: no candidate
+    EXPECT_GE(view.busyCalls, 1);
+
+    // One step from ready is beyond a limit of 0.
+    flow.PositionLoaded(Position("123456789m1139p5s", "5s", "2233445566778p4455667788s", 5));
+    flow.AfterDraw();
+    for (int mark : flow.assistMark) EXPECT_EQ(mark, kNoMark);
+    flow.assistLimit = 1;
+    flow.AfterDraw();
+    EXPECT_GT(flow.assistBest, 0.0);
+}
+
+TEST_F(GameFlowTest, PointerKeysStayOnTheHand) {
+    SeedThreadRandom(3);
+    flow.NewGame();
+    view.pointer = -1;
+    flow.SelectLeft();
+    EXPECT_EQ(view.pointer, 12);
+    view.pointer = -1;
+    flow.SelectRight();
+    EXPECT_EQ(view.pointer, 13);
+    view.pointer = 0;
+    flow.SelectLeft();
+    EXPECT_EQ(view.pointer, 0);
+    flow.SelectRight();
+    EXPECT_EQ(view.pointer, 1);
+    view.pointer = 13;
+    flow.SelectRight();
+    EXPECT_EQ(view.pointer, 13);
+
+    // Down and Up away from the hand do nothing; a release away from it neither.
+    const KyokuState before = flow.state;
+    view.pointer = -1;
+    flow.SelectDown();
+    flow.SelectUp();
+    flow.LeftRelease();
+    EXPECT_EQ(flow.state.turn, before.turn);
+    EXPECT_EQ(flow.state.hand, before.hand);
+}
+
+TEST_F(GameFlowTest, LoneHonourKeyPrefersWhiteToEast) {
+    flow.PositionLoaded(Position("123456789m111p15z", "1p", "5555s", 2));
+    flow.DiscardLoneHonour();
+    EXPECT_EQ(flow.state.discards[1], kWhite);
+    EXPECT_EQ(view.moves.back(), 12);  // the White sat in the last sorted slot
+
+    flow.PositionLoaded(Position("123456789m111p33z", "1p", "5555s", 2));
+    flow.DiscardLoneHonour();
+    EXPECT_EQ(flow.state.turn, 2);
+}
+
+TEST_F(GameFlowTest, ModeChangesRestartOnlyWhenTheModeDiffers) {
+    SeedThreadRandom(11);
+    flow.NewGame();
+    const KyokuState before = flow.state;
+    flow.SetMode(kModeNormal);
+    EXPECT_EQ(flow.state.hand, before.hand);
+    flow.SetMode(kModeKokushi);
+    EXPECT_EQ(flow.state.mode, kModeKokushi);
+    for (TileKind k = 0; k < kKinds; ++k) {
+        if (!IsTerminalOrHonour(k)) {
+            EXPECT_EQ(flow.state.hand[k], 0);
+        }
+    }
+}
+
+TEST_F(GameFlowTest, EditingClicksStepTilesAndNothingIsDiscardedOrRecorded) {
+    SeedThreadRandom(17);
+    flow.NewGame();
+    flow.SetEditing(true);
+    EXPECT_TRUE(flow.noRecord);
+    const int turn = flow.state.turn;
+    view.pointer = 0;
+    const TileKind first = flow.Slots()[0];
+    const TileCounts wall = flow.state.wall;
+    flow.LeftRelease();
+    EXPECT_EQ(flow.state.turn, turn);
+    EXPECT_EQ(flow.state.lastDraw, StepToKindInWall(wall, first, 1));
+    EXPECT_EQ(view.pointer, kDrawnSlot);
+    flow.SetEditing(false);
+    EXPECT_EQ(flow.playMode, kPlayMode);
+    EXPECT_TRUE(flow.noRecord);
+    flow.NewGameKey();
+    EXPECT_FALSE(flow.noRecord);
+}
+
+TEST_F(GameFlowTest, NothingMovesWhileTheSimulationRuns) {
+    SeedThreadRandom(23);
+    flow.NewGame();
+    const KyokuState before = flow.state;
+    flow.simRunning = true;
+    view.pointer = 3;
+    flow.LeftRelease();
+    flow.RightRelease();
+    flow.MiddleRelease();
+    flow.DiscardDrawnTile();
+    flow.NewGameKey();
+    flow.SetMode(kModeHonitsu);
+    EXPECT_EQ(flow.state.hand, before.hand);
+    EXPECT_EQ(flow.state.turn, before.turn);
+}
+
+}  // namespace
+}  // namespace mizaro::testing
