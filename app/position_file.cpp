@@ -1,0 +1,159 @@
+#include "app/position_file.h"
+
+#include <optional>
+
+#include "platform/atomic_file.h"
+#include "platform/read_file.h"
+#include "platform/token_reader.h"
+
+namespace mizaro {
+
+namespace {
+
+constexpr const char* kBroken = "局面ファイルが壊れています";
+constexpr const char* kCannotOpen = "局面ファイルを開けません";
+constexpr int kMaxCopies = 4;
+constexpr int kMaxDora = 2;
+constexpr int kLastTurn = kMaxTurns + 1;
+constexpr int kDiscardWidth = 2;
+constexpr int kHandTiles = 13;  // a hand waiting for its draw; one more when it has drawn
+
+// Reads the fields of a position the way the file was written: digits without separators,
+// with any white space allowed between fields.
+class FieldReader {
+  public:
+    explicit FieldReader(std::string_view text) : text_(text) {}
+
+    std::optional<int> Number() {
+        SkipSpace();
+        std::size_t begin = pos_;
+        if (pos_ < text_.size() && text_[pos_] == '-') ++pos_;
+        while (pos_ < text_.size() && IsDigit(text_[pos_])) ++pos_;
+        return ParseDecimalInt(text_.substr(begin, pos_ - begin));
+    }
+    std::optional<int> Digit() {
+        SkipSpace();
+        if (pos_ >= text_.size() || !IsDigit(text_[pos_])) return std::nullopt;
+        return text_[pos_++] - '0';
+    }
+    // At most `width` characters: an optional minus sign, then digits.
+    std::optional<int> Field(std::size_t width) {
+        SkipSpace();
+        std::size_t begin = pos_;
+        if (pos_ < text_.size() && text_[pos_] == '-') ++pos_;
+        while (pos_ < text_.size() && pos_ - begin < width && IsDigit(text_[pos_])) ++pos_;
+        return ParseDecimalInt(text_.substr(begin, pos_ - begin));
+    }
+    bool AtEnd() {
+        SkipSpace();
+        return pos_ >= text_.size();
+    }
+
+  private:
+    static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+    void SkipSpace() {
+        while (pos_ < text_.size() && IsTextSpace(text_[pos_])) ++pos_;
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+PositionReadResult Refuse(const std::string& detail) {
+    return {false, std::string(kBroken) + "（" + detail + "）"};
+}
+
+}  // namespace
+
+std::string FormatPosition(const KyokuState& s) {
+    std::string out = std::to_string(s.turn) + " " + std::to_string(s.lastDraw) + "\n";
+    for (const TileCounts* counts : {&s.wall, &s.hand, &s.dora}) {
+        for (int c : *counts) out += std::to_string(c);
+        out += '\n';
+    }
+    char field[16];
+    for (int d : s.discards) {
+        std::snprintf(field, sizeof field, "%02d", d);
+        out += field;
+    }
+    out += '\n';
+    return out;
+}
+
+bool WritePositionFile(const std::string& path, const KyokuState& state) {
+    return WriteFileAtomically(path, FormatPosition(state));
+}
+
+PositionReadResult ParsePosition(std::string_view text, KyokuState& state) {
+    FieldReader in(text);
+    std::optional<int> turn = in.Number();
+    std::optional<int> lastDraw = in.Number();
+    if (!turn || !lastDraw) return Refuse("1行目: 巡目とツモ牌が読めません");
+    if (*turn < 1 || *turn > kLastTurn) return Refuse("1行目: 巡目が1〜19ではありません");
+    if (!IsValidKind(*lastDraw)) return Refuse("1行目: ツモ牌が0〜33ではありません");
+
+    TileCounts wall{}, hand{}, dora{};
+    struct Row {
+        TileCounts* counts;
+        int max;
+        const char* missing;
+        const char* tooMany;
+    };
+    const Row rows[] = {
+        {&wall, kMaxCopies, "2行目: 山の枚数が34種類分ありません",
+         "2行目: 山の枚数が0〜4ではありません"},
+        {&hand, kMaxCopies, "3行目: 手牌の枚数が34種類分ありません",
+         "3行目: 手牌の枚数が0〜4ではありません"},
+        {&dora, kMaxDora, "4行目: ドラの数が34種類分ありません",
+         "4行目: ドラの数が0〜2ではありません"},
+    };
+    for (const Row& row : rows) {
+        for (int& c : *row.counts) {
+            std::optional<int> d = in.Digit();
+            if (!d) return Refuse(row.missing);
+            if (*d > row.max) return Refuse(row.tooMany);
+            c = *d;
+        }
+    }
+    std::array<int, kMaxTurns> discards{};
+    for (int& d : discards) {
+        std::optional<int> v = in.Field(kDiscardWidth);
+        if (!v) return Refuse("5行目: 捨て牌が18巡分ありません");
+        if (*v != kNoTile && !IsValidKind(*v))
+            return Refuse("5行目: 捨て牌が-1か0〜33ではありません");
+        d = *v;
+    }
+    if (!in.AtEnd()) return Refuse("5行目のあとに余分なデータがあります");
+
+    int handTiles = 0;
+    for (int c : hand) handTiles += c;
+    if (handTiles != kHandTiles && handTiles != kHandTiles + 1)
+        return Refuse("手牌が13枚か14枚ではありません");
+    // Every tile is somewhere: the wall, the hand, the river or under a dora as its indicator.
+    TileCounts used{};
+    for (TileKind k = 0; k < kKinds; ++k) {
+        used[k] += wall[k] + hand[k];
+        used[PrevKind(k)] += dora[k];
+    }
+    for (int d : discards)
+        if (d != kNoTile) ++used[d];
+    for (TileKind k = 0; k < kKinds; ++k)
+        if (used[k] > kMaxCopies) return Refuse("同じ牌が5枚以上あります");
+
+    state.Reset();
+    state.turn = *turn;
+    state.lastDraw = *lastDraw;
+    state.wall = wall;
+    state.hand = hand;
+    state.dora = dora;
+    state.discards = discards;
+    return {true, {}};
+}
+
+PositionReadResult ReadPositionFile(const std::string& path, KyokuState& state) {
+    std::optional<std::string> text = ReadWholeFile(path);
+    if (!text) return {false, kCannotOpen};
+    return ParsePosition(*text, state);
+}
+
+}  // namespace mizaro

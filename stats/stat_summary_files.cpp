@@ -1,0 +1,47 @@
+// Loading and saving a summary: the counter file and the game log in the data directory.
+#include <ctime>
+#include <optional>
+
+#include "platform/atomic_file.h"
+#include "platform/read_file.h"
+#include "stats/counter_file.h"
+#include "stats/game_log.h"
+#include "stats/stat_file_name.h"
+#include "stats/stat_summary.h"
+
+namespace mizaro {
+
+void StatSummary::Load(const std::string& newName, const std::string& directory) {
+    name = newName;
+    Reset();
+    std::string counterName = StatFileName(name, false);
+    if (counterName.empty()) return;
+    std::optional<std::string> counters = ReadWholeFile(directory + counterName);
+    if (!counters) return;
+    ParseCounterFile(*counters, *this);
+    // Counters and records are independent; a log that does not open leaves no records.
+    if (std::optional<std::string> log = ReadWholeFile(directory + StatFileName(name, true)))
+        ParseGameLog(*log, records);
+}
+
+bool StatSummary::Save(const std::string& directory) {
+    std::string counterName = StatFileName(name, false);
+    if (counterName.empty()) return false;
+    // The log is attempted even when the counter file could not be written.
+    bool countersOk = WriteFileAtomically(directory + counterName, FormatCounterFile(*this));
+    bool logOk = WriteFileAtomically(directory + StatFileName(name, true), FormatGameLog(records));
+    return countersOk && logOk;
+}
+
+bool StatSummary::SaveSnapshot(const std::string& directory) {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (!localtime_r(&now, &local)) return false;
+    char fileName[64];
+    std::snprintf(fileName, sizeof fileName, "StatCom%04d%02d%02d%02d%02d%02d.txt",
+                  local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                  local.tm_min, local.tm_sec);
+    return WriteFileAtomically(directory + fileName, FormatCounterFile(*this));
+}
+
+}  // namespace mizaro

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/atomic_file.h"
+#include "platform/data_directory.h"
+#include "platform/read_file.h"
+#include "temp_dir.h"
+
+namespace mizaro {
+namespace {
+
+using testing::TempDir;
+
+int FilesIn(const std::string& dir) {
+    int n = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir)) n += e.exists();
+    return n;
+}
+
+TEST(AtomicFile, ReplacesWholeAndKeepsPermissions) {
+    TempDir tmp;
+    std::string path = tmp.File("a.txt");
+    ASSERT_TRUE(WriteFileAtomically(path, "first\n"));
+    chmod(path.c_str(), 0640);
+    ASSERT_TRUE(WriteFileAtomically(path, std::string("second\0line\n", 12)));
+    EXPECT_EQ(ReadWholeFile(path), std::string("second\0line\n", 12));
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(FilesIn(tmp.Dir()), 1) << "no temporary file is left behind";
+}
+
+TEST(AtomicFile, FailedWriteLeavesThePreviousFileAndNoLitter) {
+    TempDir tmp;
+    // The target is a directory with a file inside: the rename cannot replace it.
+    std::string target = tmp.File("busy");
+    std::filesystem::create_directory(target);
+    std::ofstream(target + "/keep") << "kept";
+    EXPECT_FALSE(WriteFileAtomically(target, "new"));
+    EXPECT_EQ(ReadWholeFile(target + "/keep"), "kept");
+    EXPECT_EQ(FilesIn(tmp.Dir()), 1);
+    EXPECT_FALSE(WriteFileAtomically(tmp.File("no/such/dir/file"), "x"));
+    EXPECT_FALSE(WriteFileAtomically("", "x"));
+    EXPECT_FALSE(ReadWholeFile(tmp.File("missing")).has_value());
+}
+
+TEST(DataDirectory, KeepsAWritableProgramDirectory) {
+    TempDir program;
+    EXPECT_EQ(ChooseDataDirectory(program.Dir(), "/elsewhere", "/home/x"), program.Dir());
+    std::string dir = DataDirectory();
+    ASSERT_FALSE(dir.empty());
+    EXPECT_EQ(dir.back(), '/');
+}
+
+TEST(DataDirectory, FallsBackToTheUsersDataDirectoryAndCreatesIt) {
+    TempDir home;
+    const std::string unwritable = "/nonexistent-mizaro-program/";
+    std::string xdg = home.File("xdg");
+    EXPECT_EQ(ChooseDataDirectory(unwritable, xdg.c_str(), home.Dir().c_str()), xdg + "/mizaro/");
+    EXPECT_TRUE(std::filesystem::is_directory(xdg + "/mizaro"));
+    // A relative XDG_DATA_HOME is invalid and ignored in favour of the home directory.
+    EXPECT_EQ(ChooseDataDirectory(unwritable, "relative", home.Dir().c_str()),
+              home.Dir() + ".local/share/mizaro/");
+    EXPECT_EQ(ChooseDataDirectory(unwritable, "", home.Dir().c_str()),
+              home.Dir() + ".local/share/mizaro/");
+    // With nowhere to go the program directory is still the answer.
+    EXPECT_EQ(ChooseDataDirectory(unwritable, nullptr, nullptr), unwritable);
+}
+
+}  // namespace
+}  // namespace mizaro
