@@ -1,0 +1,22 @@
+// Mizaro, the desktop program: one instance, one window; closing the window ends the program.
+#include <QApplication>
+#include <QFont>
+
+#include "app/ui/main_window.h"
+#include "app/ui/single_instance.h"
+#include "platform/data_directory.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // A second start ends at once, without a window and without a word.
+    mizaro::SingleInstance instance(mizaro::InstanceLockDirectory());
+    if (!instance.acquired()) return 0;
+
+    QFont font(QStringLiteral("Noto Sans CJK JP"));
+    font.setPixelSize(15);
+    QApplication::setFont(font);
+
+    mizaro::MainWindow window(mizaro::DataDirectory());
+    window.show();
+    return app.exec();
+}

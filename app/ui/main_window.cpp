@@ -1,0 +1,340 @@
+#include "app/ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCursor>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/command_rules.h"
+#include "app/status_text.h"
+#include "app/ui/command_ids.h"
+#include "app/ui/table_layout.h"
+#include "app/ui/tile_pictures.h"
+#include "core/shanten_table.h"
+#include "stats/user_name.h"
+
+namespace mizaro {
+
+namespace {
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The info text keeps its tab-separated form; on screen each line becomes a table row, since a
+// label has no tab stops narrow enough for the box.
+QString InfoHtml(const std::string& info) {
+    QString html = QStringLiteral("<table cellspacing=0 cellpadding=0>");
+    for (const QString& line : Q(info).split(QLatin1Char('\n'))) {
+        const QStringList cells = line.split(QLatin1Char('\t'));
+        html += QStringLiteral("<tr><td>%1</td><td align=right>&nbsp;%2</td></tr>")
+                    .arg(cells.value(0).toHtmlEscaped(), cells.value(1).trimmed().toHtmlEscaped());
+    }
+    return html + QStringLiteral("</table>");
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const std::string& dataDirectory, QWidget* parent)
+    : QMainWindow(parent), dataDirectory_(dataDirectory) {
+    settings_.path = dataDirectory_ + kSettingsFileName;
+    LoadSettings(settings_);
+
+    for (TileKind k = 0; k < kKinds; ++k) tiles_[k] = QPixmap::fromImage(DrawTilePicture(k));
+    // The pages the program writes refer to these files; a failure only costs their pictures.
+    WriteMissingTileGifs(dataDirectory_);
+    setWindowIcon(QIcon(tiles_[kRed]));
+
+    BuildTable();
+    BuildMenus();
+    BuildKeys();
+    LoadShantenTable();
+
+    move(settings_.X, settings_.Y);
+    showShanten_ = settings_.Shanten != 0;
+    flow_.simDisp = settings_.SimDisp != 0;
+    flow_.showResult = settings_.Result != 0;
+    flow_.assistLimit = settings_.Assist;
+    simInterval_ = settings_.SimInt;
+
+    flow_.userStats.Load(settings_.UserName, dataDirectory_);
+    SetUserTitle(settings_.UserName);
+    comStats_.Load(std::string(kComputerStatName), dataDirectory_);
+
+    flow_.NewGame();
+    Refresh();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildTable() {
+    table_ = new TableWidget(this);
+    table_->setFixedSize(layout::Px(layout::kClientWidth), layout::Px(layout::kClientHeight));
+    table_->setAutoFillBackground(true);
+    QPalette felt = table_->palette();
+    felt.setColor(QPalette::Window, QColor(226, 232, 224));
+    table_->setPalette(felt);
+    setCentralWidget(table_);
+    table_->onMove = [this](QPoint p) { MouseMoved(p); };
+    table_->onRelease = [this](Qt::MouseButton b, QPoint p) { MouseReleased(b, p); };
+
+    auto addText = [this](const QRect& where, const char* text) {
+        auto* label = new QLabel(QString::fromUtf8(text), table_);
+        label->setGeometry(where);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return label;
+    };
+    statusLabel_ = addText(layout::kStatusLine, "");
+    addText(layout::kDiscardLabel, "捨牌");
+    addText(layout::kDoraLabel, "ドラ");
+    addText(layout::kAssistLabel, "アシスト表示");
+    infoLabel_ = addText(layout::kInfoText, "");
+    infoLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    assistCombo_ = new QComboBox(table_);
+    assistCombo_->setObjectName(QStringLiteral("c1056"));
+    assistCombo_->setGeometry(layout::kAssistCombo);
+    assistCombo_->setFocusPolicy(Qt::NoFocus);
+    for (const char* item : {"無効", "0", "1", "2", "3"})
+        assistCombo_->addItem(QString::fromUtf8(item));
+    connect(assistCombo_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0) return;
+        // Takes effect at the next draw; the file gets it when the window closes.
+        flow_.assistLimit = index - 1;
+        settings_.Assist = flow_.assistLimit;
+    });
+
+    for (int t = 1; t <= kMaxTurns; ++t)
+        discardLabels_[t - 1] = AddTileLabel(layout::DiscardTile(t));
+    doraLabel_ = AddTileLabel(layout::kDoraTile);
+    for (int slot = 0; slot < kHandSlots; ++slot) {
+        handLabels_[slot] = AddTileLabel(layout::HandTile(slot));
+        handLabels_[slot]->setLineWidth(1);
+        QLabel* mark = addText(layout::MarkText(slot), "");
+        mark->setAlignment(Qt::AlignCenter);
+        QFont markFont = mark->font();
+        markFont.setBold(true);
+        mark->setFont(markFont);
+        markLabels_[slot] = mark;
+    }
+
+    AddButton(command::kStatisticsButton, "統計情報", layout::kStatisticsButton, false);
+    QPushButton* result =
+        AddButton(command::kResultButton, "結果表示", layout::kResultButton, true);
+    connect(result, &QPushButton::toggled, this, [this](bool on) { SetShowResult(on); });
+    AddButton(command::kNanikiruKey, "何切る ?", layout::kNanikiruButton, false);
+    AddButton(command::kRiichiKey, "リーチ ?", layout::kRiichiButton, false);
+    QPushButton* shanten =
+        AddButton(command::kShantenButton, "向聴数", layout::kShantenButton, true);
+    connect(shanten, &QPushButton::toggled, this, [this](bool on) { SetShowShanten(on); });
+    QPushButton* save = AddButton(command::kSaveButton, "保存", layout::kSaveButton, false);
+    connect(save, &QPushButton::clicked, this, [this] { SavePosition(); });
+    QPushButton* load = AddButton(command::kLoadButton, "読込", layout::kLoadButton, false);
+    connect(load, &QPushButton::clicked, this, [this] { LoadPosition(); });
+    QPushButton* edit = AddButton(command::kEditButton, "編集", layout::kEditButton, true);
+    connect(edit, &QPushButton::toggled, this, [this](bool on) { SetEditing(on); });
+}
+
+QPushButton* MainWindow::AddButton(int id, const char* caption, const QRect& where,
+                                   bool checkable) {
+    auto* b = new QPushButton(QString::fromUtf8(caption), table_);
+    b->setObjectName(QStringLiteral("c%1").arg(id));
+    b->setGeometry(where);
+    b->setCheckable(checkable);
+    // Keys belong to the game: no button takes the focus, so Space and Enter never press one.
+    b->setFocusPolicy(Qt::NoFocus);
+    buttons_[id] = b;
+    return b;
+}
+
+QLabel* MainWindow::AddTileLabel(const QRect& where) {
+    auto* label = new QLabel(table_);
+    label->setGeometry(where);
+    label->setAlignment(Qt::AlignCenter);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->hide();
+    return label;
+}
+
+QAction* MainWindow::action(int commandId) const {
+    auto it = actions_.find(commandId);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QAbstractButton* MainWindow::button(int controlId) const {
+    auto it = buttons_.find(controlId);
+    return it == buttons_.end() ? nullptr : it->second;
+}
+
+void MainWindow::SetUserTitle(const std::string& name) {
+    settings_.UserName = name;
+    setWindowTitle(Q(kWindowTitlePrefix + name));
+}
+
+void MainWindow::SwitchUser(const std::string& name) {
+    flow_.userStats.Save(dataDirectory_);
+    flow_.userStats.Load(name, dataDirectory_);
+    SetUserTitle(name);
+    Refresh();
+}
+
+void MainWindow::Refresh() {
+    const KyokuState state = flow_.state;
+    const int held = state.HandTileCount();
+    if (held == kHandSlots || held == kHandSlots - 1) {
+        const SlotKinds slots = HandSlotKinds(state);
+        for (int slot = 0; slot < kHandSlots; ++slot) {
+            const TileKind k = slots[slot];
+            handLabels_[slot]->setVisible(k != kNoTile);
+            if (k != kNoTile) handLabels_[slot]->setPixmap(tiles_[k]);
+            const int mark = k != kNoTile ? flow_.assistMark[k] : kNoMark;
+            markLabels_[slot]->setText(
+                QString::fromUtf8(AssistMarkText(mark).data(), AssistMarkText(mark).size()));
+        }
+        const TileKind indicator = DoraIndicatorKind(state);
+        doraLabel_->setVisible(indicator != kNoTile);
+        if (indicator != kNoTile) doraLabel_->setPixmap(tiles_[indicator]);
+        for (int t = 1; t <= kMaxTurns; ++t) {
+            const TileKind k = state.discards[t - 1];
+            const bool shown = t < state.turn && IsValidKind(k);
+            discardLabels_[t - 1]->setVisible(shown);
+            if (shown) discardLabels_[t - 1]->setPixmap(tiles_[k]);
+        }
+        infoText_ = InfoText(showShanten_, ShantenForms(state.hand));
+        infoLabel_->setText(InfoHtml(infoText_));
+    }
+
+    buttons_[command::kShantenButton]->setChecked(showShanten_);
+    buttons_[command::kResultButton]->setChecked(flow_.showResult);
+    const QSignalBlocker block(assistCombo_);
+    assistCombo_->setCurrentIndex(flow_.assistLimit + 1);
+
+    if (flow_.playMode == kEditMode) {
+        statusText_ = kEditStatusLine;
+    } else {
+        const StatSummary& shown = flow_.userStats;
+        statusText_ = StatusLine(shown.N, shown.nAgari, shown.AgariTen);
+    }
+    statusLabel_->setText(Q(statusText_));
+    UpdateCommands();
+}
+
+void MainWindow::RequestRepaint(bool now) {
+    Refresh();
+    if (now) repaint();
+}
+
+void MainWindow::ShowMessage(const std::string& caption, const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, Q(caption), Q(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+int MainWindow::SlotAt(QPoint p) {
+    for (int slot = 0; slot < kHandSlots; ++slot) {
+        const QRect r = layout::HandTile(slot);
+        const int right = r.left() + r.width();
+        const int bottom = r.top() + r.height();
+        if (r.left() < p.x() && p.x() < right && r.top() < p.y() && p.y() < bottom) return slot;
+    }
+    return -1;
+}
+
+int MainWindow::PointerSlot() const {
+    return SlotAt(pointer_);
+}
+
+void MainWindow::MovePointerToSlot(int slot) {
+    if (slot < 0 || slot >= kHandSlots) return;
+    const QRect r = layout::HandTile(slot);
+    const QPoint target(r.left() + r.width() - 6, r.top() + r.height() - 5);
+    QCursor::setPos(table_->mapToGlobal(target));
+    MouseMoved(target);  // the platform may not report the move back (or not at once)
+}
+
+void MainWindow::SetBusy(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void MainWindow::MouseMoved(QPoint p) {
+    pointer_ = p;
+    if (flow_.playMode == kSimulationMode) return;
+    const int hovered = SlotAt(p);
+    for (int slot = 0; slot < kHandSlots; ++slot) {
+        handLabels_[slot]->setFrameStyle(slot == hovered ? (QFrame::Panel | QFrame::Sunken)
+                                                         : QFrame::NoFrame);
+    }
+}
+
+void MainWindow::MouseReleased(Qt::MouseButton b, QPoint p) {
+    pointer_ = p;
+    if (flow_.simRunning) return;
+    const int step = b == Qt::RightButton ? -1 : 1;
+    if (flow_.playMode == kEditMode && (b == Qt::LeftButton || b == Qt::RightButton)) {
+        const QRect dora = layout::kDoraTile;
+        if (dora.left() < p.x() && p.x() < dora.left() + dora.width() && dora.top() < p.y() &&
+            p.y() < dora.top() + dora.height()) {
+            flow_.EditDoraClick(step);
+            return;
+        }
+    }
+    switch (b) {
+        case Qt::LeftButton:
+            flow_.LeftRelease();
+            break;
+        case Qt::RightButton:
+            flow_.RightRelease();
+            break;
+        case Qt::MiddleButton:
+            flow_.MiddleRelease();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindow::SetShowShanten(bool on) {
+    if (showShanten_ == on) return;
+    showShanten_ = on;
+    Refresh();
+}
+
+void MainWindow::SetShowResult(bool on) {
+    if (flow_.showResult == on) return;
+    flow_.showResult = on;
+    Refresh();
+}
+
+void MainWindow::SetEditing(bool on) {
+    editChecked_ = on;
+    flow_.SetEditing(on);
+    Refresh();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (flow_.simRunning) {
+        event->ignore();
+        return;
+    }
+    if (!isMinimized()) {
+        settings_.X = x();
+        settings_.Y = y();
+    }
+    settings_.Shanten = showShanten_ ? 1 : 0;
+    settings_.SimInt = simInterval_;
+    settings_.Result = flow_.showResult ? 1 : 0;
+    settings_.SimDisp = flow_.simDisp ? 1 : 0;
+    SaveSettings(settings_);
+    flow_.userStats.Save(dataDirectory_);
+    comStats_.Save(dataDirectory_);
+    event->accept();
+}
+
+}  // namespace mizaro

@@ -1,0 +1,114 @@
+// MainWindow: the single window of the program. It shows the game of GameFlow (hand, drawn
+// tile, discards, dora indicator, assist marks, shanten and a status line with the player's
+// results), carries every command in its menus, buttons and keys, and owns the settings and
+// both statistics for the whole run: they are written when the window closes.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <map>
+#include <string>
+
+#include "app/game_flow.h"
+#include "app/settings.h"
+#include "app/ui/table_widget.h"
+#include "stats/stat_summary.h"
+
+class QAbstractButton;
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace mizaro {
+
+inline constexpr const char* kWindowTitlePrefix = "Mizaro     ";
+
+class MainWindow : public QMainWindow, public GameView {
+    Q_OBJECT
+
+  public:
+    // Reads the settings and the statistics from `dataDirectory` (ending with '/'), writes the
+    // tile pictures there when missing, and deals the first game.
+    explicit MainWindow(const std::string& dataDirectory, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    GameFlow& flow() { return flow_; }
+    Settings& settings() { return settings_; }
+    StatSummary& comStats() { return comStats_; }
+    QAction* action(int commandId) const;
+    QAbstractButton* button(int controlId) const;
+    QComboBox* assistCombo() const { return assistCombo_; }
+    const std::string& statusText() const { return statusText_; }
+    const std::string& infoText() const { return infoText_; }
+    bool showShanten() const { return showShanten_; }
+    bool editChecked() const { return editChecked_; }
+    const std::string& dataDirectory() const { return dataDirectory_; }
+
+    // The painting rules: what each control shows for the game as it stands.
+    void Refresh();
+    // The enable, tick and text rules of every command, applied to the widgets.
+    void UpdateCommands();
+    // Switches the statistics and the title to another user.
+    void SwitchUser(const std::string& name);
+
+    // GameView
+    void RequestRepaint(bool now) override;
+    void ShowMessage(const std::string& caption, const std::string& text) override;
+    int PointerSlot() const override;
+    void MovePointerToSlot(int slot) override;
+    void SetBusy(bool busy) override;
+
+    // The hand slot whose rectangle strictly contains a point of the table, or -1.
+    static int SlotAt(QPoint tablePoint);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildTable();
+    void BuildMenus();
+    void BuildKeys();
+    QAction* AddCommand(QMenu* menu, int id, const char* text, QKeySequence key = {});
+    QAction* AddKey(int id, std::initializer_list<QKeySequence> keys);
+    QPushButton* AddButton(int id, const char* caption, const QRect& where, bool checkable);
+    QLabel* AddTileLabel(const QRect& where);
+    void SetUserTitle(const std::string& name);
+
+    void MouseMoved(QPoint tablePoint);
+    void MouseReleased(Qt::MouseButton button, QPoint tablePoint);
+    void SetShowShanten(bool on);
+    void SetShowResult(bool on);
+    void SetEditing(bool on);
+    void SavePosition();
+    void LoadPosition();
+    void UserSettings();
+    void EraseUserData();
+    void ShowAbout();
+
+    std::string dataDirectory_;
+    Settings settings_;
+    GameFlow flow_{*this};
+    StatSummary comStats_;
+    bool showShanten_ = true;
+    bool editChecked_ = false;
+    int simInterval_ = 0;
+    std::string infoText_;
+    std::string statusText_;
+    QPoint pointer_{-1, -1};  // the last known pointer position on the table
+
+    std::array<QPixmap, kKinds> tiles_;
+    TableWidget* table_ = nullptr;
+    QLabel* statusLabel_ = nullptr;
+    QLabel* infoLabel_ = nullptr;
+    QLabel* doraLabel_ = nullptr;
+    QComboBox* assistCombo_ = nullptr;
+    std::array<QLabel*, kHandSlots> handLabels_{};
+    std::array<QLabel*, kHandSlots> markLabels_{};
+    std::array<QLabel*, kMaxTurns> discardLabels_{};
+    std::map<int, QAction*> actions_;
+    std::map<int, QAbstractButton*> buttons_;
+};
+
+}  // namespace mizaro

@@ -1,0 +1,29 @@
+// The window's table: the area under the menu bar that holds every control. It hands mouse
+// movements and button releases to the window, which hit-tests them against the hand slots.
+#pragma once
+
+#include <QMouseEvent>
+#include <QWidget>
+#include <functional>
+
+namespace mizaro {
+
+class TableWidget : public QWidget {
+  public:
+    explicit TableWidget(QWidget* parent = nullptr) : QWidget(parent) { setMouseTracking(true); }
+
+    std::function<void(QPoint)> onMove;
+    std::function<void(Qt::MouseButton, QPoint)> onRelease;
+
+  protected:
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if (onMove) onMove(event->position().toPoint());
+    }
+    // Accepting the press makes this widget receive the release.
+    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (onRelease) onRelease(event->button(), event->position().toPoint());
+    }
+};
+
+}  // namespace mizaro

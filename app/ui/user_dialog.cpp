@@ -1,0 +1,78 @@
+#include "app/ui/user_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace mizaro {
+
+UserDialog::UserDialog(const std::vector<std::string>& found, const std::string& current,
+                       const std::string& dataDirectory, QWidget* parent)
+    : QDialog(parent), list_(found, current), dataDirectory_(dataDirectory) {
+    setWindowTitle(QStringLiteral("ユーザの設定"));
+    view_ = new QListWidget(this);
+    view_->setSelectionMode(QAbstractItemView::SingleSelection);
+    auto* add = new QPushButton(QStringLiteral("追加"), this);
+    auto* remove = new QPushButton(QStringLiteral("削除"), this);
+    auto* ok = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+
+    connect(view_, &QListWidget::currentRowChanged, this, [this](int row) { list_.Select(row); });
+    connect(view_, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
+    connect(add, &QPushButton::clicked, this, [this] { AskToAdd(); });
+    connect(remove, &QPushButton::clicked, this, [this] { AskToDelete(); });
+    connect(ok, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(add);
+    side->addWidget(remove);
+    side->addStretch(1);
+    side->addWidget(ok);
+    auto* row = new QHBoxLayout(this);
+    row->addWidget(view_, 1);
+    row->addLayout(side);
+    ShowList();
+}
+
+void UserDialog::ShowList() {
+    const QSignalBlocker block(view_);
+    view_->clear();
+    for (const std::string& name : list_.names()) view_->addItem(QString::fromStdString(name));
+    view_->setCurrentRow(list_.selected());
+}
+
+void UserDialog::AskToAdd() {
+    QInputDialog ask(this);
+    ask.setWindowTitle(QStringLiteral("ユーザの追加"));
+    ask.setLabelText(QString());
+    ask.setInputMode(QInputDialog::TextInput);
+    if (ask.exec() != QDialog::Accepted) return;
+    if (!AddTyped(ask.textValue())) {
+        QMessageBox::warning(this, QStringLiteral("ユーザの追加"),
+                             QStringLiteral("この名前はユーザ名に使えません。"));
+    }
+}
+
+bool UserDialog::AddTyped(const QString& typed) {
+    const AddUserOutcome outcome = list_.Add(typed.toStdString(), dataDirectory_);
+    if (outcome == AddUserOutcome::kAdded) ShowList();
+    return outcome != AddUserOutcome::kRefused;
+}
+
+void UserDialog::AskToDelete() {
+    if (!list_.CanDeleteSelected()) return;
+    const auto answer = QMessageBox::question(
+        this, QStringLiteral("ユーザの削除"),
+        QStringLiteral("このユーザに関するデータが失われます。\r\n削除してもいいですか？"),
+        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (answer == QMessageBox::Ok) DeleteConfirmed();
+}
+
+void UserDialog::DeleteConfirmed() {
+    if (list_.DeleteSelected(dataDirectory_)) ShowList();
+}
+
+}  // namespace mizaro
