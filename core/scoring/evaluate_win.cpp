@@ -34,6 +34,37 @@ void TestSplitYaku(AgariResult& r) {
     TestSuushii(r);
 }
 
+// weight[u]: unseen tiles whose use as the ura-dora indicator would add u dora to the hand.
+struct UraWeights {
+    std::array<long long, kMaxCopies + 1> weight{};
+    long long total = 0;
+};
+
+UraWeights UraWeightsOf(const KyokuState& s) {
+    UraWeights w;
+    for (TileKind i = 0; i < kKinds; ++i) {
+        if (s.wall[i] <= 0) continue;
+        const int u = std::clamp(s.hand[NextKind(i)], 0, kMaxCopies);
+        w.weight[u] += s.wall[i];
+        w.total += s.wall[i];
+    }
+    return w;
+}
+
+// The points of a reading averaged over the ura-dora to come. `scored` has been through
+// ScoreReading; ura-dora change only its han (the fu stay), and nothing beside a yakuman.
+int ExpectedOverUra(const UraWeights& w, const AgariResult& scored) {
+    // With no tile left to turn over the ura-dora adds nothing.
+    if (w.total == 0) return scored.points;
+    const int han = scored.han.TotalHan();
+    const bool yakuman = HasYakuman(scored.han);
+    const int fu = han >= kManganHan ? 0 : Fu(scored);
+    long long sum = 0;
+    for (int u = 0; u <= kMaxCopies; ++u)
+        if (w.weight[u] > 0) sum += PointsFor(yakuman ? han : han + u, fu) * w.weight[u];
+    return static_cast<int>(sum / w.total);
+}
+
 }  // namespace
 
 int KyokuState::EvaluateWin(bool expectUra, bool forceIppatsu) {
@@ -86,17 +117,14 @@ int KyokuState::EvaluateWin(bool expectUra, bool forceIppatsu) {
     }
     EnumerateRegular(base, hand, lastDraw, readings);
 
+    UraWeights ura;
+    if (expectUra) ura = UraWeightsOf(*this);
     // Strictly greater: of equal scores the earlier reading stays.
     int best = 0;
     for (AgariResult& r : readings) {
         TestSplitYaku(r);
-        int v = 0;
-        if (expectUra) {
-            v = ExpectedWithUra(r);
-            ScoreReading(r);
-        } else {
-            v = ScoreReading(r);
-        }
+        int v = ScoreReading(r);
+        if (expectUra) v = ExpectedOverUra(ura, r);
         if (v > best) {
             best = v;
             result = r;
@@ -106,28 +134,9 @@ int KyokuState::EvaluateWin(bool expectUra, bool forceIppatsu) {
 }
 
 int KyokuState::ExpectedWithUra(const AgariResult& reading) const {
-    // weight[u]: unseen tiles whose use as the ura-dora indicator would add u dora.
-    std::array<long long, kMaxCopies + 1> weight{};
-    long long total = 0;
-    for (TileKind i = 0; i < kKinds; ++i) {
-        if (wall[i] <= 0) continue;
-        const int u = std::clamp(hand[NextKind(i)], 0, kMaxCopies);
-        weight[u] += wall[i];
-        total += wall[i];
-    }
-    if (total == 0) {
-        // No tile is left to turn over: the ura-dora adds nothing.
-        AgariResult r = reading;
-        return ScoreReading(r);
-    }
-    long long sum = 0;
-    for (int u = 0; u <= kMaxCopies; ++u) {
-        if (weight[u] == 0) continue;
-        AgariResult r = reading;
-        r.han.AddHan(yaku::kDora, u);
-        sum += static_cast<long long>(ScoreReading(r)) * weight[u];
-    }
-    return static_cast<int>(sum / total);
+    AgariResult scored = reading;
+    ScoreReading(scored);
+    return ExpectedOverUra(UraWeightsOf(*this), scored);
 }
 
 }  // namespace mizaro

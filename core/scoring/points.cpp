@@ -33,8 +33,8 @@ int LimitPoints(int han) {
 
 int PointsFor(int han, int fu) {
     if (han >= kManganHan) return LimitPoints(han);
-    // Each other player pays twice the basic points fu x 2^(han+2).
-    const int pay = static_cast<int>(std::ldexp(8.0 * fu, han));
+    // Each other player pays twice the basic points fu x 2^(han+2); a shift when it is exact.
+    const int pay = han >= 0 ? (8 * fu) << han : static_cast<int>(std::ldexp(8.0 * fu, han));
     return std::min(kPayers * RoundUp(pay, kPaymentUnit), kManganPoints);
 }
 
@@ -58,9 +58,28 @@ int Fu(const AgariResult& r) {
     return RoundUp(fu, 10);
 }
 
+bool HasYakuman(const YakuHan& han) {
+    for (YakuId id = 0; id < kYakuCount; ++id)
+        if (IsYakuman(id) && han.han[id] > 0) return true;
+    return false;
+}
+
 int ScoreReading(AgariResult& r) {
-    r.han.KeepYakumanOnly();
-    const int han = r.han.TotalHan();
+    // The yakuman filter and the total in one pass; the filter rarely has anything to drop.
+    int han = 0, yakumanHan = 0;
+    bool yakuman = false;
+    for (YakuId id = 0; id < kYakuCount; ++id) {
+        const int h = r.han.han[id];
+        han += h;
+        if (IsYakuman(id)) {
+            yakumanHan += h;
+            yakuman = yakuman || h > 0;
+        }
+    }
+    if (yakuman) {
+        r.han.KeepYakumanOnly();
+        han = yakumanHan;
+    }
     r.fu = han >= kManganHan ? 0 : Fu(r);
     r.points = PointsFor(han, r.fu);
     return r.points;

@@ -20,6 +20,8 @@ int PointsFor(int han, int fu);
 // The fu of a reading (the seven-pairs 25 is not rounded).
 int Fu(const AgariResult& r);
 
+bool HasYakuman(const YakuHan& han);
+
 // Drops ordinary yaku when a yakuman is present, then sets `fu` (0 from 5 han on) and `points`
 // of the reading; returns the points.
 int ScoreReading(AgariResult& r);

@@ -1,20 +1,32 @@
 #include "core/scoring/reading_yaku.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace mizaro {
 
 namespace {
 
 constexpr int kSets = 4;
-constexpr int kSuitedKinds = 27;
 
-// The runs of a reading as counts per first kind.
-std::array<int, kSuitedKinds> RunStarts(const AgariResult& r) {
-    std::array<int, kSuitedKinds> starts{};
-    for (const auto& set : r.melds)
-        if (!IsTriplet(set) && IsSuited(set[0])) ++starts[set[0]];
-    return starts;
+// The runs of a reading by their first kinds. A reading has four sets, so a short list and a
+// bit mask beat a table over all kinds.
+struct Runs {
+    std::array<TileKind, kSets> first{};
+    int count = 0;
+    std::uint32_t starts = 0;  // bit k: some run starts at kind k
+
+    bool StartsAt(TileKind k) const { return (starts >> k) & 1U; }
+};
+
+Runs RunsOf(const AgariResult& r) {
+    Runs runs;
+    for (const auto& set : r.melds) {
+        if (IsTriplet(set) || !IsSuited(set[0])) continue;
+        runs.first[runs.count++] = set[0];
+        runs.starts |= std::uint32_t{1} << set[0];
+    }
+    return runs;
 }
 
 int TripletsWhere(const AgariResult& r, bool (*pred)(TileKind)) {
@@ -33,16 +45,17 @@ bool IsSevenOfSuit(TileKind k) {
 }  // namespace
 
 void TestPeikou(AgariResult& r) {
-    int runs = 0, most = 0, least = kSets + 1;
-    for (int c : RunStarts(r)) {
-        if (c == 0) continue;
-        runs += c;
-        most = std::max(most, c);
-        least = std::min(least, c);
+    const Runs runs = RunsOf(r);
+    int most = 0, least = kSets + 1;
+    for (int i = 0; i < runs.count; ++i) {
+        int same = 0;
+        for (int j = 0; j < runs.count; ++j) same += runs.first[j] == runs.first[i];
+        most = std::max(most, same);
+        least = std::min(least, same);
     }
     // Three or four identical runs count as neither.
     if (most != 2) return;
-    if (runs == kSets && least == most)
+    if (runs.count == kSets && least == most)
         r.han.AddHan(yaku::kRyanpeikou, 3);
     else
         r.han.AddHan(yaku::kIipeikou, 1);
@@ -88,10 +101,10 @@ void TestChanta(AgariResult& r) {
 }
 
 void TestIttsu(AgariResult& r) {
-    const auto starts = RunStarts(r);
+    const Runs runs = RunsOf(r);
     for (int suit = 0; suit < 3; ++suit) {
         const TileKind one = suit * 9;
-        if (starts[one] && starts[one + 3] && starts[one + 6]) {
+        if (runs.StartsAt(one) && runs.StartsAt(one + 3) && runs.StartsAt(one + 6)) {
             r.han.AddHan(yaku::kIttsu, 2);
             return;
         }
@@ -99,9 +112,9 @@ void TestIttsu(AgariResult& r) {
 }
 
 void TestSanshoku(AgariResult& r) {
-    const auto starts = RunStarts(r);
+    const Runs runs = RunsOf(r);
     for (int n = 0; n < 9; ++n) {
-        if (starts[n] && starts[n + 9] && starts[n + 18]) {
+        if (runs.StartsAt(n) && runs.StartsAt(n + 9) && runs.StartsAt(n + 18)) {
             r.han.AddHan(yaku::kSanshoku, 2);
             return;
         }
@@ -109,11 +122,12 @@ void TestSanshoku(AgariResult& r) {
 }
 
 void TestSanshokuKou(AgariResult& r) {
-    std::array<bool, kSuitedKinds> triplet{};
+    std::uint32_t triplets = 0;
     for (const auto& set : r.melds)
-        if (IsTriplet(set) && IsSuited(set[0])) triplet[set[0]] = true;
+        if (IsTriplet(set) && IsSuited(set[0])) triplets |= std::uint32_t{1} << set[0];
     for (int n = 0; n < 9; ++n) {
-        if (triplet[n] && triplet[n + 9] && triplet[n + 18]) {
+        const std::uint32_t colours = (1U << n) | (1U << (n + 9)) | (1U << (n + 18));
+        if ((triplets & colours) == colours) {
             r.han.AddHan(yaku::kSanshokuKou, 2);
             return;
         }

@@ -7,6 +7,12 @@ namespace {
 constexpr int kSets = 4;
 constexpr int kTripletSize = 3;
 constexpr int kPairSize = 2;
+constexpr int kGroups = 4;  // the three suits and the honours
+constexpr int kHonourGroup = 3;
+
+constexpr int GroupOf(TileKind k) {
+    return k / 9 < kHonourGroup ? k / 9 : kHonourGroup;
+}
 
 // The sets placed so far; small, so each level of the recursion keeps its own copy.
 struct PartialSplit {
@@ -74,8 +80,23 @@ void PlaceMelds(const SplitContext& ctx, PartialSplit split, TileCounts& h, Tile
 
 void EnumerateRegular(const AgariResult& base, const TileCounts& hand, TileKind winTile,
                       ReadingList& out) {
+    // Sets never cross a suit, so the pair sits in the one group (a suit, or the honours) whose
+    // tile count leaves 2 over three; any other remainder means no split exists.
+    std::array<int, kGroups> total{};
+    for (TileKind k = 0; k < kKinds; ++k) total[GroupOf(k)] += hand[k];
+    int pairGroup = -1;
+    for (int g = 0; g < kGroups; ++g) {
+        const int rest = total[g] % kTripletSize;
+        if (rest == 0) continue;
+        if (rest != kPairSize || pairGroup >= 0) return;
+        pairGroup = g;
+    }
+    if (pairGroup < 0) return;
+
     TileCounts h = hand;
-    for (TileKind p = 0; p < kKinds; ++p) {
+    const TileKind first = pairGroup * 9;
+    const TileKind last = pairGroup == kHonourGroup ? kKinds : first + 9;
+    for (TileKind p = first; p < last; ++p) {
         if (h[p] < kPairSize) continue;
         h[p] -= kPairSize;
         PlaceMelds({base, p, winTile, out}, PartialSplit{}, h, 0);

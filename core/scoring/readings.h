@@ -5,9 +5,9 @@
 // fixed-capacity list on the stack and the enumeration never allocates.
 #pragma once
 
-#include <array>
 #include <cassert>
 #include <cstddef>
+#include <type_traits>
 
 #include "core/agari_result.h"
 
@@ -18,8 +18,13 @@ namespace mizaro {
 inline constexpr int kMostRegularReadings = 14;
 inline constexpr int kReadingCapacity = kMostRegularReadings + 2;
 
+static_assert(std::is_trivially_copyable_v<AgariResult> &&
+              std::is_trivially_destructible_v<AgariResult>);
+
 class ReadingList {
   public:
+    ReadingList() {}  // the readings are written as they are appended, not before
+
     void Append(const AgariResult& r) {
         assert(count_ < kReadingCapacity);
         if (count_ < kReadingCapacity) items_[count_++] = r;
@@ -27,11 +32,15 @@ class ReadingList {
     int size() const { return count_; }
     AgariResult& operator[](int i) { return items_[i]; }
     const AgariResult& operator[](int i) const { return items_[i]; }
-    AgariResult* begin() { return items_.data(); }
-    AgariResult* end() { return items_.data() + count_; }
+    AgariResult* begin() { return items_; }
+    AgariResult* end() { return items_ + count_; }
 
   private:
-    std::array<AgariResult, kReadingCapacity> items_;
+    // A union leaves the slots uninitialised: clearing all of them would cost more than the
+    // evaluation of a typical hand.
+    union {
+        AgariResult items_[kReadingCapacity];
+    };
     int count_ = 0;
 };
 
