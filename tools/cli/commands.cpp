@@ -8,6 +8,7 @@ int exitCode = 0;
 
 void RegisterCommands(CLI::App& app, CLI::App& bench) {
     AddShantenCommands(app, bench);
+    AddAnalyzeCommands(app, bench);
     AddScoreCommands(app, bench);
     AddCheckCommand(app, bench);
 }

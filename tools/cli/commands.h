@@ -9,6 +9,7 @@ namespace mizaro::cli {
 void RegisterCommands(CLI::App& app, CLI::App& bench);
 
 void AddShantenCommands(CLI::App& app, CLI::App& bench);
+void AddAnalyzeCommands(CLI::App& app, CLI::App& bench);
 void AddScoreCommands(CLI::App& app, CLI::App& bench);
 void AddCheckCommand(CLI::App& app, CLI::App& bench);
 

@@ -1,0 +1,94 @@
+#include "analysis/computer_discard.h"
+
+#include "core/shanten.h"
+
+namespace mizaro {
+
+namespace {
+
+// Thirteen-orphans leaning: simple tiles are thrown first, at a value no count can reach.
+constexpr double kThrowFirst = 777.0;
+constexpr int kOrphansLeanMaxShanten = 4;
+constexpr int kOrphansLeanMinShanten = 3;
+
+TileKind LowestHeld(const KyokuState& state) {
+    for (TileKind k = 0; k < kKinds; ++k)
+        if (state.hand[k] > 0) return k;
+    return kNoTile;
+}
+
+// The acceptance count, and the lowest held kind when even that finds nothing.
+TileKind AcceptanceFallback(const KyokuState& state, DiscardValues& values) {
+    TileKind choice = ChooseDiscard(state, values);
+    return IsValidKind(choice) ? choice : LowestHeld(state);
+}
+
+}  // namespace
+
+TileKind ComputerDiscard(KyokuState& state) {
+    const int s = state.Shanten();
+    // At least s + 1 draws must remain after this one for the search to find a win.
+    const bool deep = s < state.simLevel && s < kMaxTurns - state.turn;
+    const TileKind choice = deep ? DeepChoice(state) : AcceptanceChoice(state);
+    return state.Discard(choice, true) ? choice : kNoTile;
+}
+
+TileKind DeepChoice(const KyokuState& state) {
+    DiscardValues values{};
+    {
+        NanikiruSearch top(state, true, true, 0);
+        top.AnalyzeDiscards();
+        top.CandidateValues(values);
+        top.FreeCache();
+    }
+    TileKind choice = ChooseDiscard(state, values);
+    if (choice >= 0) return choice;
+    AcceptanceValues(state, values);
+    return AcceptanceFallback(state, values);
+}
+
+void AcceptanceValues(const KyokuState& state, DiscardValues& values) {
+    const int before = state.Shanten();
+    for (TileKind i = 0; i < kKinds; ++i) {
+        values[i] = 0.0;
+        KyokuState after = state;
+        if (!after.Discard(i, false)) continue;
+        for (TileKind j = 0; j < kKinds; ++j) {
+            if (!after.DrawKind(j)) continue;
+            if (after.Shanten() < before) values[i] += after.wall[j];
+            after.RemoveFromHand(j, true);
+        }
+    }
+}
+
+TileKind AcceptanceChoice(const KyokuState& state) {
+    if (LowestHeld(state) == kNoTile) return kNoTile;
+    const ShantenResult forms = ShantenForms(state.hand);
+    DiscardValues values{};
+    if (forms.kokushi <= kOrphansLeanMaxShanten && forms.min >= kOrphansLeanMinShanten) {
+        for (TileKind i = 0; i < kKinds; ++i) {
+            if (state.hand[i] < 1) continue;
+            values[i] = IsTerminalOrHonour(i) ? state.hand[i] : kThrowFirst;
+        }
+    } else {
+        AcceptanceValues(state, values);
+    }
+    return AcceptanceFallback(state, values);
+}
+
+TileKind ChooseDiscard(const KyokuState& state, DiscardValues& values) {
+    TileKind firstDora = kNoTile;
+    for (TileKind k = 0; k < kKinds && firstDora == kNoTile; ++k)
+        if (state.dora[k] != 0) firstDora = k;
+    // The first dora kind never sets the bar, so it is thrown only when nothing else is as good.
+    double bar = -1.0;
+    for (TileKind i = 0; i < kKinds; ++i)
+        if (values[i] > 0.0 && i != firstDora && values[i] > bar) bar = values[i];
+    for (double& v : values)
+        if (v < bar) v = 0.0;
+    for (TileKind k : kDiscardOrder)
+        if (values[k] > 0.0) return k;
+    return state.lastDraw;
+}
+
+}  // namespace mizaro

@@ -1,0 +1,285 @@
+#include "analysis/nanikiru_search.h"
+
+#include <algorithm>
+#include <chrono>
+#include <limits>
+
+#include "core/shanten.h"
+
+namespace mizaro {
+
+namespace {
+
+constexpr int kAssumedRiichiTurn = 100;  // riichi declared, but never an ippatsu by turn
+constexpr int kHandBetweenDraws = 13;
+constexpr int kHandAfterDraw = 14;
+constexpr int kLastDraw = kMaxTurns;
+// Tiles unseen by the player at draw k are 123 - k (13 dealt, k - 1 drawn, one indicator),
+// whatever the mode: a restricted wall does not shrink the pool.
+constexpr int kPoolBeforeFirstDraw = 123;
+// The first turn that scores no 天和: a win the search imagines always comes after a discard.
+constexpr int kFirstTurnAfterDiscard = 2;
+
+// Reuses are counted in full, so a deep search with slack reaches billions of visits; the
+// count stops at the largest int instead of wrapping.
+int SaturatingAdd(int a, int b) {
+    const long long sum = static_cast<long long>(a) + b;
+    return sum > std::numeric_limits<int>::max() ? std::numeric_limits<int>::max()
+                                                 : static_cast<int>(sum);
+}
+
+}  // namespace
+
+NanikiruSearch::NanikiruSearch(const KyokuState& state, bool riichiAssumed, bool expectUra,
+                               int slack)
+    : state_(state), slack_(slack), expectUra_(expectUra) {
+    if (riichiAssumed) state_.reachTurn = kAssumedRiichiTurn;
+}
+
+NanikiruSearch::~NanikiruSearch() = default;
+
+SearchCache& NanikiruSearch::OwnCache() {
+    if (!cache_) cache_ = std::make_unique<SearchCache>();
+    return *cache_;
+}
+
+void NanikiruSearch::FreeCache() {
+    // The groups point into the memo; dropping them keeps a later read from reaching freed
+    // nodes.
+    groups_.clear();
+    children_.clear();
+    if (cache_) cache_->Clear();
+}
+
+std::span<const NanikiruSearch* const> NanikiruSearch::CandidateNodes() const {
+    if (groups_.empty()) return {};
+    return Members(groups_.front());
+}
+
+void NanikiruSearch::AddCounts(const NanikiruSearch& child, bool computedHere) {
+    for (int i = 0; i < kShantenRows; ++i) {
+        visited_[i] = SaturatingAdd(visited_[i], child.visited_[i]);
+        if (computedHere) evaluated_[i] += child.evaluated_[i];
+    }
+}
+
+void NanikiruSearch::SumCounts() {
+    evaluated_[kPositionTotal] = 0;
+    visited_[kPositionTotal] = 0;
+    for (int i = 0; i < kShantenRows; ++i) {
+        evaluated_[kPositionTotal] += evaluated_[i];
+        visited_[kPositionTotal] = SaturatingAdd(visited_[kPositionTotal], visited_[i]);
+    }
+}
+
+const NanikiruSearch* NanikiruSearch::Child(SearchCache& cache, const SearchKey& key,
+                                            TileKind drawn, TileKind discarded, int childSlack,
+                                            bool winning) {
+    if (const NanikiruSearch* found = cache.Find(key)) {
+        AddCounts(*found, false);
+        return found;
+    }
+    auto node = std::make_unique<NanikiruSearch>(state_, true, expectUra_, childSlack);
+    if (drawn != kNoTile) node->state_.DrawKind(drawn);
+    if (discarded != kNoTile) node->state_.RemoveFromHand(discarded, false);
+    if (winning) {
+        node->evaluated_[0] = node->visited_[0] = 1;
+        node->ScoreWin();
+    } else {
+        node->SearchIn(cache);
+    }
+    AddCounts(*node, true);
+    return cache.Insert(key, std::move(node));
+}
+
+void NanikiruSearch::ScoreWin() {
+    // The searched copies keep the turn of the top position, which is 1 before the first
+    // discard; a win reached through further draws and discards must not score 天和.
+    int turn = state_.turn;
+    state_.turn = std::max(turn, kFirstTurnAfterDiscard);
+    // The plain reading is scored last so that `result` keeps the reading without ippatsu.
+    winPointsIppatsu_ = state_.EvaluateWin(expectUra_, true);
+    winPoints_ = state_.EvaluateWin(expectUra_, false);
+    state_.turn = turn;
+}
+
+void NanikiruSearch::AnalyzeDiscards() {
+    FreeCache();
+    SearchCache& cache = OwnCache();
+    evaluated_.fill(0);
+    visited_.fill(0);
+    if (state_.HandTileCount() != kHandAfterDraw) return;
+
+    const TileCounts& hand = state_.hand;
+    const int top = Shanten(hand);
+    shanten_ = top;
+    auto start = std::chrono::steady_clock::now();
+    evaluated_[top + 1] += 1;
+    visited_[top + 1] += 1;
+
+    TileCounts after = hand;
+    for (TileKind i = 0; i < kKinds; ++i) {
+        if (hand[i] < 1) continue;
+        --after[i];
+        const int diff = Shanten(after) - top;
+        // From one step before ready only the discards that keep the hand ready count.
+        if (diff <= slack_ && !(top == 0 && diff != 0)) {
+            const int childSlack = slack_ - diff;
+            children_.push_back(Child(cache, MakeSearchKey(after, childSlack, kNoTile), kNoTile, i,
+                                      childSlack, false));
+        }
+        ++after[i];
+    }
+    groups_.push_back({kNoTile, 0, static_cast<int>(children_.size())});
+
+    for (int k = 1; k <= kLastDraw; ++k) {
+        if (top <= 0) tenpaiProb_[k] = 1.0;
+        if (top == -1) winProb_[k] = 1.0;
+    }
+    SumCounts();
+    seconds_ = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void NanikiruSearch::CandidateValues(DiscardValues& values) const {
+    values.fill(0.0);
+    if (shanten_ == -1) return;
+    for (const NanikiruSearch* c : CandidateNodes())
+        values[c->state_.lastDiscard] = TurnValue(c->ev_, state_.turn + 1);
+}
+
+void NanikiruSearch::Search(bool clearCache) {
+    if (state_.HandTileCount() != kHandBetweenDraws) return;
+    if (clearCache) FreeCache();
+    evaluated_.fill(0);
+    visited_.fill(0);
+    SearchIn(OwnCache());
+}
+
+void NanikiruSearch::SearchIn(SearchCache& cache) {
+    if (state_.HandTileCount() != kHandBetweenDraws) return;
+    const mizaro::Candidates effective = EffectiveCandidates(state_.hand);
+    const int v = effective.shanten;
+    shanten_ = v;
+    effKinds_ = effTiles_ = noReplyTiles_ = 0;
+    groups_.clear();
+    children_.clear();
+    evaluated_[v + 1] += 1;
+    visited_[v + 1] += 1;
+
+    TileCounts drawnHand = state_.hand;
+    for (TileKind i = 0; i < kKinds; ++i) {
+        const int wallCount = state_.wall[i];
+        if (wallCount <= 0) continue;
+        // Without slack only a draw that lowers the shanten enters, and a kind the shanten
+        // count does not flag can never lower it: skipping it changes nothing.
+        if (slack_ <= 0 && !effective.flags[i]) continue;
+        ++drawnHand[i];
+        const int u = Shanten(drawnHand);
+        // A ready hand looks only at winning draws, whatever slack it has left.
+        if (u < v + slack_ && !(u == 0 && v == 0)) {
+            ++effKinds_;
+            effTiles_ += wallCount;
+            const int first = static_cast<int>(children_.size());
+            if (u == -1) {
+                children_.push_back(
+                    Child(cache, MakeSearchKey(drawnHand, -1, i), i, kNoTile, -1, true));
+            } else {
+                // The drawn tile itself is never discarded: keeping the old hand is the stay
+                // option of the recurrence.
+                TileCounts replied = drawnHand;
+                for (TileKind j = 0; j < kKinds; ++j) {
+                    if (j == i || replied[j] < 1) continue;
+                    --replied[j];
+                    const int step = Shanten(replied) - v;
+                    if (step < slack_) {
+                        // Lowering the shanten keeps the slack; keeping it costs one.
+                        const int childSlack = slack_ - step - 1;
+                        children_.push_back(Child(cache,
+                                                  MakeSearchKey(replied, childSlack, kNoTile), i, j,
+                                                  childSlack, false));
+                    }
+                    ++replied[j];
+                }
+            }
+            const int count = static_cast<int>(children_.size()) - first;
+            if (count > 0)
+                groups_.push_back({i, first, count});
+            else
+                noReplyTiles_ += wallCount;
+        }
+        --drawnHand[i];
+    }
+
+    for (int k = 1; k <= kLastDraw; ++k)
+        if (v <= 0) tenpaiProb_[k] = 1.0;
+    SumCounts();
+    Evaluate();
+}
+
+void NanikiruSearch::Evaluate() {
+    const int s = shanten_;
+    const bool ready = s == 0;
+    TurnValues ippatsuBonus{};
+    for (int k = kLastDraw; k >= 1; --k) {
+        tenpaiProb_[k] = ready ? 1.0 : 0.0;
+        winProb_[k] = 0.0;
+        const int drawsLeft = kTurnSlots - k;  // draw k included
+        if (drawsLeft <= s) {
+            ev_[k] = 0.0;  // too few draws to complete the hand
+            continue;
+        }
+        const double pool = kPoolBeforeFirstDraw - k;
+        // The share of draws that leave the present hand; the rest keeps it. A draw with no
+        // reply discard leaves nothing to move to: the drawn tile goes and the hand stays.
+        double move = (effTiles_ - noReplyTiles_) / pool;
+        double e = 0.0, eIppatsu = 0.0, tenpai = 0.0, win = 0.0;
+        const double stayValue = TurnValue(ev_, k + 1);  // before this pass's ippatsu bonus
+        for (const DrawGroup& g : groups_) {
+            std::span<const NanikiruSearch* const> members = Members(g);
+            const NanikiruSearch& c0 = *members.front();
+            // The wall count before the draw as the child records it: a memoised child may
+            // come from another path and carry another wall.
+            const double p = (c0.state_.wall[g.drawn] + 1) / pool;
+            double best = 0.0, bestIppatsu = 0.0, bestWin = 0.0, bestTenpai = 0.0;
+            if (ready) {
+                best = c0.winPoints_;
+                bestIppatsu = c0.winPointsIppatsu_;
+                bestWin = bestTenpai = 1.0;
+            } else {
+                // Strictly greater: equal values keep the lower discard kind.
+                for (const NanikiruSearch* c : members) {
+                    const double value = TurnValue(c->ev_, k + 1);
+                    if (value > best) {
+                        best = value;
+                        bestWin = TurnValue(c->winProb_, k + 1);
+                        bestTenpai = TurnValue(c->tenpaiProb_, k + 1);
+                    }
+                }
+            }
+            if (k == kLastDraw || stayValue < best) {
+                e += p * best;
+                eIppatsu += p * bestIppatsu;
+                tenpai += p * bestTenpai;
+                win += p * bestWin;
+            } else {
+                move -= p;  // keeping the hand is at least as good
+            }
+        }
+        ev_[k] = e;
+        ippatsuBonus[k] = eIppatsu - e;
+        if (tenpaiProb_[k] < 1.0) tenpaiProb_[k] = tenpai;
+        if (winProb_[k] < 1.0) winProb_[k] = win;
+        if (k < kLastDraw) {
+            const double keep = 1.0 - move;
+            ev_[k] += keep * ev_[k + 1];
+            if (tenpaiProb_[k] < 1.0) tenpaiProb_[k] += keep * tenpaiProb_[k + 1];
+            if (winProb_[k] < 1.0) winProb_[k] += keep * winProb_[k + 1];
+        }
+    }
+    // Riichi is declared on reaching ready, so only the very next draw can be an ippatsu win;
+    // adding the bonus after the recurrence keeps it from reaching earlier draw numbers.
+    if (ready)
+        for (int k = 1; k <= kLastDraw; ++k) ev_[k] += ippatsuBonus[k];
+}
+
+}  // namespace mizaro

@@ -1,0 +1,126 @@
+// NanikiruSearch (何切る？): one node of the discard expected-value search.
+//
+// Given the hand just after a draw, AnalyzeDiscards tries every discard and, for each
+// resulting 13-tile position, computes the expected final points, the chance to win and the
+// chance to be ready as functions of the number of the next draw. Below a 13-tile node the
+// search tries every drawn kind that may bring the hand closer to ready and every reply
+// discard, guided by the shanten count, always assuming riichi and a self-drawn dealer win.
+//
+// Ownership. The node a caller builds (the top node) owns the memo of its analysis; the nodes
+// the search creates live in that memo until FreeCache (or the top node's destruction). A
+// node's groups only point into the memo, so after FreeCache a caller reads the top node's
+// own fields, never its groups. Two top nodes share nothing and may search on two threads.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "analysis/search_cache.h"
+#include "core/kyoku_state.h"
+
+namespace mizaro {
+
+// Per-turn values indexed by k, the number of the next draw, 1..18. Index 0 is unused.
+inline constexpr int kTurnSlots = kMaxTurns + 1;
+using TurnValues = std::array<double, kTurnSlots>;
+
+// Any index past the last draw reads 0: the game is over.
+inline double TurnValue(const TurnValues& values, int k) {
+    return k >= 0 && k < kTurnSlots ? values[k] : 0.0;
+}
+
+// Positions by shanten + 1 (0 complete, 1 ready, ..., 7 six from ready); entry 8 their sum.
+// Visits stop counting at the largest int.
+inline constexpr int kShantenRows = 8;
+inline constexpr int kPositionTotal = kShantenRows;
+using PositionCounts = std::array<int, kShantenRows + 1>;
+
+// The value of each discard kind; 0 marks a kind that is no candidate.
+using DiscardValues = std::array<double, kKinds>;
+
+// The successors of a node after one drawn kind: children [first, first + count) of the node,
+// in ascending kind of the reply discard, or the one winning node when the draw completes
+// the hand. The top node has one group, the discard candidates, with `drawn` kNoTile.
+struct DrawGroup {
+    TileKind drawn = kNoTile;
+    int first = 0;
+    int count = 0;
+};
+
+class NanikiruSearch {
+  public:
+    NanikiruSearch(const KyokuState& state, bool riichiAssumed, bool expectUra, int slack);
+    ~NanikiruSearch();
+    NanikiruSearch(const NanikiruSearch&) = delete;
+    NanikiruSearch& operator=(const NanikiruSearch&) = delete;
+
+    // On a 14-tile position: the candidate discards with their searched subtrees.
+    void AnalyzeDiscards();
+    // On a 13-tile position: builds the subtree and fills the per-turn values. With
+    // `clearCache` the memo of this node's analysis starts empty.
+    void Search(bool clearCache);
+    // After AnalyzeDiscards: each candidate's expected value at the next draw, by discard kind.
+    void CandidateValues(DiscardValues& values) const;
+    // Deletes every node of this node's memo; the node's own fields stay readable.
+    void FreeCache();
+
+    const KyokuState& state() const { return state_; }
+    int slack() const { return slack_; }
+    bool expectUra() const { return expectUra_; }
+    int effKinds() const { return effKinds_; }
+    int effTiles() const { return effTiles_; }
+    const TurnValues& ev() const { return ev_; }
+    const TurnValues& winProb() const { return winProb_; }
+    const TurnValues& tenpaiProb() const { return tenpaiProb_; }
+    const PositionCounts& evaluated() const { return evaluated_; }
+    const PositionCounts& visited() const { return visited_; }
+    double seconds() const { return seconds_; }
+
+    const std::vector<DrawGroup>& groups() const { return groups_; }
+    std::span<const NanikiruSearch* const> Members(const DrawGroup& group) const {
+        return {children_.data() + group.first, static_cast<std::size_t>(group.count)};
+    }
+    // The top node's candidates (its only group); empty before AnalyzeDiscards.
+    std::span<const NanikiruSearch* const> CandidateNodes() const;
+
+  private:
+    // Tests build small trees by hand to check the recurrence's comparison rules.
+    friend class NanikiruSearchTestPeer;
+
+    SearchCache& OwnCache();
+    void SearchIn(SearchCache& cache);
+    void Evaluate();
+    // The child reached from this position by drawing `drawn` and then discarding `discarded`
+    // (either may be kNoTile), taken from the memo under `key` when present, else created,
+    // searched (or scored, when `winning`) and memoised. Adds its counters to this node's.
+    const NanikiruSearch* Child(SearchCache& cache, const SearchKey& key, TileKind drawn,
+                                TileKind discarded, int childSlack, bool winning);
+    void AddCounts(const NanikiruSearch& child, bool computedHere);
+    void SumCounts();  // entry 8 of both counters
+    void ScoreWin();
+
+    KyokuState state_;
+    int slack_ = 0;
+    bool expectUra_ = true;
+    int shanten_ = 0;  // of the position as searched
+    int effKinds_ = 0;
+    int effTiles_ = 0;
+    int noReplyTiles_ = 0;  // wall tiles of entering kinds that found no reply discard
+    TurnValues ev_{};
+    TurnValues winProb_{};
+    TurnValues tenpaiProb_{};
+    PositionCounts evaluated_{};
+    PositionCounts visited_{};
+    double seconds_ = 0.0;
+    // A winning node's points, scored once: the recurrence asks for them at every draw
+    // number and from every parent, and they depend on the node's own state alone.
+    int winPoints_ = 0;
+    int winPointsIppatsu_ = 0;
+    std::vector<DrawGroup> groups_;
+    std::vector<const NanikiruSearch*> children_;
+    std::unique_ptr<SearchCache> cache_;  // only on a node that started an analysis
+};
+
+}  // namespace mizaro

@@ -1,0 +1,63 @@
+// The memo of one top-level analysis: positions already searched, keyed by hand and slack.
+//
+// A key holds exactly what the text key of a position holds (the slack letter, the 34 hand
+// counts and, for a winning position, the winning tile), packed into 128 bits so that lookups
+// neither allocate nor compare strings: two positions share a key exactly when their text
+// keys are equal. The wall, the turn, the discards and the dora are not part of it, so the
+// first node searched for a key answers for every later position with that hand and slack.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+
+#include "core/tile.h"
+
+namespace mizaro {
+
+class NanikiruSearch;
+
+inline constexpr int kMinKeySlack = -1;  // a winning node
+inline constexpr int kMaxKeySlack = 6;   // the letter field holds slack + 1 in three bits
+
+struct SearchKey {
+    std::uint64_t low = 0;
+    std::uint64_t high = 0;
+    bool operator==(const SearchKey&) const = default;
+};
+
+// `winningDraw` is the last drawn kind of a winning position, kNoTile for every other one.
+SearchKey MakeSearchKey(const TileCounts& hand, int slack, TileKind winningDraw);
+
+struct SearchKeyHash {
+    std::size_t operator()(const SearchKey& key) const {
+        // Mix both halves so that hands differing only in the honours spread as well.
+        std::uint64_t h = key.low * 0x9E3779B97F4A7C15ull ^ (key.high + 0x632BE59BD9B4E019ull);
+        h ^= h >> 29;
+        h *= 0xBF58476D1CE4E5B9ull;
+        h ^= h >> 32;
+        return static_cast<std::size_t>(h);
+    }
+};
+
+// Owns every node inserted in it; Clear deletes them. Not shared between analyses, so two
+// analyses on two threads need no lock.
+class SearchCache {
+  public:
+    SearchCache();
+    ~SearchCache();
+    SearchCache(const SearchCache&) = delete;
+    SearchCache& operator=(const SearchCache&) = delete;
+
+    NanikiruSearch* Find(const SearchKey& key) const;
+    // Takes ownership; a key already present keeps its node and the new one is deleted.
+    NanikiruSearch* Insert(const SearchKey& key, std::unique_ptr<NanikiruSearch> node);
+    void Clear();
+    std::size_t Size() const { return nodes_.size(); }
+
+  private:
+    std::unordered_map<SearchKey, std::unique_ptr<NanikiruSearch>, SearchKeyHash> nodes_;
+};
+
+}  // namespace mizaro

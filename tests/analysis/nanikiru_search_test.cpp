@@ -1,0 +1,484 @@
+#include "analysis/nanikiru_search.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "search_test_util.h"
+
+namespace mizaro {
+
+// Reaches inside a node to build small trees by hand.
+class NanikiruSearchTestPeer {
+  public:
+    static void SetShape(NanikiruSearch& n, int shanten, int effTiles) {
+        n.shanten_ = shanten;
+        n.effTiles_ = effTiles;
+    }
+    static void SetValues(NanikiruSearch& n, int k, double ev, double win, double tenpai) {
+        n.ev_[k] = ev;
+        n.winProb_[k] = win;
+        n.tenpaiProb_[k] = tenpai;
+    }
+    static void AddGroup(NanikiruSearch& parent, TileKind drawn,
+                         const std::vector<const NanikiruSearch*>& members) {
+        const int first = static_cast<int>(parent.children_.size());
+        for (const NanikiruSearch* m : members) parent.children_.push_back(m);
+        parent.groups_.push_back({drawn, first, static_cast<int>(members.size())});
+    }
+    static void Evaluate(NanikiruSearch& n) { n.Evaluate(); }
+};
+
+namespace {
+
+using Peer = NanikiruSearchTestPeer;
+
+constexpr int kIppatsuRiichiTurn = 100;
+
+// Points of a win on drawing `w`, scored by hand the way the search must score it: riichi
+// assumed, expected ura-dora, never as a win before the first discard.
+int WinPoints(KyokuState s, TileKind w, bool ippatsu) {
+    s.reachTurn = kIppatsuRiichiTurn;
+    s.turn = std::max(s.turn, 2);
+    EXPECT_TRUE(s.DrawKind(w));
+    return s.EvaluateWin(true, ippatsu);
+}
+
+// An independent evaluation of the same decision process: a plain recursion over every path,
+// without reusing any computed value, written as "take the better of moving and keeping the
+// hand". As the memo does, a position reached again is valued with the wall of the first path
+// that reached it (the key holds the hand, not the wall). It also counts positions reached
+// and distinct positions.
+struct PlainValues {
+    TurnValues ev{}, win{}, tenpai{};
+    TileCounts wall{};  // the wall this position is valued with
+};
+
+class PlainSearch {
+  public:
+    PositionCounts visited{};
+    PositionCounts distinct{};
+    std::map<std::string, KyokuState> first;
+
+    // The state to value: the first one seen with this key.
+    KyokuState Reach(const KyokuState& s, int shanten, int slack, bool winning) {
+        visited[shanten + 1] += 1;
+        auto [it, isNew] = first.try_emplace(s.PositionKey(winning, slack), s);
+        if (isNew) distinct[shanten + 1] += 1;
+        return it->second;
+    }
+
+    PlainValues Node(const KyokuState& reached, int slack) {
+        const int v = reached.Shanten();
+        const KyokuState s = Reach(reached, v, slack, false);
+        struct Option {
+            TileKind drawn = kNoTile;
+            bool win = false;
+            double points = 0, pointsIppatsu = 0;
+            TileCounts winWall{};
+            std::vector<PlainValues> replies;
+        };
+        std::vector<Option> options;
+        for (TileKind d = 0; d < kKinds; ++d) {
+            if (s.wall[d] == 0) continue;
+            KyokuState t = s;
+            t.DrawKind(d);
+            const int u = t.Shanten();
+            if (u >= v + slack || (u == 0 && v == 0)) continue;
+            Option o;
+            o.drawn = d;
+            if (u == -1) {
+                KyokuState w = Reach(t, -1, -1, true);
+                o.win = true;
+                o.winWall = w.wall;
+                w.wall[d] += 1;  // back to the position before the winning draw
+                w.hand[d] -= 1;
+                o.points = WinPoints(w, d, false);
+                o.pointsIppatsu = WinPoints(w, d, true);
+            } else {
+                for (TileKind j = 0; j < kKinds; ++j) {
+                    KyokuState r = t;
+                    if (j == d || !r.RemoveFromHand(j, false)) continue;
+                    const int f = r.Shanten();
+                    if (f - v < slack) o.replies.push_back(Node(r, slack - (f - v) - 1));
+                }
+            }
+            options.push_back(std::move(o));
+        }
+        PlainValues out;
+        out.wall = s.wall;
+        TurnValues plainEv{};  // without the ippatsu bonus
+        for (int k = kMaxTurns; k >= 1; --k) {
+            out.tenpai[k] = v == 0 ? 1.0 : 0.0;
+            if (kTurnSlots - k <= v) continue;
+            const double pool = 123.0 - k;
+            const double ownEv = TurnValue(plainEv, k + 1);
+            const double ownWin = TurnValue(out.win, k + 1);
+            const double ownTenpai = TurnValue(out.tenpai, k + 1);
+            double ev = 0, bonus = 0, win = 0, tenpai = 0, keep = 1.0;
+            for (const Option& o : options) {
+                double best = 0, bestWin = 0, bestTenpai = 0;
+                // The chance of the draw as the position after it records its wall.
+                double p = 0;
+                if (o.win) {
+                    best = o.points;
+                    bestWin = bestTenpai = 1.0;
+                    p = (o.winWall[o.drawn] + 1) / pool;
+                } else {
+                    if (o.replies.empty()) continue;  // nothing to move to: the hand stays
+                    p = (o.replies.front().wall[o.drawn] + 1) / pool;
+                    for (const PlainValues& r : o.replies) {
+                        if (TurnValue(r.ev, k + 1) > best) {
+                            best = TurnValue(r.ev, k + 1);
+                            bestWin = TurnValue(r.win, k + 1);
+                            bestTenpai = TurnValue(r.tenpai, k + 1);
+                        }
+                    }
+                }
+                keep -= s.wall[o.drawn] / pool;
+                if (k == kMaxTurns || best > ownEv) {
+                    ev += p * best;
+                    if (o.win) bonus += p * (o.pointsIppatsu - o.points);
+                    win += p * bestWin;
+                    tenpai += p * bestTenpai;
+                } else {
+                    ev += p * ownEv;
+                    win += p * ownWin;
+                    tenpai += p * ownTenpai;
+                }
+            }
+            if (k < kMaxTurns) {
+                ev += keep * ownEv;
+                win += keep * ownWin;
+                tenpai += keep * ownTenpai;
+            }
+            plainEv[k] = ev;
+            out.ev[k] = ev + bonus;
+            out.win[k] = win;
+            if (v != 0) out.tenpai[k] = tenpai;
+        }
+        return out;
+    }
+
+    // The candidates of a 14-tile position, by discard kind.
+    std::vector<std::pair<TileKind, PlainValues>> Top(const KyokuState& s, int slack) {
+        const int top = s.Shanten();
+        visited[top + 1] += 1;  // the top itself is never memoised
+        std::vector<std::pair<TileKind, PlainValues>> out;
+        for (TileKind i = 0; i < kKinds; ++i) {
+            KyokuState c = s;
+            if (!c.RemoveFromHand(i, false)) continue;
+            const int diff = c.Shanten() - top;
+            if (diff > slack || (top == 0 && diff != 0)) continue;
+            c.reachTurn = kIppatsuRiichiTurn;
+            out.emplace_back(i, Node(c, slack - diff));
+        }
+        return out;
+    }
+};
+
+void ExpectSameValues(const TurnValues& a, const TurnValues& b, const char* what) {
+    for (int k = 1; k < kTurnSlots; ++k)
+        EXPECT_NEAR(a[k], b[k], 1e-9 * std::max(1.0, std::abs(b[k]))) << what << " at k=" << k;
+}
+
+int RowSum(const PositionCounts& c) {
+    int n = 0;
+    for (int i = 0; i < kShantenRows; ++i) n += c[i];
+    return n;
+}
+
+// The hands the recursion checks: one step from ready, one-shanten and two-shanten tops.
+struct PlainCase {
+    const char* line;
+    int shanten;
+};
+const PlainCase kPlainCases[] = {
+    {"123m456p789s35m11z2z turn=4 dora=1p", 0},
+    {"123m456p79s35m11z27z turn=6 dora=3m", 1},
+    {"123m46p79s358m9p115z turn=9 dora=9m", 2},
+    {"123m456p79s35m11z27z turn=3 slack=1", 1},
+};
+
+TEST(NanikiruSearch, MatchesAPlainRecursionWithoutMemo) {
+    for (const PlainCase& c : kPlainCases) {
+        SCOPED_TRACE(c.line);
+        PositionRequest request = ParsePositionLine(c.line);
+        ASSERT_TRUE(request.ok()) << request.error;
+        ASSERT_EQ(request.state.Shanten(), c.shanten);
+        NanikiruSearch top(request.state, true, true, request.slack);
+        top.AnalyzeDiscards();
+        PlainSearch plain;
+        auto expected = plain.Top(request.state, request.slack);
+
+        auto candidates = top.CandidateNodes();
+        ASSERT_EQ(candidates.size(), expected.size());
+        for (std::size_t n = 0; n < expected.size(); ++n) {
+            EXPECT_EQ(candidates[n]->state().lastDiscard, expected[n].first);
+            ExpectSameValues(candidates[n]->ev(), expected[n].second.ev, "ev");
+            ExpectSameValues(candidates[n]->winProb(), expected[n].second.win, "win");
+            ExpectSameValues(candidates[n]->tenpaiProb(), expected[n].second.tenpai, "tenpai");
+        }
+        // Every reuse counts as visited, only the first computation as evaluated.
+        for (int i = 0; i < kShantenRows; ++i) {
+            EXPECT_EQ(top.visited()[i], plain.visited[i]) << "row " << i;
+            EXPECT_EQ(top.evaluated()[i], plain.distinct[i] + (i == c.shanten + 1)) << "row " << i;
+        }
+        EXPECT_EQ(top.visited()[kPositionTotal], RowSum(top.visited()));
+        EXPECT_EQ(top.evaluated()[kPositionTotal], RowSum(top.evaluated()));
+        EXPECT_LE(top.evaluated()[kPositionTotal], top.visited()[kPositionTotal]);
+        top.FreeCache();
+    }
+}
+
+TEST(NanikiruSearch, MemoHitsAddVisitedOnly) {
+    // Two-shanten: the same ready hands are reached in several orders.
+    NanikiruSearch top(Position("123m46p79s358m9p115z turn=2"), true, true, 0);
+    top.AnalyzeDiscards();
+    EXPECT_LT(top.evaluated()[kPositionTotal], top.visited()[kPositionTotal]);
+    for (int i = 0; i <= kPositionTotal; ++i) EXPECT_LE(top.evaluated()[i], top.visited()[i]);
+    top.FreeCache();
+}
+
+TEST(NanikiruSearch, ReadyNodeAtTheLastDrawIsItsWinningDrawsWithIppatsu) {
+    // A wait on 4m; and nine waits in chinitsu mode, where the pool is still 123 - k.
+    const std::pair<const char*, const char*> cases[] = {
+        {"123m456p789s35m11z2z turn=12 dora=4m", "2z"},
+        {"1112345678999m5m mode=chinitsu turn=7", "5m"}};
+    for (auto [line, discard] : cases) {
+        SCOPED_TRACE(line);
+        KyokuState s = After(line, discard);
+        ASSERT_EQ(s.Shanten(), 0);
+        NanikiruSearch node(s, true, true, 0);
+        node.Search(true);
+
+        double ev18 = 0, win18 = 0, ev17 = 0, win17Plain = 0, ev18Plain = 0;
+        int winTiles = 0;
+        for (TileKind w = 0; w < kKinds; ++w) {
+            KyokuState t = s;
+            if (!t.DrawKind(w) || t.Shanten() != -1) continue;
+            winTiles += s.wall[w];
+            ev18 += s.wall[w] / 105.0 * WinPoints(s, w, true);
+            ev18Plain += s.wall[w] / 105.0 * WinPoints(s, w, false);
+            win18 += s.wall[w] / 105.0;
+            ev17 += s.wall[w] / 106.0 * WinPoints(s, w, true);
+            win17Plain += s.wall[w] / 106.0;
+        }
+        ASSERT_GT(winTiles, 0);
+        EXPECT_NEAR(node.ev()[18], ev18, 1e-9);
+        EXPECT_NEAR(node.winProb()[18], win18, 1e-12);
+        // One draw earlier the hand is kept with weight 1 - winTiles/106, and what it keeps
+        // is the value of draw 18 without its ippatsu bonus.
+        const double keep = 1.0 - winTiles / 106.0;
+        EXPECT_NEAR(node.ev()[17], ev17 + keep * ev18Plain, 1e-9);
+        EXPECT_NEAR(node.winProb()[17], win17Plain + keep * win18, 1e-12);
+        for (int k = 1; k <= kMaxTurns; ++k) EXPECT_EQ(node.tenpaiProb()[k], 1.0);
+        EXPECT_EQ(node.effTiles(), winTiles);
+        node.FreeCache();
+    }
+}
+
+TEST(NanikiruSearch, TooFewDrawsLeftGiveZero) {
+    // One-shanten at draw 18: one draw could make it ready, but it is not more than the shanten.
+    KyokuState s = After("123m456p79s35m11z27z turn=5", "7z");
+    ASSERT_EQ(s.Shanten(), 1);
+    NanikiruSearch node(s, true, true, 0);
+    node.Search(true);
+    EXPECT_EQ(node.ev()[18], 0.0);
+    EXPECT_EQ(node.winProb()[18], 0.0);
+    EXPECT_EQ(node.tenpaiProb()[18], 0.0);
+    EXPECT_GT(node.ev()[17], 0.0);
+    EXPECT_EQ(TurnValue(node.ev(), 19), 0.0);
+    EXPECT_EQ(TurnValue(node.ev(), 25), 0.0);
+    node.FreeCache();
+
+    // After the eighteenth draw nothing is left to gain.
+    NanikiruSearch last(Position("123m456p789s35m11z2z turn=18"), true, true, 0);
+    last.AnalyzeDiscards();
+    DiscardValues values;
+    last.CandidateValues(values);
+    EXPECT_FALSE(last.CandidateNodes().empty());
+    for (double v : values) EXPECT_EQ(v, 0.0);
+    last.FreeCache();
+}
+
+TEST(NanikiruSearch, HandBuiltTiesKeepTheLowerDiscard) {
+    // A one-shanten parent; after drawing d two replies of equal value but different odds.
+    KyokuState s = After("123m456p79s35m11z27z", "7z");
+    const TileKind d = ParseTile("4m");
+    NanikiruSearch parent(s, true, true, 0);
+    KyokuState afterLow = s, afterHigh = s;
+    afterLow.DrawKind(d);
+    afterLow.RemoveFromHand(ParseTile("1z"), false);
+    afterHigh.DrawKind(d);
+    afterHigh.RemoveFromHand(ParseTile("2z"), false);
+    NanikiruSearch low(afterLow, true, true, 0), high(afterHigh, true, true, 0);
+    Peer::SetValues(low, 18, 500.0, 0.25, 0.5);
+    Peer::SetValues(high, 18, 500.0, 0.75, 1.0);
+    Peer::SetShape(parent, 1, s.wall[d]);
+    Peer::AddGroup(parent, d, {&low, &high});
+    Peer::Evaluate(parent);
+    const double p = s.wall[d] / 106.0;
+    EXPECT_DOUBLE_EQ(parent.ev()[17], p * 500.0);
+    EXPECT_DOUBLE_EQ(parent.winProb()[17], p * 0.25);
+    EXPECT_DOUBLE_EQ(parent.tenpaiProb()[17], p * 0.5);
+}
+
+TEST(NanikiruSearch, HandBuiltEqualValueKeepsTheHand) {
+    KyokuState s = After("123m456p79s35m11z27z", "7z");
+    const TileKind d = ParseTile("4m");
+    NanikiruSearch parent(s, true, true, 0);
+    KyokuState after = s;
+    after.DrawKind(d);
+    after.RemoveFromHand(ParseTile("1z"), false);
+    NanikiruSearch child(after, true, true, 0);
+    const double p17 = s.wall[d] / 106.0;
+    // At draw 17 the parent takes the child's 800; at draw 16 the child offers exactly what
+    // the parent already holds, so the parent keeps its hand and the child's odds stay out.
+    Peer::SetValues(child, 18, 800.0, 0.5, 1.0);
+    Peer::SetValues(child, 17, 0.0 + p17 * 800.0, 0.9, 0.9);
+    Peer::SetShape(parent, 1, s.wall[d]);
+    Peer::AddGroup(parent, d, {&child});
+    Peer::Evaluate(parent);
+    ASSERT_EQ(parent.ev()[17], p17 * 800.0);
+    ASSERT_DOUBLE_EQ(parent.winProb()[17], p17 * 0.5);
+    // Staying: no move at all, the whole weight keeps draw 17's values.
+    EXPECT_DOUBLE_EQ(parent.ev()[16], parent.ev()[17]);
+    EXPECT_DOUBLE_EQ(parent.winProb()[16], parent.winProb()[17]);
+    EXPECT_DOUBLE_EQ(parent.tenpaiProb()[16], parent.tenpaiProb()[17]);
+}
+
+TEST(NanikiruSearch, HandBuiltGroupWorthNothingAddsNothing) {
+    KyokuState s = After("123m456p79s35m11z27z", "7z");
+    const TileKind d = ParseTile("4m");
+    NanikiruSearch parent(s, true, true, 0);
+    KyokuState after = s;
+    after.DrawKind(d);
+    after.RemoveFromHand(ParseTile("1z"), false);
+    NanikiruSearch child(after, true, true, 0);
+    Peer::SetValues(child, 18, 0.0, 0.0, 1.0);  // ready, but every winning tile is gone
+    Peer::SetShape(parent, 1, s.wall[d]);
+    Peer::AddGroup(parent, d, {&child});
+    Peer::Evaluate(parent);
+    EXPECT_EQ(parent.ev()[17], 0.0);
+    EXPECT_EQ(parent.tenpaiProb()[17], 0.0);
+}
+
+TEST(NanikiruSearch, SlackAtOneStepFromReadyKeepsOnlyReadyDiscards) {
+    KyokuState s = Position("123m456p789s35m11z2z turn=5");
+    ASSERT_EQ(s.Shanten(), 0);
+    NanikiruSearch plain(s, true, true, 0), slack(s, true, true, 1);
+    plain.AnalyzeDiscards();
+    slack.AnalyzeDiscards();
+    ASSERT_EQ(slack.CandidateNodes().size(), plain.CandidateNodes().size());
+    for (std::size_t n = 0; n < plain.CandidateNodes().size(); ++n) {
+        const NanikiruSearch& c = *slack.CandidateNodes()[n];
+        EXPECT_EQ(c.state().lastDiscard, plain.CandidateNodes()[n]->state().lastDiscard);
+        EXPECT_EQ(c.state().Shanten(), 0);
+        EXPECT_EQ(c.slack(), 1);
+    }
+    plain.FreeCache();
+    slack.FreeCache();
+}
+
+TEST(NanikiruSearch, SlackNeverValuesADiscardBelowNoSlack) {
+    // Slack only adds choices; a draw with no reply keeps the hand instead of losing its share.
+    for (const char* line : {"123m456p79s35m11z27z turn=3", "123m46p79s358m9p115z turn=2",
+                             "19m19p1s1234567z11z mode=kokushi turn=2"}) {
+        SCOPED_TRACE(line);
+        KyokuState s = Position(line);
+        NanikiruSearch plain(s, true, true, 0), slack(s, true, true, 1);
+        plain.AnalyzeDiscards();
+        slack.AnalyzeDiscards();
+        DiscardValues a, b;
+        plain.CandidateValues(a);
+        slack.CandidateValues(b);
+        for (TileKind k = 0; k < kKinds; ++k) EXPECT_GE(b[k], a[k] - 1e-9) << FormatTile(k);
+        plain.FreeCache();
+        slack.FreeCache();
+    }
+}
+
+TEST(NanikiruSearch, FirstDrawWinsAreNeverHeavenlyHands) {
+    // Only the turn differs, and the turn changes nothing but 天和.
+    NanikiruSearch first(Position("123m456p789s35m11z2z turn=1"), true, true, 0);
+    NanikiruSearch later(Position("123m456p789s35m11z2z turn=2"), true, true, 0);
+    first.AnalyzeDiscards();
+    later.AnalyzeDiscards();
+    ASSERT_EQ(first.CandidateNodes().size(), 1u);
+    ExpectSameValues(first.CandidateNodes()[0]->ev(), later.CandidateNodes()[0]->ev(), "ev");
+    const double dealerYakuman = 48000.0;
+    EXPECT_LT(first.CandidateNodes()[0]->ev()[2], dealerYakuman / 10);
+    DiscardValues values;
+    first.CandidateValues(values);
+    EXPECT_EQ(values[ParseTile("2z")], first.CandidateNodes()[0]->ev()[2]);
+    EXPECT_EQ(first.CandidateNodes()[0]->state().turn, 1);  // the search never changes turn
+    first.FreeCache();
+    later.FreeCache();
+}
+
+TEST(NanikiruSearch, CompleteHandHasNoCandidatesWithoutSlack) {
+    NanikiruSearch top(Position("123m456p789s345m11z"), true, true, 0);
+    top.AnalyzeDiscards();
+    EXPECT_TRUE(top.CandidateNodes().empty());
+    EXPECT_EQ(top.winProb()[5], 1.0);
+    EXPECT_EQ(top.evaluated()[0], 1);
+    DiscardValues values;
+    top.CandidateValues(values);
+    for (double v : values) EXPECT_EQ(v, 0.0);
+}
+
+TEST(NanikiruSearch, CallerNodesStayReadableAfterFreeCache) {
+    KyokuState s = After("123m46p79s358m9p115z turn=2", "5z");
+    NanikiruSearch node(s, true, true, 0);
+    node.Search(true);
+    const TurnValues ev = node.ev();
+    const PositionCounts visited = node.visited();
+    EXPECT_FALSE(node.groups().empty());
+    node.FreeCache();
+    EXPECT_EQ(node.ev(), ev);
+    EXPECT_EQ(node.visited(), visited);
+    EXPECT_TRUE(node.groups().empty());
+
+    // A second search of the same node starts afresh and finds the same.
+    node.Search(true);
+    EXPECT_EQ(node.ev(), ev);
+    EXPECT_EQ(node.visited(), visited);
+}
+
+TEST(NanikiruSearch, AnalysesOnTwoThreadsMatchSequentialOnes) {
+    const char* lines[] = {"123m46p79s358m9p115z turn=2", "123m456p79s35m11z27z turn=3 slack=1"};
+    struct Outcome {
+        std::vector<TurnValues> ev;
+        PositionCounts evaluated{}, visited{};
+    };
+    auto run = [](const char* line) {
+        PositionRequest r = ParsePositionLine(line);
+        NanikiruSearch top(r.state, true, true, r.slack);
+        top.AnalyzeDiscards();
+        Outcome o;
+        for (const NanikiruSearch* c : top.CandidateNodes()) o.ev.push_back(c->ev());
+        o.evaluated = top.evaluated();
+        o.visited = top.visited();
+        top.FreeCache();
+        return o;
+    };
+    Outcome sequential[2] = {run(lines[0]), run(lines[1])};
+    Outcome parallel[2];
+    std::thread a([&] { parallel[0] = run(lines[0]); });
+    std::thread b([&] { parallel[1] = run(lines[1]); });
+    a.join();
+    b.join();
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(parallel[i].ev, sequential[i].ev);
+        EXPECT_EQ(parallel[i].evaluated, sequential[i].evaluated);
+        EXPECT_EQ(parallel[i].visited, sequential[i].visited);
+    }
+}
+
+}  // namespace
+}  // namespace mizaro
