@@ -1,8 +1,10 @@
 // Shanten: how many tile exchanges a concealed hand is from ready (0 ready, -1 complete),
 // for the regular form (four sets and a pair), seven pairs and thirteen orphans.
 //
-// The regular form reads per-suit arrangements from the shanten table, so no decomposition
-// runs here; this is the hottest function of the analysis search and never allocates.
+// The regular form reads per-suit arrangements from the shanten table (core/shanten_table.h),
+// which the first count loads if nobody did before, so no decomposition runs here; this is the
+// hottest function of the analysis search and never allocates. A hand is any number of tiles,
+// each kind held 0..4 times; the game counts 13 and 14.
 #pragma once
 
 #include <array>
@@ -18,7 +20,11 @@ struct ShantenResult {
     int min = 6;  // the smallest of the three
 };
 
+class ShantenTable;
+
 int RegularShanten(const TileCounts& hand);
+// The same count against a given table rather than the process's own.
+int RegularShanten(const TileCounts& hand, const ShantenTable& table);
 int ChiitoiShanten(const TileCounts& hand, int* distinctKinds = nullptr);
 int KokushiShanten(const TileCounts& hand);
 

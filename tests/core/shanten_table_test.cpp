@@ -1,0 +1,199 @@
+#include "core/shanten_table.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+namespace mizaro {
+namespace {
+
+class ShantenTableFileTest : public ::testing::Test {
+  protected:
+    void TearDown() override { std::filesystem::remove(path_); }
+
+    // Loads `text` as a table file into `table_`.
+    ShantenTableLoad LoadText(const std::string& text) {
+        std::ofstream(path_, std::ios::binary) << text;
+        return table_.LoadFrom(path_.string());
+    }
+
+    // One file per test, as the tests may run in parallel processes.
+    std::filesystem::path path_ =
+        std::filesystem::temp_directory_path() /
+        (std::string("mizaro_table_") +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt");
+    ShantenTable table_;
+};
+
+TEST_F(ShantenTableFileTest, KeysGoToTheirTileCount) {
+    ShantenTableLoad load = LoadText("3\n111 1010\n111000000 1010\n444200000 4000\n");
+    EXPECT_TRUE(load.opened);
+    EXPECT_EQ(load.entries, 3);
+    EXPECT_EQ(table_.SuitValue(3, 111), 1010);
+    EXPECT_EQ(table_.SuitValue(3, 111000000), 1010);
+    EXPECT_EQ(table_.SuitValue(14, 444200000), 4000);
+    // Asked under another tile count, or never stored: 0.
+    EXPECT_EQ(table_.SuitValue(2, 111), 0);
+    EXPECT_EQ(table_.SuitValue(3, 1110), 0);
+}
+
+TEST_F(ShantenTableFileTest, RepeatedKeyKeepsItsFirstValue) {
+    ShantenTableLoad load = LoadText("2 111 1010 111 20");
+    EXPECT_EQ(load.entries, 1);
+    EXPECT_EQ(load.skipped, 1);
+    EXPECT_EQ(table_.SuitValue(3, 111), 1010);
+}
+
+TEST_F(ShantenTableFileTest, MissingFileKeepsWhatTheTableHolds) {
+    EXPECT_EQ(table_.SuitValue(3, 111), 0);
+    LoadText("1 111 1010");
+    ShantenTableLoad load = table_.LoadFrom((path_.parent_path() / "no_such_table.txt").string());
+    EXPECT_FALSE(load.opened);
+    EXPECT_EQ(table_.SuitValue(3, 111), 1010);
+    EXPECT_EQ(ShantenTable().SuitValue(3, 111), 0);
+}
+
+TEST_F(ShantenTableFileTest, MalformedEntriesAreSkipped) {
+    // A digit above 4, ten digits, a negative key, values out of range; then two sound ones.
+    ShantenTableLoad load =
+        LoadText("8\n5 101\n1110000000 1010\n-11 101\n11 10000\n11 -1\n22 101\n12 1\n111 1010\n");
+    EXPECT_EQ(load.entries, 3);
+    EXPECT_EQ(load.skipped, 5);
+    EXPECT_EQ(table_.SuitValue(4, 22), 101);
+    EXPECT_EQ(table_.SuitValue(3, 12), 1);
+    EXPECT_EQ(table_.SuitValue(3, 111), 1010);
+    EXPECT_EQ(table_.SuitValue(2, 11), 0);
+    EXPECT_EQ(table_.SuitValue(5, 5), 0);
+    EXPECT_EQ(table_.SuitValue(3, 1110000000), 0);
+    EXPECT_EQ(table_.SuitValue(2, -11), 0);
+}
+
+TEST_F(ShantenTableFileTest, ReadingStopsAtTheFirstBrokenToken) {
+    struct Case {
+        const char* text;
+        int entries;
+    };
+    const Case cases[] = {
+        {"5\n111 1010\n22 101\n3", 2},                            // truncated
+        {"4 111 1010 22 x101 12 1", 1},                           // garbage value
+        {"4 111 1010 22abc 101 12 1", 1},                         // garbage key
+        {"3 111 1010 12345678901234567890123456789012345 1", 1},  // overlong token
+        {"1 111 1010 22 101", 1},                                 // count below the entries
+        {"x 111 1010", 0},                                        // no count
+        {"-3 111 1010", 0},                                       // negative count
+        {"", 0},                                                  // empty file
+    };
+    for (const Case& c : cases) {
+        ShantenTableLoad load = LoadText(c.text);
+        EXPECT_TRUE(load.opened) << c.text;
+        EXPECT_EQ(load.entries, c.entries) << c.text;
+        EXPECT_EQ(table_.SuitValue(3, 111), c.entries > 0 ? 1010 : 0) << c.text;
+        EXPECT_EQ(table_.SuitValue(3, 12), 0) << c.text;
+    }
+}
+
+TEST_F(ShantenTableFileTest, SuitSetsDropIsolatedSinglesBeforeTheLookUp) {
+    LoadText("2 111 1213 1 9999");
+    auto pattern = [](std::array<std::uint32_t, kSuitLength> c) {
+        std::uint32_t index = 0;
+        for (int i = 0; i < kSuitLength; ++i) index += c[i] * kPatternPlace[i];
+        return index;
+    };
+    const PackedSuitSets expected = 1 << 12 | 2 << 8 | 1 << 4 | 3;
+    EXPECT_EQ(table_.SuitSetsOf(pattern({0, 0, 0, 0, 0, 0, 1, 1, 1})), expected);
+    // The 1 is alone, so 1-7-8-9 reads as 7-8-9; a 5 is not (the 7 lies within 2),
+    // so 5-7-8-9 is looked up as itself and is not stored.
+    EXPECT_EQ(table_.SuitSetsOf(pattern({1, 0, 0, 0, 0, 0, 1, 1, 1})), expected);
+    EXPECT_EQ(table_.SuitSetsOf(pattern({0, 0, 0, 0, 1, 0, 1, 1, 1})), 0);
+    // One tile left is never looked up, though key 1 is stored.
+    EXPECT_EQ(table_.SuitSetsOf(pattern({0, 0, 0, 0, 0, 0, 0, 0, 1})), 0);
+    EXPECT_EQ(table_.SuitValue(1, 1), 9999);
+}
+
+// The two arrangements straight from the rules: every split of the pattern into sets, partial
+// sets and loose tiles, keeping the best under each order.
+struct Arrangements {
+    int sets1 = 0, partials1 = 0, sets2 = 0, partials2 = 0;
+};
+
+void Split(std::array<int, kSuitLength>& c, int from, int sets, int partials, Arrangements& best) {
+    int i = from;
+    while (i < kSuitLength && c[i] == 0) ++i;
+    if (i == kSuitLength) {
+        if (sets > best.sets1 || (sets == best.sets1 && partials > best.partials1))
+            best.sets1 = sets, best.partials1 = partials;
+        int value = 2 * sets + partials, best2 = 2 * best.sets2 + best.partials2;
+        if (value > best2 || (value == best2 && sets > best.sets2))
+            best.sets2 = sets, best.partials2 = partials;
+        return;
+    }
+    auto with = [&](int a, int b, int addSets, int addPartials) {
+        // Takes one tile at i, i + a and i + b (a = b = 0: three or two of the same).
+        int need[kSuitLength] = {};
+        ++need[i];
+        if (a) ++need[i + a];
+        if (b) ++need[i + b];
+        if (!a && !b) need[i] = addSets ? 3 : 2;
+        for (int j = 0; j < kSuitLength; ++j)
+            if (c[j] < need[j]) return;
+        for (int j = 0; j < kSuitLength; ++j) c[j] -= need[j];
+        Split(c, i, sets + addSets, partials + addPartials, best);
+        for (int j = 0; j < kSuitLength; ++j) c[j] += need[j];
+    };
+    with(0, 0, 1, 0);
+    with(0, 0, 0, 1);
+    if (i + 2 < kSuitLength) with(1, 2, 1, 0), with(2, 0, 0, 1);
+    if (i + 1 < kSuitLength) with(1, 0, 0, 1);
+    --c[i];
+    Split(c, i, sets, partials, best);
+    ++c[i];
+}
+
+TEST(ShantenTableTest, GeneratedTableMatchesDirectSplits) {
+    ShantenTableLoad load = LoadShantenTable();
+    ASSERT_TRUE(load.opened) << "ShantenTable.txt is generated by the build into its bin folder";
+    EXPECT_EQ(load.entries, 376728);
+    EXPECT_EQ(load.skipped, 0);
+    const ShantenTable& table = ProcessShantenTable();
+
+    std::mt19937 rng(1234);
+    int checked = 0;
+    while (checked < 3000) {
+        std::array<int, kSuitLength> c{};
+        int tiles = 2 + static_cast<int>(rng() % 13);
+        for (int t = 0; t < tiles; ++t) {
+            int i = static_cast<int>(rng() % kSuitLength);
+            if (c[i] < 4) ++c[i];
+        }
+        std::int64_t key = 0;
+        std::uint32_t index = 0;
+        int n = 0;
+        bool isolated = false;
+        for (int i = 0; i < kSuitLength; ++i) {
+            key = key * 10 + c[i];
+            index += c[i] * kPatternPlace[i];
+            n += c[i];
+            bool alone = c[i] == 1;
+            for (int j = i - 2; j <= i + 2; ++j)
+                if (j != i && j >= 0 && j < kSuitLength && c[j]) alone = false;
+            isolated = isolated || alone;
+        }
+        if (isolated) continue;
+        Arrangements best;
+        Split(c, 0, 0, 0, best);
+        int expected = best.sets1 * 1000 + best.partials1 * 100 + best.sets2 * 10 + best.partials2;
+        ASSERT_EQ(table.SuitValue(n, key), expected) << key;
+        ASSERT_EQ(table.SuitSetsOf(index),
+                  best.sets1 << 12 | best.partials1 << 8 | best.sets2 << 4 | best.partials2)
+            << key;
+        ++checked;
+    }
+}
+
+}  // namespace
+}  // namespace mizaro

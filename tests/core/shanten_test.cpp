@@ -1,0 +1,328 @@
+#include "core/shanten.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/hand_notation.h"
+#include "core/shanten_table.h"
+
+namespace mizaro {
+namespace {
+
+TileCounts Hand(std::string_view text) {
+    ParsedTiles parsed = ParseTiles(text);
+    EXPECT_TRUE(parsed.ok()) << text << ": " << parsed.error;
+    return parsed.counts;
+}
+
+// The regular shanten by trying every split of the hand: 8 - 2*sets - partial sets, with at
+// most four groups besides the pair, minus one when a pair is set aside.
+class ExhaustiveRegular {
+  public:
+    int operator()(TileCounts hand) {
+        hand_ = hand;
+        best_ = 8;
+        Search(0, 0, 0, false);
+        return best_;
+    }
+
+  private:
+    void Search(TileKind from, int sets, int partials, bool pair) {
+        TileKind k = from;
+        while (k < kKinds && hand_[k] == 0) ++k;
+        if (k == kKinds) {
+            best_ = std::min(best_, 8 - 2 * sets - partials - (pair ? 1 : 0));
+            return;
+        }
+        const bool room = sets + partials < 4;
+        const bool runs = IsSuited(k) && NumberOf(k) <= 7;
+        if (room && Take(k, 0, 0, 3)) Search(k, sets + 1, partials, pair), Put(k, 0, 0, 3);
+        if (room && runs && Take(k, 1, 2, 1)) Search(k, sets + 1, partials, pair), Put(k, 1, 2, 1);
+        if (!pair && Take(k, 0, 0, 2)) Search(k, sets, partials, true), Put(k, 0, 0, 2);
+        if (room && Take(k, 0, 0, 2)) Search(k, sets, partials + 1, pair), Put(k, 0, 0, 2);
+        if (room && IsSuited(k) && NumberOf(k) <= 8 && Take(k, 1, 1, 1))
+            Search(k, sets, partials + 1, pair), Put(k, 1, 1, 1);
+        if (room && runs && Take(k, 2, 2, 1)) Search(k, sets, partials + 1, pair), Put(k, 2, 2, 1);
+        --hand_[k];  // the tile stays alone
+        Search(k, sets, partials, pair);
+        ++hand_[k];
+    }
+
+    // Takes k and k+a and k+b (each once), or `same` copies of k when a = b = 0.
+    bool Take(TileKind k, int a, int b, int same) {
+        if (a == 0) {
+            if (hand_[k] < same) return false;
+            hand_[k] -= same;
+            return true;
+        }
+        if (hand_[k + a] == 0 || hand_[k + b] == 0 || (a == b && hand_[k + a] < 1)) return false;
+        --hand_[k], --hand_[k + a];
+        if (a != b) --hand_[k + b];
+        return true;
+    }
+    void Put(TileKind k, int a, int b, int same) {
+        if (a == 0) {
+            hand_[k] += same;
+            return;
+        }
+        ++hand_[k], ++hand_[k + a];
+        if (a != b) ++hand_[k + b];
+    }
+
+    TileCounts hand_{};
+    int best_ = 8;
+};
+
+// The regular count step by step as the rules state it, through SuitValue: the reference the
+// fast count must equal for any table, even one whose values make no sense.
+class LiteralRegular {
+  public:
+    explicit LiteralRegular(const ShantenTable& table) : table_(table) {}
+
+    int operator()(TileCounts hand) const {
+        int total = 0;
+        for (int c : hand) total += c;
+        const int target = 13 - total;
+        int best = 8;
+        for (TileKind k = 0; k < kKinds; ++k) {
+            if (hand[k] < 2) continue;
+            hand[k] -= 2;
+            best = std::min(best, SetsValue(hand) - 1);
+            hand[k] += 2;
+            if (best == target) return best;
+        }
+        return std::min(best, SetsValue(hand));
+    }
+
+  private:
+    std::array<int, 4> SuitSets(const int* counts) const {
+        int c[9];
+        bool isolated[9];
+        for (int i = 0; i < 9; ++i) {
+            isolated[i] = counts[i] == 1;
+            for (int j = std::max(0, i - 2); j <= std::min(8, i + 2); ++j)
+                if (j != i && counts[j] != 0) isolated[i] = false;
+        }
+        int n = 0;
+        std::int64_t key = 0;
+        for (int i = 0; i < 9; ++i) {
+            c[i] = isolated[i] ? 0 : counts[i];
+            n += c[i];
+            key = key * 10 + c[i];
+        }
+        if (n <= 1) return {0, 0, 0, 0};
+        int v = table_.SuitValue(n, key);
+        return {v / 1000, v % 1000 / 100, v % 100 / 10, v % 10};
+    }
+
+    int SetsValue(const TileCounts& hand) const {
+        std::array<int, 4> suit[3];
+        for (int s = 0; s < 3; ++s) suit[s] = SuitSets(&hand[s * 9]);
+        int triples = 0, pairs = 0;
+        for (TileKind k = 27; k < kKinds; ++k) {
+            triples += hand[k] >= 3;
+            pairs += hand[k] == 2;
+        }
+        int best = 8;
+        for (int choice = 0; choice < 8; ++choice) {
+            int m = triples, t = pairs;
+            for (int s = 0; s < 3; ++s) {
+                int option = (choice >> s & 1) * 2;
+                m += suit[s][option];
+                t += suit[s][option + 1];
+            }
+            if (m + t > 4) t = 4 - m;
+            best = std::min(best, 8 - 2 * m - t);
+        }
+        return best;
+    }
+
+    const ShantenTable& table_;
+};
+
+// Deals `tiles` tiles from four copies of each kind in [first, last].
+TileCounts Deal(std::mt19937& rng, int tiles, TileKind first = 0, TileKind last = kKinds - 1) {
+    std::vector<TileKind> wall;
+    for (TileKind k = first; k <= last; ++k) wall.insert(wall.end(), 4, k);
+    TileCounts hand{};
+    for (int i = 0; i < tiles; ++i) {
+        std::size_t pick = i + rng() % (wall.size() - i);
+        std::swap(wall[i], wall[pick]);
+        ++hand[wall[i]];
+    }
+    return hand;
+}
+
+TEST(ShantenTest, WorkedHandsGiveEachForm) {
+    struct Case {
+        const char* hand;
+        int regular, chiitoi, kokushi;
+    };
+    const Case cases[] = {
+        {"123m456p789s1123z", 1, 5, 7},    {"1133m5577p99s123z", 3, 1, 7},
+        {"19m19p19s1234567z", 8, 6, 0},    {"19m19p19s12345677z", 7, 5, -1},
+        {"1112345678999m", 0, 4, 10},      {"123m456p789s11222z", -1, 4, 8},
+        {"1122m3344p5566s77z", 3, -1, 10}, {"1111m2233p556677s", 0, 1, 11},
+    };
+    for (const Case& c : cases) {
+        ShantenResult r = ShantenForms(Hand(c.hand));
+        EXPECT_EQ(r.regular, c.regular) << c.hand;
+        EXPECT_EQ(r.chiitoi, c.chiitoi) << c.hand;
+        EXPECT_EQ(r.kokushi, c.kokushi) << c.hand;
+        EXPECT_EQ(r.min, std::min({c.regular, c.chiitoi, c.kokushi})) << c.hand;
+        EXPECT_EQ(Shanten(Hand(c.hand)), r.min) << c.hand;
+    }
+}
+
+TEST(ShantenTest, ChiitoiReportsDistinctKinds) {
+    int distinct = 0;
+    EXPECT_EQ(ChiitoiShanten(Hand("1111m2233p556677s"), &distinct), 1);
+    EXPECT_EQ(distinct, 6);
+    EXPECT_EQ(ChiitoiShanten(Hand("1111m2222p3333s4z"), &distinct), 6);
+    EXPECT_EQ(distinct, 4);
+}
+
+TEST(ShantenTest, HonourGroupsCountOnce) {
+    // 東東東 a set, 東東 a partial set (here the pair), a lone 東 nothing.
+    EXPECT_EQ(RegularShanten(Hand("123m456p789s1114z")), 0);
+    EXPECT_EQ(RegularShanten(Hand("123m456p789s1145z")), 1);
+    EXPECT_EQ(RegularShanten(Hand("123m456p789s1234z")), 2);
+    // Four of a kind is one set and a spare tile, never two pairs.
+    EXPECT_EQ(RegularShanten(Hand("1111222233334z")), 2);
+}
+
+TEST(ShantenTest, IsolatedSinglesAddNothing) {
+    EXPECT_EQ(RegularShanten(Hand("19m123456p789s11z")), 1);
+    EXPECT_EQ(RegularShanten(Hand("13m123456p789s11z")), 0);
+    EXPECT_EQ(RegularShanten(Hand("19m")), 8);
+}
+
+TEST(ShantenTest, RegularMatchesExhaustiveSplitOnRandomHands) {
+    std::mt19937 rng(20261207);
+    ExhaustiveRegular exhaustive;
+    struct Range {
+        TileKind first, last;
+    };
+    const Range ranges[] = {{0, 33}, {0, 8}, {9, 26}, {18, 33}};
+    for (const Range& range : ranges) {
+        for (int tiles : {13, 14}) {
+            for (int i = 0; i < 400; ++i) {
+                TileCounts hand = Deal(rng, tiles, range.first, range.last);
+                ASSERT_EQ(RegularShanten(hand), exhaustive(hand)) << FormatHand(hand);
+            }
+        }
+    }
+}
+
+TEST(ShantenTest, FastCountFollowsTheRulesForAnyTable) {
+    // The generated table, and the same keys with random values: the fast count must give
+    // exactly what the rules give, whatever the values say.
+    std::ifstream generated("ShantenTable.txt");
+    ASSERT_TRUE(generated) << "ShantenTable.txt is generated by the build into its bin folder";
+    std::mt19937 rng(4242);
+    const auto path = std::filesystem::temp_directory_path() / "mizaro_scrambled_table.txt";
+    {
+        std::ofstream scrambled(path);
+        std::int64_t count = 0, key = 0, value = 0;
+        generated >> count;
+        scrambled << count << '\n';
+        while (generated >> key >> value) scrambled << key << ' ' << rng() % 10000 << '\n';
+    }
+    ShantenTable scrambledTable;
+    ASSERT_GT(scrambledTable.LoadFrom(path.string()).entries, 0);
+    std::filesystem::remove(path);
+
+    const ShantenTable* tables[] = {&ProcessShantenTable(), &scrambledTable};
+    for (const ShantenTable* table : tables) {
+        LiteralRegular literal(*table);
+        for (int i = 0; i < 3000; ++i) {
+            int tiles = 1 + static_cast<int>(rng() % 14);
+            TileCounts hand = Deal(rng, tiles, 0, i % 2 ? 26 : kKinds - 1);
+            ASSERT_EQ(RegularShanten(hand, *table), literal(hand)) << FormatHand(hand);
+        }
+    }
+}
+
+TEST(ShantenTest, BuiltCompleteHandsCountMinusOne) {
+    std::mt19937 rng(7);
+    for (int i = 0; i < 2000; ++i) {
+        // Four sets and a pair, each within the four copies of a kind.
+        TileCounts hand{};
+        int groups = 0;
+        while (groups < 4) {
+            TileKind k = static_cast<TileKind>(rng() % kKinds);
+            bool run = rng() % 2 == 1 && IsSuited(k) && NumberOf(k) <= 7;
+            if (run && hand[k] < 4 && hand[k + 1] < 4 && hand[k + 2] < 4) {
+                ++hand[k], ++hand[k + 1], ++hand[k + 2], ++groups;
+            } else if (!run && hand[k] <= 1) {
+                hand[k] += 3, ++groups;
+            }
+        }
+        TileKind pair = static_cast<TileKind>(rng() % kKinds);
+        while (hand[pair] > 2) pair = (pair + 1) % kKinds;
+        hand[pair] += 2;
+        ASSERT_EQ(RegularShanten(hand), -1) << FormatHand(hand);
+        ASSERT_EQ(Shanten(hand), -1) << FormatHand(hand);
+    }
+    for (int i = 0; i < 200; ++i) {
+        std::vector<TileKind> kinds(kKinds);
+        for (TileKind k = 0; k < kKinds; ++k) kinds[k] = k;
+        std::shuffle(kinds.begin(), kinds.end(), rng);
+        TileCounts pairs{};
+        for (int p = 0; p < 7; ++p) pairs[kinds[p]] = 2;
+        ASSERT_EQ(ChiitoiShanten(pairs), -1) << FormatHand(pairs);
+        ASSERT_EQ(Shanten(pairs), -1) << FormatHand(pairs);
+    }
+    const TileKind orphans[] = {0, 8, 9, 17, 18, 26, 27, 28, 29, 30, 31, 32, 33};
+    for (TileKind extra : orphans) {
+        TileCounts hand = Hand("19m19p19s1234567z");
+        ++hand[extra];
+        EXPECT_EQ(KokushiShanten(hand), -1) << FormatHand(hand);
+        EXPECT_EQ(Shanten(hand), -1) << FormatHand(hand);
+    }
+}
+
+TEST(ShantenTest, CandidatesIncludeEveryDrawThatLowersTheCount) {
+    std::mt19937 rng(99);
+    for (int i = 0; i < 1500; ++i) {
+        TileCounts hand = Deal(rng, 13, 0, i % 3 == 0 ? 8 : kKinds - 1);
+        Candidates candidates = EffectiveCandidates(hand);
+        ASSERT_EQ(candidates.shanten, Shanten(hand));
+        for (TileKind k = 0; k < kKinds; ++k) {
+            if (hand[k] == 4) continue;
+            ++hand[k];
+            bool lowers = Shanten(hand) < candidates.shanten;
+            --hand[k];
+            ASSERT_TRUE(!lowers || candidates.flags[k]) << FormatHand(hand) << " + " << k;
+        }
+    }
+}
+
+// The flagged kinds written as a hand, one tile per kind.
+std::string Flagged(std::string_view hand) {
+    Candidates candidates = EffectiveCandidates(Hand(hand));
+    TileCounts flagged{};
+    for (TileKind k = 0; k < kKinds; ++k) flagged[k] = candidates.flags[k] ? 1 : 0;
+    return FormatHand(flagged);
+}
+
+TEST(ShantenTest, CandidatesFollowTheFormsAtTheMinimum) {
+    // Thirteen orphans alone at the minimum: every orphan held at most once, not the 5.
+    EXPECT_EQ(Flagged("19m19p19s123456z5m"), "19m19p19s1234567z");
+    // Seven pairs with seven kinds: only the single can become a pair.
+    EXPECT_EQ(Flagged("1155m99p1133557z"), "7z");
+    // Regular: each held suited tile flags its suit within distance 2, a held honour itself.
+    EXPECT_EQ(Flagged("1m8p123456789s11z"), "123m6789p123456789s1z");
+}
+
+}  // namespace
+}  // namespace mizaro
