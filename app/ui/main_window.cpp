@@ -21,6 +21,8 @@ namespace mizaro {
 
 namespace {
 
+constexpr int kLift = 6;  // pixels a hovered hand tile rises
+
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -266,10 +268,13 @@ void MainWindow::SetBusy(bool busy) {
 void MainWindow::MouseMoved(QPoint p) {
     pointer_ = p;
     if (flow_.playMode == kSimulationMode) return;
-    const int hovered = SlotAt(p);
+    hovered_ = SlotAt(p);
     for (int slot = 0; slot < kHandSlots; ++slot) {
-        handLabels_[slot]->setFrameStyle(slot == hovered ? (QFrame::Panel | QFrame::Sunken)
-                                                         : QFrame::NoFrame);
+        // The tile under the pointer stands a little above the others and gets a sunken rim.
+        const bool lifted = slot == hovered_;
+        handLabels_[slot]->move(layout::HandTile(slot).topLeft() - QPoint(0, lifted ? kLift : 0));
+        handLabels_[slot]->setFrameStyle(lifted ? (QFrame::Panel | QFrame::Sunken)
+                                                : QFrame::NoFrame);
     }
 }
 

@@ -62,6 +62,9 @@ class MainWindow : public QMainWindow, public GameView {
 
     // The hand slot whose rectangle strictly contains a point of the table, or -1.
     static int SlotAt(QPoint tablePoint);
+    // The hand slot shown as under the pointer, or -1.
+    int hoveredSlot() const { return hovered_; }
+    QWidget* table() const { return table_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -97,6 +100,7 @@ class MainWindow : public QMainWindow, public GameView {
     std::string infoText_;
     std::string statusText_;
     QPoint pointer_{-1, -1};  // the last known pointer position on the table
+    int hovered_ = -1;
 
     std::array<QPixmap, kKinds> tiles_;
     TableWidget* table_ = nullptr;
