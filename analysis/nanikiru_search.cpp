@@ -160,7 +160,7 @@ void NanikiruSearch::SearchIn(SearchCache& cache) {
     const mizaro::Candidates effective = EffectiveCandidates(state_.hand);
     const int v = effective.shanten;
     shanten_ = v;
-    effKinds_ = effTiles_ = noReplyTiles_ = 0;
+    effKinds_ = effTiles_ = 0;
     groups_.clear();
     children_.clear();
     evaluated_[v + 1] += 1;
@@ -202,10 +202,8 @@ void NanikiruSearch::SearchIn(SearchCache& cache) {
                 }
             }
             const int count = static_cast<int>(children_.size()) - first;
-            if (count > 0)
-                groups_.push_back({i, first, count});
-            else
-                noReplyTiles_ += wallCount;
+            // A kind without any reply still counts as effective and as a move.
+            if (count > 0) groups_.push_back({i, first, count});
         }
         --drawnHand[i];
     }
@@ -229,9 +227,8 @@ void NanikiruSearch::Evaluate() {
             continue;
         }
         const double pool = kPoolBeforeFirstDraw - k;
-        // The share of draws that leave the present hand; the rest keeps it. A draw with no
-        // reply discard leaves nothing to move to: the drawn tile goes and the hand stays.
-        double move = (effTiles_ - noReplyTiles_) / pool;
+        // The share of draws that leave the present hand; the rest keeps it.
+        double move = effTiles_ / pool;
         double e = 0.0, eIppatsu = 0.0, tenpai = 0.0, win = 0.0;
         const double stayValue = TurnValue(ev_, k + 1);  // before this pass's ippatsu bonus
         for (const DrawGroup& g : groups_) {

@@ -107,7 +107,6 @@ class NanikiruSearch {
     int shanten_ = 0;  // of the position as searched
     int effKinds_ = 0;
     int effTiles_ = 0;
-    int noReplyTiles_ = 0;  // wall tiles of entering kinds that found no reply discard
     TurnValues ev_{};
     TurnValues winProb_{};
     TurnValues tenpaiProb_{};

@@ -129,7 +129,10 @@ class PlainSearch {
                     bestWin = bestTenpai = 1.0;
                     p = (o.winWall[o.drawn] + 1) / pool;
                 } else {
-                    if (o.replies.empty()) continue;  // nothing to move to: the hand stays
+                    if (o.replies.empty()) {  // counts as a move that is worth nothing
+                        keep -= s.wall[o.drawn] / pool;
+                        continue;
+                    }
                     p = (o.replies.front().wall[o.drawn] + 1) / pool;
                     for (const PlainValues& r : o.replies) {
                         if (TurnValue(r.ev, k + 1) > best) {
@@ -368,6 +371,27 @@ TEST(NanikiruSearch, HandBuiltGroupWorthNothingAddsNothing) {
     EXPECT_EQ(parent.tenpaiProb()[17], 0.0);
 }
 
+TEST(NanikiruSearch, HandBuiltDrawWithoutReplyStillCountsAsMove) {
+    // The 6s draws entered the search but left no group: they leave no value and no weight
+    // for keeping the hand.
+    KyokuState s = After("123m456p79s35m11z27z", "7z");
+    const TileKind d = ParseTile("4m");
+    const int unreplied = s.wall[ParseTile("6s")];
+    NanikiruSearch parent(s, true, true, 0);
+    KyokuState after = s;
+    after.DrawKind(d);
+    after.RemoveFromHand(ParseTile("1z"), false);
+    NanikiruSearch child(after, true, true, 0);
+    Peer::SetValues(child, 18, 800.0, 0.5, 1.0);
+    Peer::SetShape(parent, 1, s.wall[d] + unreplied);
+    Peer::AddGroup(parent, d, {&child});
+    Peer::Evaluate(parent);
+    const double ev17 = s.wall[d] / 106.0 * 800.0;
+    EXPECT_DOUBLE_EQ(parent.ev()[17], ev17);
+    // At draw 16 the child is worth 0, so the 4m draws keep the hand; the 6s draws do not.
+    EXPECT_DOUBLE_EQ(parent.ev()[16], (1.0 - unreplied / 107.0) * ev17);
+}
+
 TEST(NanikiruSearch, SlackAtOneStepFromReadyKeepsOnlyReadyDiscards) {
     KyokuState s = Position("123m456p789s35m11z2z turn=5");
     ASSERT_EQ(s.Shanten(), 0);
@@ -386,7 +410,7 @@ TEST(NanikiruSearch, SlackAtOneStepFromReadyKeepsOnlyReadyDiscards) {
 }
 
 TEST(NanikiruSearch, SlackNeverValuesADiscardBelowNoSlack) {
-    // Slack only adds choices; a draw with no reply keeps the hand instead of losing its share.
+    // Slack only adds choices: a hand change may be taken or declined.
     for (const char* line : {"123m456p79s35m11z27z turn=3", "123m46p79s358m9p115z turn=2",
                              "19m19p1s1234567z11z mode=kokushi turn=2"}) {
         SCOPED_TRACE(line);

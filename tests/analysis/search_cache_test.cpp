@@ -1,0 +1,64 @@
+#include "analysis/search_cache.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/kyoku_state.h"
+
+namespace mizaro {
+namespace {
+
+// The packed key must tell positions apart exactly as the text key does: the slack letter,
+// the 34 hand counts and, for a winning position, the winning tile.
+TEST(SearchKey, EqualExactlyWhenTheTextKeysAreEqual) {
+    std::mt19937 random(7);
+    struct Entry {
+        SearchKey key;
+        std::string text;
+    };
+    std::vector<Entry> entries;
+    KyokuState s;
+    for (int n = 0; n < 60; ++n) {
+        // Neighbouring hands: a few tiles moved between two kinds, so that near misses occur.
+        if (n % 4 == 0) {
+            s.hand.fill(0);
+            for (int t = 0; t < 14; ++t) {
+                TileKind k = static_cast<TileKind>(random() % kKinds);
+                if (s.hand[k] < 4) ++s.hand[k];
+            }
+        } else {
+            TileKind from = static_cast<TileKind>(random() % kKinds);
+            TileKind to = static_cast<TileKind>(random() % kKinds);
+            if (s.hand[from] > 0 && s.hand[to] < 4) --s.hand[from], ++s.hand[to];
+        }
+        for (int slack = kMinKeySlack; slack <= 1; ++slack) {
+            const bool winning = slack == kMinKeySlack;
+            s.lastDraw = static_cast<TileKind>(random() % 3 + 31);  // a few draws repeat
+            entries.push_back({MakeSearchKey(s.hand, slack, winning ? s.lastDraw : kNoTile),
+                               s.PositionKey(winning, slack)});
+        }
+    }
+    // Every count 0..4 at the first and the last kind of each word survives packing.
+    for (TileKind k : {0, 20, 21, 33}) {
+        for (int c = 0; c <= 4; ++c) {
+            s.hand.fill(0);
+            s.hand[k] = c;
+            entries.push_back({MakeSearchKey(s.hand, 0, kNoTile), s.PositionKey(false, 0)});
+        }
+    }
+    int equalPairs = 0;
+    for (std::size_t a = 0; a < entries.size(); ++a)
+        for (std::size_t b = a + 1; b < entries.size(); ++b) {
+            const bool sameText = entries[a].text == entries[b].text;
+            EXPECT_EQ(entries[a].key == entries[b].key, sameText)
+                << entries[a].text << " / " << entries[b].text;
+            equalPairs += sameText;
+        }
+    EXPECT_GT(equalPairs, 0);  // the comparison saw equal keys as well as distinct ones
+}
+
+}  // namespace
+}  // namespace mizaro
