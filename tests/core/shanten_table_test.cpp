@@ -4,29 +4,25 @@
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
+
+#include "temp_dir.h"
 
 namespace mizaro {
 namespace {
 
 class ShantenTableFileTest : public ::testing::Test {
   protected:
-    void TearDown() override { std::filesystem::remove(path_); }
-
     // Loads `text` as a table file into `table_`.
     ShantenTableLoad LoadText(const std::string& text) {
         std::ofstream(path_, std::ios::binary) << text;
-        return table_.LoadFrom(path_.string());
+        return table_.LoadFrom(path_);
     }
 
-    // One file per test, as the tests may run in parallel processes.
-    std::filesystem::path path_ =
-        std::filesystem::temp_directory_path() /
-        (std::string("mizaro_table_") +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt");
+    testing::TempDir dir_;
+    std::string path_ = dir_.File("ShantenTable.txt");
     ShantenTable table_;
 };
 
@@ -52,7 +48,7 @@ TEST_F(ShantenTableFileTest, RepeatedKeyKeepsItsFirstValue) {
 TEST_F(ShantenTableFileTest, MissingFileKeepsWhatTheTableHolds) {
     EXPECT_EQ(table_.SuitValue(3, 111), 0);
     LoadText("1 111 1010");
-    ShantenTableLoad load = table_.LoadFrom((path_.parent_path() / "no_such_table.txt").string());
+    ShantenTableLoad load = table_.LoadFrom(dir_.File("no_such_table.txt"));
     EXPECT_FALSE(load.opened);
     EXPECT_EQ(table_.SuitValue(3, 111), 1010);
     EXPECT_EQ(ShantenTable().SuitValue(3, 111), 0);
