@@ -15,7 +15,6 @@ constexpr std::uint16_t kAbsent = 0xFFFF;
 constexpr int kMaxValue = 9999;              // four decimal digits S1 P1 S2 P2
 constexpr std::int64_t kMaxKey = 444444444;  // nine counts of four
 constexpr int kMaxCount = 4;
-constexpr int kIsolationReach = 2;  // a partial set spans at most distance 2
 constexpr const char* kTableFileName = "ShantenTable.txt";
 
 // White-space separated tokens from a file, read through a fixed buffer. A token longer than
@@ -147,18 +146,24 @@ int ShantenTable::SuitValue(int n, std::int64_t key) const {
 // isolated singles are cleared (all found on the unchanged counts first); at most one remaining
 // tile reads 0 without a look-up.
 void ShantenTable::ResolvePatterns() {
+    constexpr std::uint32_t kPlaces = (1u << kSuitLength) - 1;
     std::array<int, kSuitLength> c{};
     const int last = kSuitLength - 1;
     for (std::uint32_t raw = 0; raw < kSuitPatterns; ++raw) {
-        std::uint32_t cleaned = 0, pairBits = 0, kinds = 0;
-        int kept = 0;
+        std::uint32_t held = 0, singles = 0, pairBits = 0, kinds = 0;
         for (int i = 0; i < kSuitLength; ++i) {
             kinds += c[i] >= 1;
+            held |= static_cast<std::uint32_t>(c[i] >= 1) << i;
+            singles |= static_cast<std::uint32_t>(c[i] == 1) << i;
             pairBits |= static_cast<std::uint32_t>(c[i] >= 2) << i;
-            bool isolated = c[i] == 1;
-            for (int j = i - kIsolationReach; isolated && j <= i + kIsolationReach; ++j)
-                if (j != i && j >= 0 && j < kSuitLength && c[j] != 0) isolated = false;
-            if (isolated) continue;
+        }
+        // A single is isolated when no place within distance 2 holds a tile.
+        std::uint32_t near = (held << 1 | held << 2 | held >> 1 | held >> 2) & kPlaces;
+        std::uint32_t isolated = singles & ~near;
+        std::uint32_t cleaned = 0;
+        int kept = 0;
+        for (int i = 0; i < kSuitLength; ++i) {
+            if (isolated >> i & 1) continue;
             cleaned += c[i] * kPatternPlace[i];
             kept += c[i];
         }

@@ -14,11 +14,12 @@
 // programme over patterns. The file is the entry count followed by that many "key value"
 // pairs, all separated by white space.
 //
-// In memory. Values sit in a flat array indexed by the nine counts in base 5. Beside it the
-// loader derives, for every raw suit pattern, the packed arrangements of that pattern after its
-// isolated singles are removed (zero when at most one tile is left), so the hot path reads one
-// array entry per suit. A table is filled once and only read afterwards, so any number of
-// threads may read it without a lock.
+// In memory. Values sit in a flat array indexed by the nine counts in base 5 (the key's tile
+// count follows from the key, so the index needs no separate map per count). Beside it the
+// loader derives, for every raw suit pattern, one 32-bit SuitFacts word: the arrangements of the
+// pattern once its isolated singles are removed (zero when at most one tile is left) and the
+// counts the other forms need, so the hot path reads one word per suit. A table is filled once
+// and only read afterwards, so any number of threads may read it without a lock.
 #pragma once
 
 #include <cstdint>
@@ -29,7 +30,6 @@ namespace mizaro {
 
 inline constexpr int kSuitLength = 9;
 inline constexpr std::uint32_t kSuitPatterns = 1953125;  // 5^9: every count 0..4 at nine places
-inline constexpr int kMaxSuitTiles = 14;                 // the tile counts n of the table, 0..14
 
 // Base-5 index of a suit pattern: counts c[0..8] (the 1 first) give sum c[i] * kPatternPlace[i].
 inline constexpr std::uint32_t kPatternPlace[kSuitLength] = {390625, 78125, 15625, 3125, 625,
