@@ -13,6 +13,7 @@ constexpr int kKindsInLow = 21;                                   // 63 bits of 
 constexpr int kSlackShift = (kKinds - kKindsInLow) * kCountBits;  // 39
 constexpr int kDrawFlagShift = kSlackShift + 3;
 constexpr int kDrawShift = kDrawFlagShift + 1;
+constexpr std::size_t kFirstSlots = 1024;
 
 }  // namespace
 
@@ -34,18 +35,39 @@ SearchKey MakeSearchKey(const TileCounts& hand, int slack, TileKind winningDraw)
 SearchCache::SearchCache() = default;
 SearchCache::~SearchCache() = default;
 
+std::size_t SearchCache::SlotOf(const SearchKey& key) const {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = SearchKeyHash{}(key)&mask;
+    while (slots_[i].node && !(slots_[i].key == key)) i = (i + 1) & mask;
+    return i;
+}
+
 NanikiruSearch* SearchCache::Find(const SearchKey& key) const {
-    auto it = nodes_.find(key);
-    return it == nodes_.end() ? nullptr : it->second.get();
+    if (slots_.empty()) return nullptr;
+    return slots_[SlotOf(key)].node;
+}
+
+void SearchCache::Grow() {
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(old.empty() ? kFirstSlots : old.size() * 2, Slot{});
+    for (const Slot& slot : old)
+        if (slot.node) slots_[SlotOf(slot.key)] = slot;
 }
 
 NanikiruSearch* SearchCache::Insert(const SearchKey& key, std::unique_ptr<NanikiruSearch> node) {
-    auto it = nodes_.try_emplace(key, std::move(node)).first;
-    return it->second.get();
+    if ((owned_.size() + 1) * 2 > slots_.size()) Grow();
+    Slot& slot = slots_[SlotOf(key)];
+    if (slot.node) return slot.node;
+    slot = {key, node.get()};
+    owned_.push_back(std::move(node));
+    return slot.node;
 }
 
 void SearchCache::Clear() {
-    nodes_.clear();
+    slots_.clear();
+    slots_.shrink_to_fit();
+    owned_.clear();
+    owned_.shrink_to_fit();
 }
 
 }  // namespace mizaro

@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <unordered_map>
+#include <vector>
 
 #include "core/tile.h"
 
@@ -42,7 +42,8 @@ struct SearchKeyHash {
 };
 
 // Owns every node inserted in it; Clear deletes them. Not shared between analyses, so two
-// analyses on two threads need no lock.
+// analyses on two threads need no lock. An open-addressing table: the search looks a key up
+// for every reply it tries, so a lookup must not chase list nodes.
 class SearchCache {
   public:
     SearchCache();
@@ -54,10 +55,18 @@ class SearchCache {
     // Takes ownership; a key already present keeps its node and the new one is deleted.
     NanikiruSearch* Insert(const SearchKey& key, std::unique_ptr<NanikiruSearch> node);
     void Clear();
-    std::size_t Size() const { return nodes_.size(); }
+    std::size_t Size() const { return owned_.size(); }
 
   private:
-    std::unordered_map<SearchKey, std::unique_ptr<NanikiruSearch>, SearchKeyHash> nodes_;
+    struct Slot {
+        SearchKey key;
+        NanikiruSearch* node = nullptr;  // nullptr marks a free slot
+    };
+    std::size_t SlotOf(const SearchKey& key) const;  // its slot, or the free slot to take
+    void Grow();
+
+    std::vector<Slot> slots_;  // a power of two, at most half full
+    std::vector<std::unique_ptr<NanikiruSearch>> owned_;
 };
 
 }  // namespace mizaro
