@@ -6,7 +6,7 @@
 // The state is the one after a deal and turn - 1 discards: the wall is the mode's wall less
 // the hand, the indicator and the given discards, which fill the first discard slots. `turn`
 // defaults to 1 + the number of discards; a larger turn leaves the later slots empty and
-// their tiles in the wall.
+// their tiles in the wall. The tile written last is taken as the one just drawn.
 #pragma once
 
 #include <string>
