@@ -235,8 +235,9 @@ TEST(NanikiruSearch, MatchesAPlainRecursionWithoutMemo) {
         EXPECT_EQ(top.evaluated()[kPositionTotal], RowSum(top.evaluated()));
         EXPECT_LE(top.evaluated()[kPositionTotal], top.visited()[kPositionTotal]);
         // From two steps out the same ready hands recur, so the memo is really exercised.
-        if (c.shanten >= 2)
+        if (c.shanten >= 2) {
             EXPECT_LT(top.evaluated()[kPositionTotal], top.visited()[kPositionTotal]);
+        }
         top.FreeCache();
     }
 }
