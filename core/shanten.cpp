@@ -4,6 +4,7 @@
 #include <bit>
 #include <cassert>
 #include <cstdint>
+#include <vector>
 
 #include "core/shanten_table.h"
 
@@ -25,19 +26,23 @@ constexpr TileKind kKokushiKindList[kKokushiKinds] = {0,  8,  9,  17, 18, 26, 27
                                                       28, 29, 30, 31, 32, 33};
 
 // Group counts packed as W << 8 | M, with W = 2*sets + partials and M = sets, so that one
-// addition adds both; no hand comes near 256 in either field. The value of M sets and T
-// partial sets is 8 - 2M - T, except that beyond four groups the partial sets stop counting
-// (T becomes 4 - M): that is the larger of 8 - W and 4 - M.
+// addition adds both; no hand comes near 256 in either field.
+//
+// The value of M sets and T partial sets is 8 - 2M - T, except that beyond four groups the
+// partial sets stop counting (T becomes 4 - M): that is max(8 - W, 4 - M) = 8 - min(W, M + 4).
+// So the best value is 8 minus the largest "reach" min(W, M + 4), and the 4 is added once with
+// the honours (kReachBase) so that each combination costs a shift, a mask and two comparisons.
 using Groups = int;
 constexpr int kWeightShift = 8;
 constexpr int kSetsMask = 0xFF;
+constexpr Groups kReachBase = kGroupsBesidePair;
 
 constexpr Groups Arrangement(int sets, int partials) {
     return (2 * sets + partials) << kWeightShift | sets;
 }
 
-constexpr int GroupValue(Groups g) {
-    return std::max(kNoPairBest - (g >> kWeightShift), kGroupsBesidePair - (g & kSetsMask));
+constexpr int Reach(Groups g) {
+    return std::min(g >> kWeightShift, g & kSetsMask);
 }
 
 // The two arrangements of one suit.
@@ -49,18 +54,25 @@ SuitOptions Options(PackedSuitSets p) {
     return {Arrangement(Sets1(p), Partials1(p)), Arrangement(Sets2(p), Partials2(p))};
 }
 
-// SetsValue: the best value over the 8 ways to pick one arrangement in each suit, with the
-// honour groups added, at most 8. The options come by value: kept in registers, they spare the
-// processor a reload of values it has just written.
-int SetsValue(SuitOptions x, SuitOptions y, SuitOptions z, Groups honours) {
-    const Groups a = x.first + honours, b = x.second + honours;
-    const Groups two[4] = {a + y.first, a + y.second, b + y.first, b + y.second};
-    int best = kNoPairBest;
-    for (Groups g : two) {
-        best = std::min(best, GroupValue(g + z.first));
-        best = std::min(best, GroupValue(g + z.second));
+// The four ways to combine the arrangements of two suits, plus `extra`.
+struct FourSums {
+    Groups sum[4];
+};
+
+FourSums Combine(SuitOptions a, SuitOptions b, Groups extra) {
+    const Groups f = a.first + extra, s = a.second + extra;
+    return {{f + b.first, f + b.second, s + b.first, s + b.second}};
+}
+
+// SetsValue: the best value over the 8 ways to pick one arrangement in each suit, at most 8;
+// `others` holds the other two suits' combinations with the honours and kReachBase added.
+int SetsValue(const FourSums& others, SuitOptions own) {
+    int reach = 0;
+    for (Groups g : others.sum) {
+        reach = std::max(reach, Reach(g + own.first));
+        reach = std::max(reach, Reach(g + own.second));
     }
-    return best;
+    return kNoPairBest - reach;
 }
 
 // Everything the three forms need, gathered with one table read per suit and one short pass
@@ -86,6 +98,53 @@ constexpr int BitCount(std::uint32_t x) {
     return static_cast<int>(x * 0x01010101u >> 24);
 }
 
+// What the forms need of the seven honour counts, in one word read from a small table indexed
+// by the counts in base 5, so that the honours cost one read as a suit does.
+struct HonourFacts {
+    std::uint32_t word = 0;
+
+    static constexpr int kPairBits = 0, kKinds = 8, kTriples = 12, kLonePairs = 16, kPairs = 20,
+                         kTiles = 24;
+
+    int Field(int shift, std::uint32_t mask) const {
+        return static_cast<int>(word >> shift & mask);
+    }
+    std::uint32_t PairBits() const { return word >> kPairBits & 0x7F; }  // bit i: 27 + i twice
+    int Kinds() const { return Field(kKinds, 0xF); }
+    int Triples() const { return Field(kTriples, 0xF); }      // held 3 or 4 times
+    int LonePairs() const { return Field(kLonePairs, 0xF); }  // held exactly twice
+    int Pairs() const { return Field(kPairs, 0xF); }          // held at least twice
+    int Tiles() const { return Field(kTiles, 0xFF); }
+};
+
+constexpr int kHonourKinds = kKinds - kFirstHonour;
+constexpr std::uint32_t kHonourPatterns = 78125;  // 5^7
+
+const std::vector<HonourFacts>& HonourTable() {
+    static const std::vector<HonourFacts> table = [] {
+        std::vector<HonourFacts> facts(kHonourPatterns);
+        for (std::uint32_t index = 0; index < kHonourPatterns; ++index) {
+            std::uint32_t pairBits = 0, kinds = 0, triples = 0, lonePairs = 0, pairs = 0, tiles = 0;
+            std::uint32_t rest = index;
+            for (int i = kHonourKinds - 1; i >= 0; --i, rest /= 5) {
+                std::uint32_t c = rest % 5;
+                pairBits |= static_cast<std::uint32_t>(c >= 2) << i;
+                kinds += c >= 1;
+                triples += c >= 3;
+                lonePairs += c == 2;
+                pairs += c >= 2;
+                tiles += c;
+            }
+            facts[index].word = pairBits << HonourFacts::kPairBits | kinds << HonourFacts::kKinds |
+                                triples << HonourFacts::kTriples |
+                                lonePairs << HonourFacts::kLonePairs |
+                                pairs << HonourFacts::kPairs | tiles << HonourFacts::kTiles;
+        }
+        return facts;
+    }();
+    return table;
+}
+
 HandScan Scan(const TileCounts& hand, const ShantenTable& table) {
     HandScan h;
     std::uint32_t suitPairBits = 0;  // the three suits' pair places side by side
@@ -104,26 +163,31 @@ HandScan Scan(const TileCounts& hand, const ShantenTable& table) {
         h.orphanPair = h.orphanPair || h.suit[s].EndPair();
         suitPairBits |= h.suit[s].PairBits() << (s * kSuitLength);
     }
-    h.pairs = BitCount(suitPairBits);
-    for (int i = 0; i < kKinds - kFirstHonour; ++i) {
+    std::uint32_t honourIndex = 0;
+    for (int i = 0; i < kHonourKinds; ++i) {
         int c = hand[kFirstHonour + i];
         assert(c >= 0 && c <= kMaxTilesOfKind);
-        h.tiles += c;
-        h.kinds += c >= 1;
-        h.pairs += c >= 2;
-        h.orphans += c >= 1;
-        h.orphanPair = h.orphanPair || c >= 2;
-        h.honourTriples += c >= 3;
-        h.honourPairs += c == 2;
-        h.honourPairBits |= static_cast<std::uint32_t>(c >= 2) << i;
+        honourIndex = honourIndex * 5 + static_cast<std::uint32_t>(c);
     }
+    const HonourFacts honours = HonourTable()[honourIndex];
+    h.tiles += honours.Tiles();
+    h.kinds += honours.Kinds();
+    h.pairs = BitCount(suitPairBits) + honours.Pairs();
+    h.orphans += honours.Kinds();
+    h.orphanPair = h.orphanPair || honours.Pairs() > 0;
+    h.honourTriples = honours.Triples();
+    h.honourPairs = honours.LonePairs();
+    h.honourPairBits = honours.PairBits();
     return h;
 }
 
 int Regular(const HandScan& h, const TileCounts& hand, const ShantenTable& table) {
     SuitOptions suit[kSuits];
     for (int s = 0; s < kSuits; ++s) suit[s] = Options(h.suit[s].Sets());
-    const Groups honours = Arrangement(h.honourTriples, h.honourPairs);
+    const Groups honours = Arrangement(h.honourTriples, h.honourPairs) + kReachBase;
+    FourSums others[kSuits];
+    for (int s = 0; s < kSuits; ++s)
+        others[s] = Combine(suit[(s + 1) % kSuits], suit[(s + 2) % kSuits], honours);
     const int target = kCompleteTiles - 1 - h.tiles;
 
     // Every possible pair comes out in kind order and the rest is valued; the count stops as
@@ -133,9 +197,8 @@ int Regular(const HandScan& h, const TileCounts& hand, const ShantenTable& table
     for (int s = 0; s < kSuits; ++s) {
         for (std::uint32_t bits = h.suit[s].PairBits(); bits != 0; bits &= bits - 1) {
             int place = std::countr_zero(bits);
-            SuitOptions rest[kSuits] = {suit[0], suit[1], suit[2]};
-            rest[s] = Options(table.SuitSetsOf(h.pattern[s] - 2 * kPatternPlace[place]));
-            best = std::min(best, SetsValue(rest[0], rest[1], rest[2], honours) - 1);
+            SuitOptions rest = Options(table.SuitSetsOf(h.pattern[s] - 2 * kPatternPlace[place]));
+            best = std::min(best, SetsValue(others[s], rest) - 1);
             if (best == target) return best;
         }
     }
@@ -143,10 +206,10 @@ int Regular(const HandScan& h, const TileCounts& hand, const ShantenTable& table
         // The pair leaves nothing (2), a single (3) or a pair (4) behind.
         int c = hand[kFirstHonour + std::countr_zero(bits)];
         Groups rest = Arrangement(h.honourTriples - (c >= 3), h.honourPairs + (c == 4) - (c == 2));
-        best = std::min(best, SetsValue(suit[0], suit[1], suit[2], rest) - 1);
+        best = std::min(best, SetsValue(Combine(suit[0], suit[1], rest + kReachBase), suit[2]) - 1);
         if (best == target) return best;
     }
-    return std::min(best, SetsValue(suit[0], suit[1], suit[2], honours));
+    return std::min(best, SetsValue(others[2], suit[2]));
 }
 
 int Chiitoi(const HandScan& h) {
