@@ -75,8 +75,8 @@ int SetsValue(const FourSums& others, SuitOptions own) {
     return kNoPairBest - reach;
 }
 
-// Everything the three forms need, gathered with one table read per suit and one short pass
-// over the honours.
+// Everything the three forms need, gathered with one table read per suit and one for the
+// honours.
 struct HandScan {
     std::uint32_t pattern[kSuits];  // base-5 index of each suit's counts
     SuitFacts suit[kSuits];
