@@ -15,8 +15,9 @@ constexpr int kCompleteShanten = -1;
 constexpr int kMaxCopies = 4;
 constexpr int kLastRiichiTurn = kMaxTurns;  // above it riichi is assumed by the analysis
 
-// The yaku that depend on the split into sets; seven pairs and thirteen orphans have none
-// beyond the identical-run test, which may turn seven pairs into 二盃口.
+// The yaku that depend on the split into sets. The regular readings of a seven-pairs hand
+// carry 七対子 from the base; read as 二盃口 they drop it and are tested like any other split.
+// The seven-pairs and thirteen-orphans readings themselves have no sets to test.
 void TestSplitYaku(AgariResult& r) {
     if (r.han.GetHan(yaku::kKokushi) == 0) {
         TestPeikou(r);
@@ -58,10 +59,9 @@ int ExpectedOverUra(const UraWeights& w, const AgariResult& scored) {
     if (w.total == 0) return scored.points;
     const int han = scored.han.TotalHan();
     const bool yakuman = HasYakuman(scored.han);
-    const int fu = han >= kManganHan ? 0 : Fu(scored);
     long long sum = 0;
     for (int u = 0; u <= kMaxCopies; ++u)
-        if (w.weight[u] > 0) sum += PointsFor(yakuman ? han : han + u, fu) * w.weight[u];
+        if (w.weight[u] > 0) sum += PointsFor(yakuman ? han : han + u, scored.fu) * w.weight[u];
     return static_cast<int>(sum / w.total);
 }
 
