@@ -5,9 +5,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 #include "app/command_rules.h"
 #include "app/status_text.h"
@@ -21,20 +24,27 @@ namespace mizaro {
 
 namespace {
 
-constexpr int kLift = 6;  // pixels a hovered hand tile rises
+constexpr int kLift = 6;             // pixels a hovered hand tile rises
+constexpr int kOnScreenMargin = 20;  // pixels of the window that must be on a screen
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// The info text keeps its tab-separated form; on screen each line becomes a table row, since a
-// label has no tab stops narrow enough for the box.
-QString InfoHtml(const std::string& info) {
+// Tab-separated lines as a table: a label has no tab stops that fit the narrow info box, and
+// the score text lines up its han and points in columns.
+QString TabbedHtml(const std::string& text) {
     QString html = QStringLiteral("<table cellspacing=0 cellpadding=0>");
-    for (const QString& line : Q(info).split(QLatin1Char('\n'))) {
+    for (const QString& line : Q(text).split(QLatin1Char('\n'))) {
+        html += QStringLiteral("<tr>");
         const QStringList cells = line.split(QLatin1Char('\t'));
-        html += QStringLiteral("<tr><td>%1</td><td align=right>&nbsp;%2</td></tr>")
-                    .arg(cells.value(0).toHtmlEscaped(), cells.value(1).trimmed().toHtmlEscaped());
+        for (qsizetype i = 0; i < cells.size(); ++i) {
+            const QString cell = cells[i].trimmed().toHtmlEscaped();
+            html += i == 0 ? QStringLiteral("<td>%1</td>")
+                                 .arg(cell.isEmpty() ? QStringLiteral("&nbsp;") : cell)
+                           : QStringLiteral("<td align=right>&nbsp;&nbsp;%1</td>").arg(cell);
+        }
+        html += QStringLiteral("</tr>");
     }
     return html + QStringLiteral("</table>");
 }
@@ -56,7 +66,13 @@ MainWindow::MainWindow(const std::string& dataDirectory, QWidget* parent)
     BuildKeys();
     LoadShantenTable();
 
-    move(settings_.X, settings_.Y);
+    // The window keeps the size of its table.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // A position stored while another monitor was attached could put the window out of sight.
+    const QPoint stored(settings_.X, settings_.Y);
+    move(QGuiApplication::screenAt(stored + QPoint(kOnScreenMargin, kOnScreenMargin)) != nullptr
+             ? stored
+             : QPoint(0, 0));
     showShanten_ = settings_.Shanten != 0;
     flow_.simDisp = settings_.SimDisp != 0;
     flow_.showResult = settings_.Result != 0;
@@ -207,7 +223,7 @@ void MainWindow::Refresh() {
             if (shown) discardLabels_[t - 1]->setPixmap(tiles_[k]);
         }
         infoText_ = InfoText(showShanten_, ShantenForms(state.hand));
-        infoLabel_->setText(InfoHtml(infoText_));
+        infoLabel_->setText(TabbedHtml(infoText_));
     }
 
     buttons_[command::kShantenButton]->setChecked(showShanten_);
@@ -231,7 +247,10 @@ void MainWindow::RequestRepaint(bool now) {
 }
 
 void MainWindow::ShowMessage(const std::string& caption, const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, Q(caption), Q(text), QMessageBox::Ok, this);
+    const bool columns = text.find('\t') != std::string::npos;
+    QMessageBox box(QMessageBox::NoIcon, Q(caption), columns ? TabbedHtml(text) : Q(text),
+                    QMessageBox::Ok, this);
+    box.setTextFormat(columns ? Qt::RichText : Qt::PlainText);
     box.exec();
 }
 
@@ -336,9 +355,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     settings_.SimInt = simInterval_;
     settings_.Result = flow_.showResult ? 1 : 0;
     settings_.SimDisp = flow_.simDisp ? 1 : 0;
-    SaveSettings(settings_);
-    flow_.userStats.Save(dataDirectory_);
-    comStats_.Save(dataDirectory_);
+    bool saved = SaveSettings(settings_);
+    saved = flow_.userStats.Save(dataDirectory_) && saved;
+    saved = comStats_.Save(dataDirectory_) && saved;
+    // The statistics reach the disk only here; losing them without a word would hide it.
+    if (!saved) {
+        ShowMessage("エラー", "設定または統計を保存できませんでした。\n" + dataDirectory_);
+    }
     event->accept();
 }
 

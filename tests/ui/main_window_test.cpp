@@ -228,6 +228,29 @@ TEST_F(WindowTest, ClosingWritesTheSettingsAndBothStatistics) {
     EXPECT_TRUE(QFile::exists(File("img/j7.gif")));
 }
 
+TEST_F(WindowTest, TheStoredPositionIsUsedUnlessNoScreenShowsIt) {
+    WriteSettings("X\t30\nY\t40\n");
+    Open();
+    EXPECT_EQ(window->pos(), QPoint(30, 40));
+    WriteSettings("X\t90000\nY\t90000\n");
+    Open();
+    EXPECT_EQ(window->pos(), QPoint(0, 0));
+}
+
+TEST_F(WindowTest, AMinimisedWindowKeepsTheStoredPosition) {
+    WriteSettings("X\t30\nY\t40\n");
+    Open();
+    window->show();
+    window->setWindowState(Qt::WindowMinimized);
+    window->move(200, 200);
+    window->close();
+    QFile ini(File("QTW.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = ini.readAll().split('\n');
+    EXPECT_EQ(lines[0], "X\t30");
+    EXPECT_EQ(lines[1], "Y\t40");
+}
+
 TEST_F(WindowTest, FinishedGamesAreFoundAgainAtTheNextStart) {
     GameFlow& flow = window->flow();
     // Play on (a game won on the way just starts the next) until the eighteenth discard is due:

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -24,6 +25,11 @@ class WindowTest : public ::testing::Test {
         window.reset();
         window = std::make_unique<MainWindow>(Dir());
         window->flow().showResult = false;
+    }
+    void WriteSettings(const char* text) {
+        QFile ini(File("QTW.ini"));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write(text);
     }
     std::string Dir() const { return dir.path().toStdString() + "/"; }
     QString File(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
