@@ -3,6 +3,7 @@
 
 #include "core/scoring/hand_shape.h"
 #include "core/scoring/reading_yaku.h"
+#include "core/scoring/readings.h"
 #include "tests/core/scoring_helpers.h"
 
 namespace mizaro {
@@ -124,6 +125,19 @@ TEST(ReadingYaku, DragonsAndWinds) {
     EXPECT_EQ(with(Reading({TripletOf("1z"), TripletOf("2z"), TripletOf("3z"), TripletOf("4z")},
                            "1m", -1, -1)),
               (YakuList{{kSuuankou, 26}, {kDaisuushii, 26}}));
+}
+
+TEST(Readings, TheMostCrowdedHandFitsTheList) {
+    // 11122223333444m won on a 2m: the hand with the most readings of all (an exhaustive count
+    // over every complete hand). Each split puts the 2m in up to four sets.
+    ReadingList out;
+    EnumerateRegular(AgariResult{}, ParseTiles("11122223333444m").counts, scoringtest::K("2m"),
+                     out);
+    EXPECT_EQ(out.size(), kMostRegularReadings);
+    for (const AgariResult& r : out) {
+        EXPECT_EQ(r.meldCount, 4);
+        EXPECT_TRUE(r.winMeld == -1 || r.melds[r.winMeld][r.winPos] == scoringtest::K("2m"));
+    }
 }
 
 TEST(HandShape, WholeHandClasses) {
