@@ -99,6 +99,8 @@ void MainWindow::BuildTable() {
     setCentralWidget(table_);
     table_->onMove = [this](QPoint p) { MouseMoved(p); };
     table_->onRelease = [this](Qt::MouseButton b, QPoint p) { MouseReleased(b, p); };
+    // A pointer that left the table is over no slot: the arrow keys start again from the right.
+    table_->onLeave = [this] { MouseMoved(QPoint(-1, -1)); };
 
     auto addText = [this](const QRect& where, const char* text) {
         auto* label = new QLabel(QString::fromUtf8(text), table_);

@@ -14,8 +14,12 @@ class TableWidget : public QWidget {
 
     std::function<void(QPoint)> onMove;
     std::function<void(Qt::MouseButton, QPoint)> onRelease;
+    std::function<void()> onLeave;
 
   protected:
+    void leaveEvent(QEvent*) override {
+        if (onLeave) onLeave();
+    }
     void mouseMoveEvent(QMouseEvent* event) override {
         if (onMove) onMove(event->position().toPoint());
     }
