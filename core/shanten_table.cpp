@@ -63,7 +63,7 @@ class TableTokens {
     }
 
     std::FILE* file_;
-    std::array<char, 1 << 16> buffer_{};
+    std::array<char, 1 << 14> buffer_{};
     std::size_t pos_ = 0, size_ = 0;
     std::array<char, 24> token_{};
 };
@@ -180,16 +180,22 @@ void ShantenTable::ResolvePatterns() {
     }
 }
 
+ShantenTableLoad LoadFirstUsable(ShantenTable& table, const std::vector<std::string>& paths) {
+    ShantenTableLoad load;
+    for (const std::string& path : paths) {
+        ShantenTableLoad tried = table.LoadFrom(path);
+        if (tried.opened) load = tried;
+        if (tried.entries > 0) break;
+    }
+    return load;
+}
+
 namespace {
 
 struct ProcessTable {
     ShantenTable table;
-    ShantenTableLoad load;
-
-    ProcessTable() {
-        load = table.LoadFrom(kTableFileName);
-        if (!load.opened) load = table.LoadFrom(ProgramDirectory() + kTableFileName);
-    }
+    ShantenTableLoad load =
+        LoadFirstUsable(table, {kTableFileName, ProgramDirectory() + kTableFileName});
 };
 
 // Built once, on first use, by whichever thread gets there first; the others wait for it.

@@ -111,9 +111,14 @@ class ShantenTable {
     int entries_ = 0;
 };
 
+// Loads the first of `paths` that opens and yields entries; the outcome is that of the last file
+// that opened (nothing opened: the table is unchanged).
+ShantenTableLoad LoadFirstUsable(ShantenTable& table, const std::vector<std::string>& paths);
+
 // The process's table, read on first use from "ShantenTable.txt" in the current directory or,
-// failing that, beside the program: a program started from another directory still counts
-// right. Safe to call from any thread; every later call returns the first outcome.
+// when that is missing or holds no entries, beside the program: a program started from another
+// directory still counts right. Safe to call from any thread; later calls return the outcome of
+// the first.
 ShantenTableLoad LoadShantenTable();
 const ShantenTable& ProcessShantenTable();
 

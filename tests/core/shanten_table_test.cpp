@@ -93,6 +93,25 @@ TEST_F(ShantenTableFileTest, ReadingStopsAtTheFirstBrokenToken) {
     }
 }
 
+TEST_F(ShantenTableFileTest, FirstUsableFileWins) {
+    const std::string missing = dir_.File("missing.txt"), garbage = dir_.File("garbage.txt");
+    std::ofstream(garbage) << "not a table";
+    LoadText("1 111 1010");
+
+    ShantenTable table;
+    ShantenTableLoad load = LoadFirstUsable(table, {missing, path_});
+    EXPECT_TRUE(load.opened);
+    EXPECT_EQ(load.entries, 1);
+    EXPECT_EQ(table.SuitValue(3, 111), 1010);
+    // A file that opens but yields nothing is passed over too.
+    EXPECT_EQ(LoadFirstUsable(table, {garbage, path_}).entries, 1);
+    EXPECT_EQ(LoadFirstUsable(table, {path_, garbage}).entries, 1);
+    EXPECT_EQ(table.SuitValue(3, 111), 1010);
+    // Nothing opens: the table keeps what it holds.
+    EXPECT_FALSE(LoadFirstUsable(table, {missing}).opened);
+    EXPECT_EQ(table.SuitValue(3, 111), 1010);
+}
+
 TEST_F(ShantenTableFileTest, SuitSetsDropIsolatedSinglesBeforeTheLookUp) {
     LoadText("2 111 1213 1 9999");
     auto pattern = [](std::array<std::uint32_t, kSuitLength> c) {
