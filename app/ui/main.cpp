@@ -1,6 +1,8 @@
 // Mizaro, the desktop program: one instance, one window; closing the window ends the program.
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "app/ui/main_window.h"
 #include "app/ui/single_instance.h"
@@ -11,6 +13,14 @@ int main(int argc, char** argv) {
     // A second start ends at once, without a window and without a word.
     mizaro::SingleInstance instance(mizaro::InstanceLockDirectory());
     if (!instance.acquired()) return 0;
+
+    // The file dialogs and the buttons of the message boxes speak Japanese too, where Qt's
+    // translations are installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ja"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
 
     QFont font(QStringLiteral("Noto Sans CJK JP"));
     font.setPixelSize(15);
