@@ -16,3 +16,12 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIZARO_SANITIZE=ON
 cmake --build build-asan -j "$jobs"
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+# The file readers against hostile input: the libFuzzer targets, built with clang, each run once
+# over its seed corpus (regression mode: seconds, not a fuzzing campaign).
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DMIZARO_FUZZ=ON -DMIZARO_GUI=OFF
+cmake --build build-fuzz --target fuzzers -j "$jobs"
+for target in fuzz_settings fuzz_counter_file fuzz_game_log fuzz_position_file; do
+  build-fuzz/bin/$target -runs=0 fuzz/corpus/$target/
+done

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "platform/atomic_file.h"
+#include "platform/data_directory.h"
 #include "platform/read_file.h"
 #include "platform/text_encoding.h"
 #include "platform/token_reader.h"
@@ -148,6 +149,10 @@ SettingsReport ParseSettings(std::string_view text, Settings& s) {
             ++report.tokensSkipped;
     }
     return report;
+}
+
+std::string SettingsFilePath() {
+    return DataDirectory() + kSettingsFileName;
 }
 
 SettingsReport LoadSettings(Settings& settings) {

@@ -42,6 +42,9 @@ struct Settings {
     void ResetToDefaults();
 };
 
+// The settings file of this installation: the data directory followed by "QTW.ini".
+std::string SettingsFilePath();
+
 // What a read found, for tools that report on a file.
 struct SettingsReport {
     bool opened = false;
