@@ -57,7 +57,9 @@ void RunShanten() {
         ShantenResult r = ShantenForms(parsed.counts);
         std::printf("%d %d %d %d\n", r.regular, r.chiitoi, r.kokushi, r.min);
     }
-    if (std::cin.bad()) {
+    // Standard input goes through the C stream (the default synchronisation), which is where a
+    // failed read is recorded.
+    if (std::cin.bad() || std::ferror(stdin)) {
         std::fprintf(stderr, "error: standard input could not be read\n");
         SetExitCode(1);
     }
