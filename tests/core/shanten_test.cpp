@@ -200,12 +200,6 @@ TEST(ShantenTest, HonourGroupsCountOnce) {
     EXPECT_EQ(RegularShanten(Hand("1111222233334z")), 2);
 }
 
-TEST(ShantenTest, IsolatedSinglesAddNothing) {
-    EXPECT_EQ(RegularShanten(Hand("19m123456p789s11z")), 1);
-    EXPECT_EQ(RegularShanten(Hand("13m123456p789s11z")), 0);
-    EXPECT_EQ(RegularShanten(Hand("19m")), 8);
-}
-
 TEST(ShantenTest, RegularMatchesExhaustiveSplitOnRandomHands) {
     std::mt19937 rng(20261207);
     ExhaustiveRegular exhaustive;

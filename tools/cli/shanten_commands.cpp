@@ -98,8 +98,9 @@ TileCounts DealHand(BenchRandom& random) {
     return hand;
 }
 
-// Times the counting only, not the dealing. The figures use the processor time of the counting,
-// which a busy machine disturbs far less than the wall clock; the wall time is printed beside.
+// Times the counting only, not the dealing. The figures use the processor time of the counting
+// (std::clock), which a busy machine disturbs far less than the wall clock; the wall time is
+// printed beside.
 void RunBenchShanten() {
     WarnWithoutTable();
     BenchRandom random(kBenchSeed);
