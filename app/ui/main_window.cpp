@@ -26,6 +26,7 @@ namespace {
 
 constexpr int kLift = 6;             // pixels a hovered hand tile rises
 constexpr int kOnScreenMargin = 20;  // pixels of the window that must be on a screen
+constexpr int kMarkPixels = 18;      // the assist marks are read at a glance
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -138,6 +139,7 @@ void MainWindow::BuildTable() {
         mark->setAlignment(Qt::AlignCenter);
         QFont markFont = mark->font();
         markFont.setBold(true);
+        markFont.setPixelSize(kMarkPixels);
         mark->setFont(markFont);
         markLabels_[slot] = mark;
     }
