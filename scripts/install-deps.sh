@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   qt6-base-dev libcli11-dev nlohmann-json3-dev libgif-dev
   clang libclang-rt-14-dev
-  fonts-noto-cjk
+  fonts-noto-cjk qt6-translations-l10n
 )
 
 missing=()
