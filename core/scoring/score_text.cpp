@@ -45,6 +45,8 @@ std::string FormatScoreText(const AgariResult& r) {
         if (b == 0) continue;
         total += b;
         const char* name = YakuName(id).data();
+        // Only the two yakuman values have a label; any other count, even dora above 12 han
+        // in a loaded position, keeps its han line so that the lines add up to the total.
         if (b == kYakumanHan)
             AppendFormat(text, "%s\t役満\n", name);
         else if (b == kDoubleYakumanHan)

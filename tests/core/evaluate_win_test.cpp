@@ -98,6 +98,18 @@ TEST(EvaluateWin, ThirteenOrphansAndNineGates) {
     EXPECT_EQ(Yaku(plain.result.han), (YakuList{{kChuuren, 13}}));
 }
 
+TEST(EvaluateWin, OrphansReadingIsTakenBeforeTheFirstTurnWin) {
+    // The thirteen-orphans reading is copied from the base before 天和 is added, so a win
+    // before any discard stays a single yakuman; the seven-pairs reading is copied after it.
+    KyokuState orphans = WinPosition("119m19p19s1234567z", "9m", 1);
+    EXPECT_EQ(orphans.EvaluateWin(false, false), 48000);
+    EXPECT_EQ(Yaku(orphans.result.han), (YakuList{{kKokushi, 13}}));
+
+    KyokuState pairs = WinPosition("1122m3344p5566s77z", "7z", 1);
+    EXPECT_EQ(pairs.EvaluateWin(false, false), 48000);
+    EXPECT_EQ(Yaku(pairs.result.han), (YakuList{{kTenhou, 13}}));
+}
+
 TEST(EvaluateWin, YakumanAddUp) {
     // 字一色 and 大三元 always come with four concealed triplets here.
     KyokuState onTriplet = WinPosition("111z22z555666777z", "5z", 5);

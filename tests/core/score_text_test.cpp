@@ -39,6 +39,9 @@ TEST(ScoreText, LimitHandsWithHan) {
               "ドラ\t8 翻\n\n倍満\t8 翻\t24000 点\n");
     EXPECT_EQ(FormatScoreText(Scored({{kDora, 11}}, 0, 36000)),
               "ドラ\t11 翻\n\n三倍満\t11 翻\t36000 点\n");
+    // Dora beyond 12 han (a loaded position may hold many) still show their line.
+    EXPECT_EQ(FormatScoreText(Scored({{kTsumo, 1}, {kDora, 16}}, 0, 48000)),
+              "ツモ\t1 翻\nドラ\t16 翻\n\n数え役満\t17 翻\t48000 点\n");
 }
 
 TEST(ScoreText, Yakuman) {
