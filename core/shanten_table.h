@@ -22,6 +22,7 @@
 // and only read afterwards, so any number of threads may read it without a lock.
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -51,8 +52,8 @@ constexpr int Partials2(PackedSuitSets p) {
 }
 
 // Everything the shanten count needs of one raw suit pattern in one 32-bit word, so that a suit
-// costs a single read of a table small enough to stay in cache: the arrangements, the places
-// that hold a pair, the kinds held, and the 1 and the 9 for the thirteen orphans.
+// costs a single read: the arrangements, the places that hold a pair, the kinds held, and the 1
+// and the 9 for the thirteen orphans.
 struct SuitFacts {
     std::uint32_t word = 0;
 
@@ -100,8 +101,11 @@ class ShantenTable {
     // The facts of a raw suit pattern (a base-5 index, see kPatternPlace). Its arrangements
     // are those of the pattern once its isolated singles are removed; 0 when at most one tile
     // remains.
-    SuitFacts FactsOf(std::uint32_t pattern) const { return facts_[pattern]; }
-    PackedSuitSets SuitSetsOf(std::uint32_t pattern) const { return facts_[pattern].Sets(); }
+    SuitFacts FactsOf(std::uint32_t pattern) const {
+        assert(pattern < kSuitPatterns);
+        return facts_[pattern];
+    }
+    PackedSuitSets SuitSetsOf(std::uint32_t pattern) const { return FactsOf(pattern).Sets(); }
 
   private:
     void ResolvePatterns();
