@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 #include "core/shanten.h"
 #include "search_test_util.h"
@@ -135,6 +136,27 @@ TEST(ComputerDiscard, SearchesBelowItsLevelAndDeclaresRiichi) {
     KyokuState copy = t;
     EXPECT_EQ(ComputerDiscard(t), AcceptanceChoice(copy));
     EXPECT_EQ(t.reachTurn, 0);
+}
+
+TEST(ComputerDiscard, SearchesOnlyWhileEnoughDrawsRemain) {
+    // One-shanten with the useful 5m just drawn. After draw 17 only one draw is left, too few
+    // to win from one-shanten: the search would value every discard at 0 and throw the 5m.
+    const char* line = "123m456p79s11z27z35m";
+    KyokuState late = Position(std::string(line) + " turn=17");
+    late.simLevel = 3;
+    ASSERT_EQ(late.Shanten(), 1);
+    ASSERT_EQ(DeepChoice(late), ParseTile("5m"));
+    const TileKind lateChoice = ComputerDiscard(late);
+    EXPECT_TRUE(lateChoice == ParseTile("2z") || lateChoice == ParseTile("7z"))
+        << FormatTile(lateChoice);
+
+    // One draw earlier the search still has two draws and keeps the 5m.
+    KyokuState earlier = Position(std::string(line) + " turn=16");
+    earlier.simLevel = 3;
+    KyokuState copy = earlier;
+    const TileKind earlierChoice = ComputerDiscard(earlier);
+    EXPECT_EQ(earlierChoice, DeepChoice(copy));
+    EXPECT_NE(earlierChoice, ParseTile("5m"));
 }
 
 TEST(AcceptanceChoice, EmptyHandHasNoDiscard) {
