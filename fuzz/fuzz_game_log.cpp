@@ -24,6 +24,7 @@ void ReplayMoves(const mizaro::GameRecord& r) {
         FUZZ_CHECK(s.RemoveFromHand(r.discards[t], false));
     }
     FUZZ_CHECK(s.HandTileCount() == 13 || s.HandTileCount() == 14);
+    FUZZ_CHECK(r.uraIndicator == kNoTile || s.wall[r.uraIndicator] > 0);
 }
 
 }  // namespace

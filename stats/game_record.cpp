@@ -106,7 +106,8 @@ bool GameRecord::IsReplayable() const {
         if (!IsValidKind(d) || hand[d] < 1) return false;
         --hand[d];
     }
-    return true;
+    // The ura-dora indicator of a win is turned over from what is left of the wall.
+    return uraIndicator == kNoTile || wall[uraIndicator] > 0;
 }
 
 }  // namespace mizaro

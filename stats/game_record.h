@@ -41,8 +41,8 @@ struct GameRecord {
     // Whether a replay of the decoded fields stays within the game: 13 dealt kinds and an
     // indicator that fit in the wall, then turns that each draw a tile still in the wall and,
     // except on the last drawn turn (the win), discard a tile in the hand; nothing after the
-    // first turn without a draw; a riichi turn and a mode in range. A replay that trusts an
-    // unsound record would index its tables with -1.
+    // first turn without a draw; an ura-dora indicator still in the wall; a riichi turn and a
+    // mode in range. A replay that trusts an unsound record would index its tables with -1.
     bool IsReplayable() const;
 
   private:

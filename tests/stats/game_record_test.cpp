@@ -115,6 +115,8 @@ TEST(GameRecord, ReplayableOnlyWhenEveryTileComesFromTheWall) {
     EXPECT_FALSE(broken([](GameRecord& r) { r.reachTurn = -1; }));
     EXPECT_FALSE(broken([](GameRecord& r) { r.mode = 4; }));
     EXPECT_FALSE(broken([](GameRecord& r) { r.uraIndicator = 40; }));
+    EXPECT_FALSE(broken([](GameRecord& r) { r.uraIndicator = r.doraIndicator = 0; }))
+        << "the fourth 1m is the dora indicator";
     GameRecord empty;
     empty.Decode();
     EXPECT_FALSE(empty.IsReplayable());
