@@ -60,7 +60,7 @@ void AppendLine(std::string& out, const char* key, int value) {
 std::string FormatCounterFile(const StatSummary& s) {
     std::string out;
     for (const IntKey& k : kIntKeysBeforeTen) AppendLine(out, k.key, s.*k.field);
-    char line[400];
+    char line[400];  // "%f" of the largest double takes some 320 characters
     std::snprintf(line, sizeof line, "%s\t%f\n", kAgariTenKey, s.AgariTen);
     out += line;
     for (const IntKey& k : kIntKeysAfterTen) AppendLine(out, k.key, s.*k.field);
