@@ -12,11 +12,10 @@ namespace yaku {
 inline constexpr YakuId kRiichi = 0, kDoubleRiichi = 1, kIppatsu = 2, kTsumo = 3, kDora = 4,
                         kYakuhai = 5, kPinfu = 6, kTanyao = 7, kIipeikou = 8, kRyanpeikou = 9,
                         kIttsu = 10, kSanshoku = 11, kSanshokuKou = 12, kHonitsu = 13,
-                        kChinitsu = 14, kChiitoi = 15, kChanta = 16, kJunchan = 17,
-                        kSanankou = 18, kSuuankou = 19, kKokushi = 20, kShousangen = 21,
-                        kDaisangen = 22, kShousuushii = 23, kDaisuushii = 24, kTsuuiisou = 25,
-                        kHonroutou = 26, kChinroutou = 27, kTenhou = 28, kRyuuiisou = 29,
-                        kChuuren = 30;
+                        kChinitsu = 14, kChiitoi = 15, kChanta = 16, kJunchan = 17, kSanankou = 18,
+                        kSuuankou = 19, kKokushi = 20, kShousangen = 21, kDaisangen = 22,
+                        kShousuushii = 23, kDaisuushii = 24, kTsuuiisou = 25, kHonroutou = 26,
+                        kChinroutou = 27, kTenhou = 28, kRyuuiisou = 29, kChuuren = 30;
 }  // namespace yaku
 
 constexpr bool IsYakuman(YakuId id) {

@@ -213,8 +213,8 @@ TEST(StatFiles, FileNamesAndUserNamesThatCannotBeFileNames) {
     EXPECT_EQ(StatFileName("default", true), "StatMan.log");
     EXPECT_EQ(StatFileName("Default", false), "StatMan_Default.txt");
     EXPECT_EQ(StatFileName("山田", true), "StatMan_山田.log");
-    for (const char* bad : {"", "../x", "a/b", "a\\b", "a b", "tab\t", "nl\n", "\x7f",
-                            "a　b", "\xff\xfe", "\xf0\x9f\x80\x84"}) {
+    for (const char* bad : {"", "../x", "a/b", "a\\b", "a b", "tab\t", "nl\n", "\x7f", "a　b",
+                            "\xff\xfe", "\xf0\x9f\x80\x84"}) {
         EXPECT_FALSE(IsValidUserName(bad)) << bad;
         EXPECT_EQ(StatFileName(bad, false), "") << bad;
     }

@@ -138,22 +138,14 @@ void RunAnalyze(const AnalyzeOptions& options) {
 
 // Shanten 0 to 3, with and without slack, early and late turns, and the restricted walls.
 constexpr const char* kBenchPositions[] = {
-    "123m456p789s35m11z2z turn=3 dora=1p",
-    "123m456p789s35m11z2z turn=1 dora=4m slack=1",
-    "234567m23p678s55z1z turn=14 dora=5p",
-    "123m456p79s35m11z27z turn=5 dora=3m",
-    "123m456p79s35m11z27z turn=5 dora=3m slack=1",
-    "1112345678m35p9s4z turn=2 dora=9s",
-    "11224557899m367m turn=6 mode=chinitsu",
-    "123m46p79s358m9p115z turn=2 dora=9m",
-    "123m46p79s358m9p115z turn=9 dora=9m slack=1",
-    "1112345788m1256z turn=3 mode=honitsu dora=7z",
-    "19m19p1234z555666z turn=3 mode=kokushi",
-    "24688m3579p13479s turn=1 dora=2z",
-    "11379m2468p3578s4z turn=2 dora=6p",
-    "1235m4678p2469s17z turn=12 dora=1s",
-    "24688m3579p1347s5z turn=4 dora=2z slack=1",
-    "24688m3579p13479s turn=1 slack=1",
+    "123m456p789s35m11z2z turn=3 dora=1p",         "123m456p789s35m11z2z turn=1 dora=4m slack=1",
+    "234567m23p678s55z1z turn=14 dora=5p",         "123m456p79s35m11z27z turn=5 dora=3m",
+    "123m456p79s35m11z27z turn=5 dora=3m slack=1", "1112345678m35p9s4z turn=2 dora=9s",
+    "11224557899m367m turn=6 mode=chinitsu",       "123m46p79s358m9p115z turn=2 dora=9m",
+    "123m46p79s358m9p115z turn=9 dora=9m slack=1", "1112345788m1256z turn=3 mode=honitsu dora=7z",
+    "19m19p1234z555666z turn=3 mode=kokushi",      "24688m3579p13479s turn=1 dora=2z",
+    "11379m2468p3578s4z turn=2 dora=6p",           "1235m4678p2469s17z turn=12 dora=1s",
+    "24688m3579p1347s5z turn=4 dora=2z slack=1",   "24688m3579p13479s turn=1 slack=1",
 };
 
 void RunBenchSearch() {
@@ -189,7 +181,8 @@ void RunBenchSearch() {
     }
     std::printf("signature %lld\n", signature);
     std::printf("seconds %.3f\n", totalSeconds);
-    std::printf("nodes/s %.0f\n", totalSeconds > 0 ? static_cast<double>(nodes) / totalSeconds : 0.0);
+    std::printf("nodes/s %.0f\n",
+                totalSeconds > 0 ? static_cast<double>(nodes) / totalSeconds : 0.0);
 }
 
 }  // namespace
