@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once in the release build and once
-# more under AddressSanitizer and UndefinedBehaviorSanitizer.
+# more under AddressSanitizer and UndefinedBehaviorSanitizer; the file readers also face their
+# fuzz corpora.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -13,10 +14,6 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIZARO_SANITIZE=ON
-cmake --build build-asan -j "$jobs"
-ctest --test-dir build-asan --output-on-failure -j "$jobs"
-
 # The file readers against hostile input: the libFuzzer targets, built with clang, each run once
 # over its seed corpus (regression mode: seconds, not a fuzzing campaign).
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
@@ -25,3 +22,8 @@ cmake --build build-fuzz --target fuzzers -j "$jobs"
 for target in fuzz_settings fuzz_counter_file fuzz_game_log fuzz_position_file; do
   build-fuzz/bin/$target -runs=0 fuzz/corpus/$target/
 done
+
+# Last, so the closing line is the test runner's summary.
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIZARO_SANITIZE=ON
+cmake --build build-asan -j "$jobs"
+ctest --test-dir build-asan --output-on-failure -j "$jobs"
