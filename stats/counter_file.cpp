@@ -1,5 +1,7 @@
 #include "stats/counter_file.h"
 
+#include <cassert>
+#include <charconv>
 #include <cstdio>
 #include <optional>
 
@@ -27,6 +29,7 @@ constexpr IntKey kIntKeysAfterTen[] = {{"TenpaiJun", &StatSummary::TenpaiJun},
                                        {"ReachJun", &StatSummary::ReachJun},
                                        {"NoReach", &StatSummary::NoReach}};
 constexpr const char* kAgariTenKey = "AgariTen";
+constexpr int kAgariTenDecimals = 6;
 constexpr const char* kShantenKey = "Shanten";
 constexpr const char* kYakuKey = "Yaku";
 
@@ -60,9 +63,17 @@ void AppendLine(std::string& out, const char* key, int value) {
 std::string FormatCounterFile(const StatSummary& s) {
     std::string out;
     for (const IntKey& k : kIntKeysBeforeTen) AppendLine(out, k.key, s.*k.field);
-    char line[400];  // "%f" of the largest double takes some 320 characters
-    std::snprintf(line, sizeof line, "%s\t%f\n", kAgariTenKey, s.AgariTen);
-    out += line;
+    // Six decimals after a point, as "%f" gives in the C locale. to_chars ignores the process
+    // locale, which a desktop toolkit sets from the environment: under a German one "%f" would
+    // write "12300,000000", which no reader takes for a number.
+    char line[400];  // the largest double takes some 320 characters this way
+    auto [end, ec] = std::to_chars(line, line + sizeof line, s.AgariTen, std::chars_format::fixed,
+                                   kAgariTenDecimals);
+    out += kAgariTenKey;
+    out += '\t';
+    assert(ec == std::errc());
+    out.append(line, end);
+    out += '\n';
     for (const IntKey& k : kIntKeysAfterTen) AppendLine(out, k.key, s.*k.field);
     out += kShantenKey;
     for (int v : s.Shanten) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <filesystem>
 #include <fstream>
 
@@ -130,6 +131,100 @@ TEST(StatFiles, YakuNamesAreWrittenInCodePage932AndMatchedByteForByte) {
     CounterFileReport r = ParseCounterFile("Yaku 1 リーチ 5", utf8);
     EXPECT_EQ(utf8.yakuCount[yaku::kRiichi], 0);
     EXPECT_EQ(r.unknownYaku, 1);
+}
+
+TEST(StatFiles, FilesAsTheWindowsProgramWritesThemLoadAndSaveBackUnchanged) {
+    // CR LF line ends and yaku names in code page 932 (リーチ, ツモ, 清一色).
+    const std::string counters =
+        std::string(
+            "N\t2\r\nnAgari\t1\r\nAgariJun\t3\r\nAgariTen\t36000.000000\r\n"
+            "TenpaiJun\t20\r\nnNoten\t0\r\nnReach\t1\r\nReachJun\t2\r\n"
+            "NoReach\t0\r\n"
+            "Shanten 3 2 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\nYaku\t3\r\n") +
+        "\x83\x8a\x81\x5b\x83\x60" + "\t1\r\n" + "\x83\x63\x83\x82" + "\t1\r\n" +
+        "\x90\xb4\x88\xea\x90\x46" + "\t1\r\n";
+    // A chinitsu game won at turn 3 after riichi at turn 2, then an exhausted game.
+    const std::string won =
+        "AAABCDEFGHIII"
+        "75E---------------"
+        "75----------------"
+        "17CB";
+    const std::string exhausted =
+        "AIJRS01234567"
+        "BCDEFGHKLMNOPQTUVW"
+        "BCDEFGHKLMNOPQTUVW"
+        "C-AA";
+    const std::string log = "2\r\n" + won + "\r\n" + exhausted + "\r\n";
+    TempDir dir;
+    WriteFile(dir.File("StatMan_アキ.txt"), counters);
+    WriteFile(dir.File("StatMan_アキ.log"), log);
+
+    StatSummary st;
+    st.Load("アキ", dir.Dir());
+    EXPECT_EQ(st.N, 2);
+    EXPECT_EQ(st.AgariTen, 36000.0);
+    EXPECT_EQ(st.TenpaiJun, 20);
+    EXPECT_EQ(st.ReachJun, 2);
+    EXPECT_EQ(st.Shanten[0], 3);
+    EXPECT_EQ(st.Shanten[17], 1);
+    EXPECT_EQ(st.yakuCount[yaku::kRiichi], 1);
+    EXPECT_EQ(st.yakuCount[yaku::kTsumo], 1);
+    EXPECT_EQ(st.yakuCount[yaku::kChinitsu], 1);
+    int counted = 0;
+    for (int c : st.yakuCount) counted += c;
+    EXPECT_EQ(counted, 3);
+    ASSERT_EQ(st.records.size(), 2u);
+    st.DecodeAll();
+    const GameRecord& r = st.records[0];
+    EXPECT_EQ(r.dealt[12], 8);
+    EXPECT_EQ(r.draws[0], kRed);
+    EXPECT_EQ(r.draws[2], 4);
+    EXPECT_EQ(r.draws[3], kNoTile);
+    EXPECT_EQ(r.discards[1], kWhite);
+    EXPECT_EQ(r.discards[2], kNoTile);
+    EXPECT_EQ(r.doraIndicator, kEast);
+    EXPECT_EQ(r.uraIndicator, kRed);
+    EXPECT_EQ(r.reachTurn, 2);
+    EXPECT_EQ(r.mode, kModeChinitsu);
+    EXPECT_TRUE(r.IsReplayable());
+    EXPECT_EQ(st.records[1].uraIndicator, kNoTile);
+    EXPECT_EQ(st.records[1].reachTurn, 0);
+    EXPECT_TRUE(st.records[1].IsReplayable());
+
+    // Written back in the same format, with this platform's line ends.
+    auto withLf = [](std::string text) {
+        for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 1);
+        return text;
+    };
+    ASSERT_TRUE(st.Save(dir.Dir()));
+    EXPECT_EQ(*ReadWholeFile(dir.File("StatMan_アキ.txt")), withLf(counters));
+    EXPECT_EQ(*ReadWholeFile(dir.File("StatMan_アキ.log")), withLf(log));
+}
+
+TEST(StatFiles, PointsAreWrittenWithADecimalPointWhateverTheProcessLocale) {
+    // A desktop toolkit sets the C library's locale from the environment; where the decimal
+    // separator is a comma, "%f" would write a number the reader cannot take back.
+    const char* commaLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8",
+                                  "fr_FR.utf8",  "de_DE",      "fr_FR"};
+    std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    const char* found = nullptr;
+    for (const char* name : commaLocales)
+        if (std::setlocale(LC_NUMERIC, name)) {
+            found = name;
+            break;
+        }
+    if (!found || std::localeconv()->decimal_point[0] != ',') {
+        std::setlocale(LC_NUMERIC, previous.c_str());
+        GTEST_SKIP() << "no locale with a decimal comma is installed";
+    }
+    StatSummary st;
+    st.AgariTen = 12300.5;
+    std::string text = FormatCounterFile(st);
+    std::setlocale(LC_NUMERIC, previous.c_str());
+    EXPECT_NE(text.find("\nAgariTen\t12300.500000\n"), std::string::npos) << found;
+    StatSummary back;
+    ParseCounterFile(text, back);
+    EXPECT_EQ(back.AgariTen, 12300.5);
 }
 
 TEST(StatFiles, ReadsAFileFromTheWindowsProgramWithForeignTokens) {
