@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <clocale>
 
 #include "app/ui/main_window.h"
 #include "app/ui/single_instance.h"
@@ -10,6 +11,9 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Qt sets the C library's locale from the environment; the numbers of the status line, the
+    // pages and the files keep their decimal point whatever the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
     // A second start ends at once, without a window and without a word.
     mizaro::SingleInstance instance(mizaro::InstanceLockDirectory());
     if (!instance.acquired()) return 0;
