@@ -28,7 +28,9 @@ std::vector<std::string> ListStatUsers(const std::string& directory) {
         if (!it->is_regular_file(typeEc)) continue;
         std::string user = file.substr(kUserPrefix.size(),
                                        file.size() - kUserPrefix.size() - kCounterExtension.size());
-        if (IsValidUserName(user)) users.push_back(user);
+        // "StatMan_StatCom.txt" and "StatMan_default.txt" are no user's files: those two names
+        // open the computer's and the default user's, and deleting the entry would remove them.
+        if (IsValidUserName(user) && StatFileName(user, false) == file) users.push_back(user);
     }
     // Directory order differs from one file system to the next; the list should not.
     std::sort(users.begin(), users.end());
@@ -36,7 +38,7 @@ std::vector<std::string> ListStatUsers(const std::string& directory) {
 }
 
 bool DeleteUserFiles(const std::string& name, const std::string& directory) {
-    if (name == kDefaultUserName) return false;
+    if (name == kDefaultUserName || name == kComputerStatName) return false;
     std::string counterName = StatFileName(name, false);
     if (counterName.empty()) return false;
     std::error_code ec;

@@ -333,6 +333,9 @@ TEST(StatUsers, ListsAndDeletesUsers) {
         ASSERT_TRUE(st.Save(dir.Dir()));
     }
     WriteFile(dir.File("StatMan_.txt"), "");
+    // Files under the two names that open other files, as a user could make them by hand.
+    WriteFile(dir.File("StatMan_StatCom.txt"), "");
+    WriteFile(dir.File("StatMan_default.txt"), "");
     WriteFile(dir.File("StatMan_x.log"), "");
     std::filesystem::create_directory(dir.File("StatMan_dir.txt"));
     EXPECT_EQ(ListStatUsers(dir.Dir()), (std::vector<std::string>{"bob", "zoe", "アキ"}));
@@ -342,6 +345,8 @@ TEST(StatUsers, ListsAndDeletesUsers) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("StatMan_zoe.log")));
     EXPECT_TRUE(DeleteUserFiles("zoe", dir.Dir())) << "files already gone are no error";
     EXPECT_FALSE(DeleteUserFiles("default", dir.Dir()));
+    EXPECT_FALSE(DeleteUserFiles("StatCom", dir.Dir()));
+    EXPECT_TRUE(std::filesystem::exists(dir.File("StatCom.txt"))) << "the computer's statistics";
     EXPECT_TRUE(std::filesystem::exists(dir.File("StatMan.txt")));
     EXPECT_FALSE(DeleteUserFiles("../StatMan", dir.Dir()));
     EXPECT_EQ(ListStatUsers(dir.Dir()), (std::vector<std::string>{"bob", "アキ"}));
