@@ -56,6 +56,13 @@ TEST(PositionFile, WritesFiveLinesAndRestoresThePosition) {
     EXPECT_EQ(back.reachTurn, 0) << "riichi is not kept";
     EXPECT_EQ(back.uraIndicator, kNoTile);
     EXPECT_EQ(back.shantenAfter, (std::array<int, kMaxTurns>{}));
+
+    // The file as the Windows program writes it, with CR LF line ends.
+    std::string crlf;
+    for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    KyokuState fromWindows;
+    ASSERT_TRUE(ParsePosition(crlf, fromWindows).ok);
+    EXPECT_EQ(FormatPosition(fromWindows), text);
 }
 
 TEST(PositionFile, AcceptsAnyWhiteSpaceBetweenFields) {

@@ -65,6 +65,15 @@ TEST(Settings, SavesTwentyTwoLinesInOrderAndReadsThemBack) {
     EXPECT_EQ(r.keysRead, kSettingsKeyCount);
     EXPECT_EQ(FormatSettings(back), text);
     EXPECT_EQ(back.UserName, "山田");
+
+    // The same file with the CR LF line ends of the Windows program reads the same.
+    std::string crlf;
+    for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    Settings fromWindows;
+    r = ParseSettings(crlf, fromWindows);
+    EXPECT_EQ(r.keysRead, kSettingsKeyCount);
+    EXPECT_EQ(r.tokensSkipped + r.valuesRefused, 0);
+    EXPECT_EQ(FormatSettings(fromWindows), text);
 }
 
 TEST(Settings, ForeignKeysAndBadValuesAreSkippedTokenByToken) {
