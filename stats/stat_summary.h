@@ -50,6 +50,8 @@ struct StatSummary {
     bool Save(const std::string& directory = DataDirectory());
     // Writes the counter file alone under a name made from the local time,
     // "StatCom" + YYYYMMDDhhmmss + ".txt", in `directory` (the working directory by default).
+    // False when it could not be written or a snapshot of that second is already there; the
+    // caller then keeps the counters rather than clearing them unsaved.
     bool SaveSnapshot(const std::string& directory = "");
 };
 

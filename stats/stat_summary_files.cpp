@@ -1,6 +1,9 @@
 // Loading and saving a summary: the counter file and the game log in the data directory.
+#include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 #include "platform/atomic_file.h"
 #include "platform/read_file.h"
@@ -41,7 +44,12 @@ bool StatSummary::SaveSnapshot(const std::string& directory) {
     std::snprintf(fileName, sizeof fileName, "StatCom%04d%02d%02d%02d%02d%02d.txt",
                   local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
                   local.tm_min, local.tm_sec);
-    return WriteFileAtomically(directory + fileName, FormatCounterFile(*this));
+    // A fast simulation with a short period reaches a second snapshot within the same second;
+    // replacing the first would lose its games, since the counters are cleared after each one.
+    std::string path = directory + fileName;
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec) || ec) return false;
+    return WriteFileAtomically(path, FormatCounterFile(*this));
 }
 
 }  // namespace mizaro

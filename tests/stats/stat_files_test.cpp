@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <filesystem>
 #include <fstream>
@@ -368,6 +369,28 @@ TEST(StatFiles, SnapshotIsACounterFileNamedByTheTime) {
     StatSummary back;
     ParseCounterFile(*ReadWholeFile(dir.File(names[0])), back);
     EXPECT_EQ(back.N, 9);
+}
+
+TEST(StatFiles, ASnapshotWithinTheSameSecondDoesNotReplaceTheLastOne) {
+    TempDir dir;
+    StatSummary st;
+    st.name = "StatCom";
+    // Three snapshots in quick succession span at most two seconds, so one at least is refused;
+    // every one reported written must be on disk with its own counters.
+    std::vector<int> written;
+    for (int n = 1; n <= 3; ++n) {
+        st.N = n;
+        if (st.SaveSnapshot(dir.Dir())) written.push_back(n);
+    }
+    EXPECT_LT(written.size(), 3u);
+    std::vector<int> onDisk;
+    for (const auto& e : std::filesystem::directory_iterator(dir.Dir())) {
+        StatSummary back;
+        ParseCounterFile(*ReadWholeFile(e.path().string()), back);
+        onDisk.push_back(back.N);
+    }
+    std::sort(onDisk.begin(), onDisk.end());
+    EXPECT_EQ(onDisk, written);
 }
 
 }  // namespace
