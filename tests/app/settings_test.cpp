@@ -119,6 +119,8 @@ TEST(Settings, AUserNameThatCannotBeAFileNameFallsBackToDefault) {
     EXPECT_EQ(Parsed("UserName \x83").UserName, "default") << "broken code page 932";
     EXPECT_EQ(Parsed("UserName " + std::string(2000, 'a')).UserName, "default");
     EXPECT_EQ(Parsed("UserName bob").UserName, "bob");
+    // A second byte 0x5C in code page 932 ("ソ") is part of a character, not a backslash.
+    EXPECT_EQ(Parsed("UserName \x83\x5c\x83\x6a\x81\x5b\r\n").UserName, "ソニー");
     // A name set in memory that cannot be one is not written either.
     Settings s;
     s.UserName = "a/b";
