@@ -119,6 +119,7 @@ TEST(Settings, AUserNameThatCannotBeAFileNameFallsBackToDefault) {
     EXPECT_EQ(Parsed("UserName \x83").UserName, "default") << "broken code page 932";
     EXPECT_EQ(Parsed("UserName " + std::string(2000, 'a')).UserName, "default");
     EXPECT_EQ(Parsed("UserName bob").UserName, "bob");
+    EXPECT_EQ(Parsed("UserName StatCom").UserName, "default") << "the computer's files";
     // A second byte 0x5C in code page 932 ("ソ") is part of a character, not a backslash.
     EXPECT_EQ(Parsed("UserName \x83\x5c\x83\x6a\x81\x5b\r\n").UserName, "ソニー");
     // A name set in memory that cannot be one is not written either.
