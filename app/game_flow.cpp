@@ -96,7 +96,8 @@ void GameFlow::PlayerDiscard(int slot, bool declareRiichi) {
         EditHandClick(slot, declareRiichi ? -1 : 1);
         return;
     }
-    if (playMode != kPlayMode) return;
+    // Only a player to move discards: a 13-tile hand would otherwise shrink to 12.
+    if (playMode != kPlayMode || state.HandTileCount() != kHandSlots) return;
     const TileKind k = Slots()[slot];
     if (!state.Discard(k, declareRiichi)) return;  // an empty slot, or no turn left
     record.discards[state.turn - 2] = k;
@@ -220,6 +221,9 @@ void GameFlow::PositionLoaded(const KyokuState& loaded) {
     noRecord = true;
     ClearAssist();
     view_.RequestRepaint(false);
+    // A position written before its draw is played on from the draw, so the player again has
+    // 14 tiles to discard from.
+    if (state.HandTileCount() == kHandSlots - 1) NextDraw();
 }
 
 }  // namespace mizaro

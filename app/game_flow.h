@@ -58,7 +58,7 @@ class GameFlow {
     void EditDoraClick(int step);
     // Delete in edit mode: every discard goes back to the wall.
     void ClearDiscardsKey();
-    // A position was loaded: play goes on from it, unrecorded.
+    // A position was loaded: play goes on from it, unrecorded; a 13-tile hand draws first.
     void PositionLoaded(const KyokuState& loaded);
 
     SlotKinds Slots() const { return HandSlotKinds(state); }

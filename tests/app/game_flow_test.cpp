@@ -166,14 +166,31 @@ TEST_F(GameFlowTest, RiichiDiscardsEveryDrawUntilTheWin) {
 }
 
 TEST_F(GameFlowTest, AWinOnTheFirstDrawEndsTheGame) {
-    // A 13-tile hand ready on 5p with only 5p left: the first draw completes it.
+    // A 13-tile hand ready on 5p with only 5p left: the draw made on loading completes it.
     KyokuState ready = Position("123456789m1134p9s", "9s", "5p", 1);
     ready.RemoveFromHand(ParseTile("9s"), false);
     flow.PositionLoaded(ready);
-    flow.NextDraw();
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].caption, "和了");
     EXPECT_EQ(view.messages[0].state.turn, 1);
+    ExpectPlayerToMove(flow.state);
+}
+
+TEST_F(GameFlowTest, OnlyAFourteenTileHandIsDiscardedFrom) {
+    // A position of 13 tiles is played on from its draw.
+    KyokuState before = Position("123456789m1134p9s", "9s", "7777s", 4);
+    before.RemoveFromHand(ParseTile("9s"), false);
+    flow.PositionLoaded(before);
+    EXPECT_EQ(flow.state.HandTileCount(), kHandSlots);
+    EXPECT_EQ(flow.state.lastDraw, ParseTile("7s"));
+    EXPECT_EQ(flow.state.turn, 4);
+
+    // A hand that somehow holds 13 tiles while waiting is not made smaller by a click.
+    flow.state = before;
+    view.pointer = 0;
+    flow.LeftRelease();
+    EXPECT_EQ(flow.state.hand, before.hand);
+    EXPECT_EQ(flow.state.turn, 4);
 }
 
 TEST_F(GameFlowTest, AssistIsComputedOnlyWithinItsLimit) {
