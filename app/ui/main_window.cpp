@@ -197,8 +197,8 @@ void MainWindow::SetUserTitle(const std::string& name) {
     setWindowTitle(Q(kWindowTitlePrefix + name));
 }
 
-void MainWindow::SwitchUser(const std::string& name) {
-    flow_.userStats.Save(dataDirectory_);
+void MainWindow::SwitchUser(const std::string& name, bool saveCurrent) {
+    if (saveCurrent) flow_.userStats.Save(dataDirectory_);
     flow_.userStats.Load(name, dataDirectory_);
     SetUserTitle(name);
     Refresh();

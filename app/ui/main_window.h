@@ -50,8 +50,9 @@ class MainWindow : public QMainWindow, public GameView {
     void Refresh();
     // The enable, tick and text rules of every command, applied to the widgets.
     void UpdateCommands();
-    // Switches the statistics and the title to another user.
-    void SwitchUser(const std::string& name);
+    // Switches the statistics and the title to another user, saving the current user's
+    // statistics first unless its files were just deleted.
+    void SwitchUser(const std::string& name, bool saveCurrent = true);
 
     // GameView
     void RequestRepaint(bool now) override;

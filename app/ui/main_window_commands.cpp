@@ -17,6 +17,7 @@
 #include "core/shanten.h"
 #include "core/tile_html.h"
 #include "stats/stat_users.h"
+#include "stats/user_name.h"
 
 namespace mizaro {
 
@@ -257,6 +258,8 @@ void MainWindow::LoadPosition() {
     const PositionReadResult read =
         ReadPositionFile(dialog.selectedFiles().first().toStdString(), loaded);
     if (!read.ok) {
+        // Asking for a position makes the game in progress practice, whether it was read or not.
+        flow_.noRecord = true;
         ShowMessage("読込", read.reason);
         return;
     }
@@ -266,8 +269,13 @@ void MainWindow::LoadPosition() {
 void MainWindow::UserSettings() {
     if (flow_.simRunning) return;
     UserDialog dialog(ListStatUsers(dataDirectory_), settings_.UserName, dataDirectory_, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    SwitchUser(dialog.chosenName());
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    if (dialog.currentUserDeleted()) {
+        // Saving the deleted user's games now would bring its files, and the user, back.
+        SwitchUser(chosen ? dialog.chosenName() : std::string(kDefaultUserName), false);
+    } else if (chosen) {
+        SwitchUser(dialog.chosenName(), true);
+    }
 }
 
 void MainWindow::EraseUserData() {

@@ -12,7 +12,7 @@ namespace mizaro {
 
 UserDialog::UserDialog(const std::vector<std::string>& found, const std::string& current,
                        const std::string& dataDirectory, QWidget* parent)
-    : QDialog(parent), list_(found, current), dataDirectory_(dataDirectory) {
+    : QDialog(parent), list_(found, current), current_(current), dataDirectory_(dataDirectory) {
     setWindowTitle(QStringLiteral("ユーザの設定"));
     view_ = new QListWidget(this);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -72,7 +72,10 @@ void UserDialog::AskToDelete() {
 }
 
 void UserDialog::DeleteConfirmed() {
-    if (list_.DeleteSelected(dataDirectory_)) ShowList();
+    const std::string name = list_.SelectedName();
+    if (!list_.DeleteSelected(dataDirectory_)) return;
+    if (name == current_) currentDeleted_ = true;
+    ShowList();
 }
 
 }  // namespace mizaro

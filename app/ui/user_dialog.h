@@ -18,6 +18,8 @@ class UserDialog : public QDialog {
                const std::string& dataDirectory, QWidget* parent = nullptr);
 
     const std::string& chosenName() const { return list_.SelectedName(); }
+    // Whether the user who was current when the dialog opened has been deleted in it.
+    bool currentUserDeleted() const { return currentDeleted_; }
 
     // The add step with the typed text, as the add dialog's OK gives it; false when refused.
     bool AddTyped(const QString& typed);
@@ -31,6 +33,8 @@ class UserDialog : public QDialog {
     void ShowList();
 
     UserList list_;
+    std::string current_;
+    bool currentDeleted_ = false;
     std::string dataDirectory_;
     QListWidget* view_ = nullptr;
 };

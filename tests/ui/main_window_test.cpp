@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include "app/status_text.h"
 #include "app/ui/command_ids.h"
 #include "app/ui/table_layout.h"
+#include "app/ui/user_dialog.h"
 #include "core/hand_notation.h"
 #include "core/tile_html.h"
 #include "window_test_support.h"
@@ -367,6 +369,54 @@ TEST_F(WindowTest, SwitchingUsersKeepsEachUsersStatistics) {
     EXPECT_EQ(window->flow().userStats.N, 3);
     window->SwitchUser("default");  // the same user again: saved and read back unchanged
     EXPECT_EQ(window->flow().userStats.N, 3);
+}
+
+TEST_F(WindowTest, TheDeletedCurrentUserDoesNotComeBack) {
+    for (bool ok : {true, false}) {
+        window->SwitchUser("taro");
+        window->flow().userStats.N = 4;
+        ASSERT_TRUE(window->flow().userStats.Save(Dir()));
+        // Delete the current user in the dialog, then close it with OK or with Cancel.
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* dialog = dynamic_cast<UserDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) return;
+            poll.stop();
+            EXPECT_EQ(dialog->chosenName(), "taro");
+            dialog->DeleteConfirmed();
+            ok ? dialog->accept() : dialog->reject();
+        });
+        poll.start();
+        window->action(command::kUsers)->trigger();
+        EXPECT_FALSE(QFile::exists(File("StatMan_taro.txt"))) << ok;
+        EXPECT_EQ(window->windowTitle(), "Mizaro     default") << ok;
+        EXPECT_EQ(window->flow().userStats.N, 0) << ok;
+    }
+}
+
+TEST_F(WindowTest, AFileThatCannotBeReadStillEndsTheRecordOfTheGame) {
+    QFile broken(File("broken.qtw"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("1 2\n");
+    broken.close();
+    const KyokuState before = window->flow().state;
+    ASSERT_FALSE(window->flow().noRecord);
+
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        poll.stop();
+        dialog->selectFile(File("broken.qtw"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    poll.start();
+    const SeenBox seen = AnswerNextBox([&] { window->action(command::kLoad)->trigger(); });
+    EXPECT_EQ(seen.title, "読込");
+    EXPECT_EQ(window->flow().state.hand, before.hand);
+    EXPECT_TRUE(window->flow().noRecord);
 }
 
 TEST_F(WindowTest, ErasingTheDataEmptiesTheStatusLine) {
