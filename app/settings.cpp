@@ -123,8 +123,10 @@ SettingsReport ParseSettings(std::string_view text, Settings& s) {
             std::optional<std::string_view> v = in.Next();
             if (!v) return true;
             // A name that cannot be a file name must not become one: the default user stands in.
+            // So does "StatCom", whose files are the computer's: the computer's summary, saved
+            // after the user's at the close, would write over the games the user played.
             std::optional<std::string> name = Cp932ToUtf8(*v);
-            if (name && IsValidUserName(*name)) {
+            if (name && IsValidUserName(*name) && *name != kComputerStatName) {
                 s.UserName = *name;
             } else {
                 s.UserName = kDefaultUserName;
