@@ -120,6 +120,7 @@ void MainWindow::BuildTable() {
     assistCombo_->setObjectName(QStringLiteral("c1056"));
     assistCombo_->setGeometry(layout::kAssistCombo);
     assistCombo_->setFocusPolicy(Qt::NoFocus);
+    table_->WatchChild(assistCombo_);
     for (const char* item : {"無効", "0", "1", "2", "3"})
         assistCombo_->addItem(QString::fromUtf8(item));
     connect(assistCombo_, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -169,6 +170,7 @@ QPushButton* MainWindow::AddButton(int id, const char* caption, const QRect& whe
     b->setCheckable(checkable);
     // Keys belong to the game: no button takes the focus, so Space and Enter never press one.
     b->setFocusPolicy(Qt::NoFocus);
+    table_->WatchChild(b);
     buttons_[id] = b;
     return b;
 }

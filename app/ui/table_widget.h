@@ -16,9 +16,17 @@ class TableWidget : public QWidget {
     std::function<void(Qt::MouseButton, QPoint)> onRelease;
     std::function<void()> onLeave;
 
+    // The table gets no event when the pointer moves on to one of its buttons, nor any move
+    // while it stays there; watching the button's enter event keeps the pointer off the hand.
+    void WatchChild(QWidget* child) { child->installEventFilter(this); }
+
   protected:
     void leaveEvent(QEvent*) override {
         if (onLeave) onLeave();
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Enter && onLeave) onLeave();
+        return QWidget::eventFilter(watched, event);
     }
     void mouseMoveEvent(QMouseEvent* event) override {
         if (onMove) onMove(event->position().toPoint());

@@ -288,6 +288,15 @@ TEST_F(WindowTest, PointerHitsOnlyInsideTheSlots) {
     window->MovePointerToSlot(kDrawnSlot);
     EXPECT_EQ(window->PointerSlot(), kDrawnSlot);
     EXPECT_EQ(window->hoveredSlot(), kDrawnSlot);
+
+    // A pointer that went on to a button has left the hand: Down then discards nothing.
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(window->button(command::kSaveButton), &enter);
+    EXPECT_EQ(window->PointerSlot(), -1);
+    EXPECT_EQ(window->hoveredSlot(), -1);
+    const int turn = window->flow().state.turn;
+    window->action(command::kSelectDown)->trigger();
+    EXPECT_EQ(window->flow().state.turn, turn);
 }
 
 TEST_F(WindowTest, ClicksOnTheHandDiscard) {
