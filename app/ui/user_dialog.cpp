@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "stats/user_name.h"
+
 namespace mizaro {
 
 UserDialog::UserDialog(const std::vector<std::string>& found, const std::string& current,
@@ -74,7 +76,8 @@ void UserDialog::AskToDelete() {
 void UserDialog::DeleteConfirmed() {
     const std::string name = list_.SelectedName();
     if (!list_.DeleteSelected(dataDirectory_)) return;
-    if (name == current_) currentDeleted_ = true;
+    // The default user's files are never deleted, even through a second entry of its name.
+    if (name == current_ && name != kDefaultUserName) currentDeleted_ = true;
     ShowList();
 }
 

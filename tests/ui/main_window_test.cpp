@@ -402,6 +402,23 @@ TEST_F(WindowTest, TheDeletedCurrentUserDoesNotComeBack) {
         EXPECT_EQ(window->windowTitle(), "Mizaro     default") << ok;
         EXPECT_EQ(window->flow().userStats.N, 0) << ok;
     }
+
+    // A second entry "default" goes from the list only; the default user's games stay.
+    window->flow().userStats.N = 5;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = dynamic_cast<UserDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        poll.stop();
+        EXPECT_TRUE(dialog->AddTyped(QStringLiteral("default")));
+        dialog->DeleteConfirmed();
+        dialog->accept();
+    });
+    poll.start();
+    window->action(command::kUsers)->trigger();
+    EXPECT_EQ(window->flow().userStats.N, 5);
+    EXPECT_TRUE(QFile::exists(File("StatMan.txt")));
 }
 
 TEST_F(WindowTest, AFileThatCannotBeReadStillEndsTheRecordOfTheGame) {
