@@ -199,11 +199,18 @@ void MainWindow::SetUserTitle(const std::string& name) {
     setWindowTitle(Q(kWindowTitlePrefix + name));
 }
 
-void MainWindow::SwitchUser(const std::string& name, bool saveCurrent) {
-    if (saveCurrent) flow_.userStats.Save(dataDirectory_);
+bool MainWindow::SwitchUser(const std::string& name, bool saveCurrent) {
+    // The games since the last save exist only in memory: a user whose statistics could not be
+    // written stays the current user, so nothing is thrown away.
+    if (saveCurrent && !flow_.userStats.Save(dataDirectory_)) {
+        ShowMessage("エラー", "統計を保存できなかったため、ユーザを切り替えませんでした。\n" +
+                                  dataDirectory_);
+        return false;
+    }
     flow_.userStats.Load(name, dataDirectory_);
     SetUserTitle(name);
     Refresh();
+    return true;
 }
 
 void MainWindow::Refresh() {

@@ -51,8 +51,9 @@ class MainWindow : public QMainWindow, public GameView {
     // The enable, tick and text rules of every command, applied to the widgets.
     void UpdateCommands();
     // Switches the statistics and the title to another user, saving the current user's
-    // statistics first unless its files were just deleted.
-    void SwitchUser(const std::string& name, bool saveCurrent = true);
+    // statistics first unless its files were just deleted. When they cannot be saved, says so
+    // and keeps the current user (false).
+    bool SwitchUser(const std::string& name, bool saveCurrent = true);
 
     // GameView
     void RequestRepaint(bool now) override;

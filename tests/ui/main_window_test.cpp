@@ -380,6 +380,18 @@ TEST_F(WindowTest, SwitchingUsersKeepsEachUsersStatistics) {
     EXPECT_EQ(window->flow().userStats.N, 3);
 }
 
+TEST_F(WindowTest, AUserWhoseStatisticsCannotBeSavedStaysCurrent) {
+    window->flow().userStats.N = 5;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("StatMan.txt"));  // no file can replace a directory
+    const SeenBox box = AnswerNextBox([&] { EXPECT_FALSE(window->SwitchUser("hanako")); });
+    EXPECT_EQ(box.title, "エラー");
+    EXPECT_EQ(window->settings().UserName, "default");
+    EXPECT_EQ(window->flow().userStats.N, 5);
+    ASSERT_TRUE(QDir(dir.path()).rmdir("StatMan.txt"));
+    EXPECT_TRUE(window->SwitchUser("hanako"));
+    EXPECT_EQ(window->settings().UserName, "hanako");
+}
+
 TEST_F(WindowTest, TheDeletedCurrentUserDoesNotComeBack) {
     for (bool ok : {true, false}) {
         window->SwitchUser("taro");
