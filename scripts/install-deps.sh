@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libgtest-dev libbenchmark-dev
+  libgtest-dev
   qt6-base-dev libcli11-dev nlohmann-json3-dev libgif-dev
   clang libclang-rt-14-dev
   fonts-noto-cjk qt6-translations-l10n
