@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config locales
   libgtest-dev
   qt6-base-dev libcli11-dev nlohmann-json3-dev libgif-dev
   clang libclang-rt-14-dev

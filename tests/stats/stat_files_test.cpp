@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <clocale>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -208,13 +209,24 @@ TEST(StatFiles, PointsAreWrittenWithADecimalPointWhateverTheProcessLocale) {
     const char* commaLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8",
                                   "fr_FR.utf8",  "de_DE",      "fr_FR"};
     std::string previous = std::setlocale(LC_NUMERIC, nullptr);
-    const char* found = nullptr;
-    for (const char* name : commaLocales)
-        if (std::setlocale(LC_NUMERIC, name)) {
-            found = name;
-            break;
-        }
-    if (!found || std::localeconv()->decimal_point[0] != ',') {
+    auto findCommaLocale = [&]() -> const char* {
+        for (const char* name : commaLocales)
+            if (std::setlocale(LC_NUMERIC, name) && std::localeconv()->decimal_point[0] == ',')
+                return name;
+        return nullptr;
+    };
+    const char* found = findCommaLocale();
+    // A machine without one installed can still build one from the locale sources.
+    TempDir locales;
+    if (!found &&
+        std::system(
+            ("localedef -i de_DE -f UTF-8 " + locales.File("de_DE.UTF-8") + " >/dev/null 2>&1")
+                .c_str()) == 0 &&
+        setenv("LOCPATH", locales.Dir().c_str(), 1) == 0) {
+        found = findCommaLocale();
+        unsetenv("LOCPATH");
+    }
+    if (!found) {
         std::setlocale(LC_NUMERIC, previous.c_str());
         GTEST_SKIP() << "no locale with a decimal comma is installed";
     }
