@@ -14,6 +14,7 @@
 #include "core/hand_notation.h"
 #include "core/shanten.h"
 #include "core/shanten_table.h"
+#include "tools/cli/cli_input.h"
 #include "tools/cli/commands.h"
 
 namespace mizaro::cli {
@@ -26,13 +27,6 @@ struct AnalyzeOptions {
     bool turns = false;
     bool json = false;
 };
-
-void WarnWithoutTable() {
-    if (!LoadShantenTable().opened)
-        std::fprintf(stderr,
-                     "warning: ShantenTable.txt was found neither here nor beside the program; "
-                     "the search values are wrong without it\n");
-}
 
 std::string JoinCounts(const PositionCounts& counts) {
     std::string out;
@@ -109,9 +103,8 @@ void PrintJson(const NanikiruSearch& top, int slack, bool turns) {
 
 void RunAnalyze(const AnalyzeOptions& options) {
     WarnWithoutTable();
-    std::string line;
-    while (std::getline(std::cin, line)) {
-        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+    ForEachInputLine([&](const std::string& line) {
+        if (line.find_first_not_of(" \t\r") == std::string::npos) return;
         PositionRequest request = ParsePositionLine(line);
         if (!request.ok()) {
             if (options.json)
@@ -119,7 +112,7 @@ void RunAnalyze(const AnalyzeOptions& options) {
             else
                 std::printf("error: %s\n", request.error.c_str());
             SetExitCode(1);
-            continue;
+            return;
         }
         NanikiruSearch top(request.state, true, true, request.slack);
         top.AnalyzeDiscards();
@@ -129,11 +122,7 @@ void RunAnalyze(const AnalyzeOptions& options) {
             PrintText(top, options.turns);
         std::fflush(stdout);
         top.FreeCache();
-    }
-    if (std::cin.bad()) {
-        std::fprintf(stderr, "error: standard input could not be read\n");
-        SetExitCode(1);
-    }
+    });
 }
 
 // Shanten 0 to 3, with and without slack, early and late turns, and the restricted walls.

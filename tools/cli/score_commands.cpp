@@ -16,6 +16,7 @@
 #include "core/kyoku_state.h"
 #include "core/scoring/score_text.h"
 #include "core/scoring/yaku_names.h"
+#include "tools/cli/cli_input.h"
 #include "tools/cli/commands.h"
 
 namespace mizaro::cli {
@@ -139,25 +140,21 @@ std::string ScoreLine(const AgariResult& r) {
 }
 
 void RunScore(bool text) {
-    std::string line;
+    WarnWithoutTable();
     bool first = true;
-    while (std::getline(std::cin, line)) {
+    ForEachInputLine([&](const std::string& line) {
         if (text && !first) std::printf("\n");
         first = false;
         WinPosition pos = ParseWinPosition(line);
         if (!pos.error.empty()) {
             std::printf("error: %s\n", pos.error.c_str());
-            continue;
+            return;
         }
         pos.state.EvaluateWin(false, pos.forceIppatsu);
         const std::string out =
             text ? FormatScoreText(pos.state.result) : ScoreLine(pos.state.result) + "\n";
         std::fputs(out.c_str(), stdout);
-    }
-    if (std::cin.bad()) {
-        std::fprintf(stderr, "error: standard input could not be read\n");
-        SetExitCode(1);
-    }
+    });
 }
 
 // Complete hands of every kind the evaluation meets: regular readings (several competing),

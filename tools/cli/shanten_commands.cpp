@@ -14,6 +14,7 @@
 #include "core/hand_notation.h"
 #include "core/shanten.h"
 #include "core/shanten_table.h"
+#include "tools/cli/cli_input.h"
 #include "tools/cli/commands.h"
 
 namespace mizaro::cli {
@@ -27,15 +28,6 @@ constexpr int kCopies = 4;
 constexpr int kWallTiles = kKinds * kCopies;
 constexpr std::uint64_t kBenchSeed = 0x6D697A61726FULL;
 
-// The regular form counts wrong without its table, so say so instead of printing bad numbers
-// silently.
-void WarnWithoutTable() {
-    if (!LoadShantenTable().opened)
-        std::fprintf(stderr,
-                     "warning: ShantenTable.txt was found neither here nor beside the program; "
-                     "the regular shanten counts only honour sets\n");
-}
-
 std::string_view Trim(std::string_view s) {
     const char* space = " \t\r\n\v\f";
     std::size_t first = s.find_first_not_of(space);
@@ -45,24 +37,17 @@ std::string_view Trim(std::string_view s) {
 
 void RunShanten() {
     WarnWithoutTable();
-    std::string line;
-    while (std::getline(std::cin, line)) {
+    ForEachInputLine([](const std::string& line) {
         std::string_view text = Trim(line);
         ParsedTiles parsed = ParseTiles(text);
         if (text.empty()) parsed.error = "no tiles";
         if (!parsed.ok()) {
             std::printf("error: %s\n", parsed.error.c_str());
-            continue;
+            return;
         }
         ShantenResult r = ShantenForms(parsed.counts);
         std::printf("%d %d %d %d\n", r.regular, r.chiitoi, r.kokushi, r.min);
-    }
-    // Standard input goes through the C stream (the default synchronisation), which is where a
-    // failed read is recorded.
-    if (std::cin.bad() || std::ferror(stdin)) {
-        std::fprintf(stderr, "error: standard input could not be read\n");
-        SetExitCode(1);
-    }
+    });
 }
 
 // xorshift64*: spelled out so the dealt hands, and with them the checksum, are the same with

@@ -1,0 +1,29 @@
+#include "tools/cli/cli_input.h"
+
+#include <cstdio>
+#include <iostream>
+
+#include "core/shanten_table.h"
+#include "tools/cli/commands.h"
+
+namespace mizaro::cli {
+
+void WarnWithoutTable() {
+    if (!LoadShantenTable().opened)
+        std::fprintf(stderr,
+                     "warning: ShantenTable.txt was found neither here nor beside the program; "
+                     "every shanten count is wrong without it\n");
+}
+
+void ForEachInputLine(const std::function<void(const std::string&)>& handle) {
+    std::string line;
+    while (std::getline(std::cin, line)) handle(line);
+    // Standard input goes through the C stream (the default synchronisation), which is where a
+    // failed read is recorded.
+    if (std::cin.bad() || std::ferror(stdin)) {
+        std::fprintf(stderr, "error: standard input could not be read\n");
+        SetExitCode(1);
+    }
+}
+
+}  // namespace mizaro::cli
