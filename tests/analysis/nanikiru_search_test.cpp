@@ -304,17 +304,26 @@ TEST(NanikiruSearch, TooFewDrawsLeftGiveZero) {
     last.FreeCache();
 }
 
+// A one-shanten parent (the hand after the 7z discard) and, for small trees built by hand, the
+// hands it reaches by drawing 4m and discarding a reply.
+struct HandBuiltTree {
+    KyokuState s = After("123m456p79s35m11z27z", "7z");
+    TileKind d = ParseTile("4m");
+    NanikiruSearch parent{s, true, true, 0};
+
+    KyokuState Reply(const char* discard) const {
+        KyokuState after = s;
+        after.DrawKind(d);
+        after.RemoveFromHand(ParseTile(discard), false);
+        return after;
+    }
+};
+
 TEST(NanikiruSearch, HandBuiltTiesKeepTheLowerDiscard) {
     // A one-shanten parent; after drawing d two replies of equal value but different odds.
-    KyokuState s = After("123m456p79s35m11z27z", "7z");
-    const TileKind d = ParseTile("4m");
-    NanikiruSearch parent(s, true, true, 0);
-    KyokuState afterLow = s, afterHigh = s;
-    afterLow.DrawKind(d);
-    afterLow.RemoveFromHand(ParseTile("1z"), false);
-    afterHigh.DrawKind(d);
-    afterHigh.RemoveFromHand(ParseTile("2z"), false);
-    NanikiruSearch low(afterLow, true, true, 0), high(afterHigh, true, true, 0);
+    HandBuiltTree t;
+    auto& [s, d, parent] = t;
+    NanikiruSearch low(t.Reply("1z"), true, true, 0), high(t.Reply("2z"), true, true, 0);
     Peer::SetValues(low, 18, 500.0, 0.25, 0.5);
     Peer::SetValues(high, 18, 500.0, 0.75, 1.0);
     Peer::SetShape(parent, 1, s.wall[d]);
@@ -327,13 +336,9 @@ TEST(NanikiruSearch, HandBuiltTiesKeepTheLowerDiscard) {
 }
 
 TEST(NanikiruSearch, HandBuiltEqualValueKeepsTheHand) {
-    KyokuState s = After("123m456p79s35m11z27z", "7z");
-    const TileKind d = ParseTile("4m");
-    NanikiruSearch parent(s, true, true, 0);
-    KyokuState after = s;
-    after.DrawKind(d);
-    after.RemoveFromHand(ParseTile("1z"), false);
-    NanikiruSearch child(after, true, true, 0);
+    HandBuiltTree t;
+    auto& [s, d, parent] = t;
+    NanikiruSearch child(t.Reply("1z"), true, true, 0);
     const double p17 = s.wall[d] / 106.0;
     // At draw 17 the parent takes the child's 800; at draw 16 the child offers exactly what
     // the parent already holds, so the parent keeps its hand and the child's odds stay out.
@@ -351,13 +356,9 @@ TEST(NanikiruSearch, HandBuiltEqualValueKeepsTheHand) {
 }
 
 TEST(NanikiruSearch, HandBuiltGroupWorthNothingAddsNothing) {
-    KyokuState s = After("123m456p79s35m11z27z", "7z");
-    const TileKind d = ParseTile("4m");
-    NanikiruSearch parent(s, true, true, 0);
-    KyokuState after = s;
-    after.DrawKind(d);
-    after.RemoveFromHand(ParseTile("1z"), false);
-    NanikiruSearch child(after, true, true, 0);
+    HandBuiltTree t;
+    auto& [s, d, parent] = t;
+    NanikiruSearch child(t.Reply("1z"), true, true, 0);
     Peer::SetValues(child, 18, 0.0, 0.0, 1.0);  // ready, but every winning tile is gone
     Peer::SetShape(parent, 1, s.wall[d]);
     Peer::AddGroup(parent, d, {&child});
@@ -369,14 +370,10 @@ TEST(NanikiruSearch, HandBuiltGroupWorthNothingAddsNothing) {
 TEST(NanikiruSearch, HandBuiltDrawWithoutReplyStillCountsAsMove) {
     // The 6s draws entered the search but left no group: they leave no value and no weight
     // for keeping the hand.
-    KyokuState s = After("123m456p79s35m11z27z", "7z");
-    const TileKind d = ParseTile("4m");
+    HandBuiltTree t;
+    auto& [s, d, parent] = t;
     const int unreplied = s.wall[ParseTile("6s")];
-    NanikiruSearch parent(s, true, true, 0);
-    KyokuState after = s;
-    after.DrawKind(d);
-    after.RemoveFromHand(ParseTile("1z"), false);
-    NanikiruSearch child(after, true, true, 0);
+    NanikiruSearch child(t.Reply("1z"), true, true, 0);
     Peer::SetValues(child, 18, 800.0, 0.5, 1.0);
     Peer::SetShape(parent, 1, s.wall[d] + unreplied);
     Peer::AddGroup(parent, d, {&child});
