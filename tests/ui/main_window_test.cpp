@@ -398,17 +398,11 @@ TEST_F(WindowTest, TheDeletedCurrentUserDoesNotComeBack) {
         window->flow().userStats.N = 4;
         ASSERT_TRUE(window->flow().userStats.Save(Dir()));
         // Delete the current user in the dialog, then close it with OK or with Cancel.
-        QTimer poll;
-        poll.setInterval(10);
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto* dialog = dynamic_cast<UserDialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr) return;
-            poll.stop();
+        OnNextModal<UserDialog> answer([&](UserDialog* dialog) {
             EXPECT_EQ(dialog->chosenName(), "taro");
             dialog->DeleteConfirmed();
             ok ? dialog->accept() : dialog->reject();
         });
-        poll.start();
         window->action(command::kUsers)->trigger();
         EXPECT_FALSE(QFile::exists(File("StatMan_taro.txt"))) << ok;
         EXPECT_EQ(window->windowTitle(), "Mizaro     default") << ok;
@@ -417,17 +411,11 @@ TEST_F(WindowTest, TheDeletedCurrentUserDoesNotComeBack) {
 
     // A second entry "default" goes from the list only; the default user's games stay.
     window->flow().userStats.N = 5;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* dialog = dynamic_cast<UserDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) return;
-        poll.stop();
+    OnNextModal<UserDialog> answer([](UserDialog* dialog) {
         EXPECT_TRUE(dialog->AddTyped(QStringLiteral("default")));
         dialog->DeleteConfirmed();
         dialog->accept();
     });
-    poll.start();
     window->action(command::kUsers)->trigger();
     EXPECT_EQ(window->flow().userStats.N, 5);
     EXPECT_TRUE(QFile::exists(File("StatMan.txt")));
@@ -441,16 +429,10 @@ TEST_F(WindowTest, AFileThatCannotBeReadStillEndsTheRecordOfTheGame) {
     const KyokuState before = window->flow().state;
     ASSERT_FALSE(window->flow().noRecord);
 
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) return;
-        poll.stop();
+    OnNextModal<QFileDialog> choose([&](QFileDialog* dialog) {
         dialog->selectFile(File("broken.qtw"));
         static_cast<QDialog*>(dialog)->accept();
     });
-    poll.start();
     const SeenBox seen = AnswerNextBox([&] { window->action(command::kLoad)->trigger(); });
     EXPECT_EQ(seen.title, "読込");
     EXPECT_EQ(window->flow().state.hand, before.hand);

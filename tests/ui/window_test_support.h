@@ -43,20 +43,35 @@ struct SeenBox {
     QString text;
 };
 
-// Runs `action`; the first message box it opens is read and answered with its default.
+// While it lives, hands the first modal window of type Dialog that opens to `handle`, once:
+// the window's own event loop runs the handler, so a test can answer a dialog it opened.
+template <typename Dialog>
+class OnNextModal {
+  public:
+    template <typename Handle>
+    explicit OnNextModal(Handle handle) {
+        poll_.setInterval(10);
+        QObject::connect(&poll_, &QTimer::timeout, [this, handle] {
+            auto* dialog = dynamic_cast<Dialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) return;
+            poll_.stop();
+            handle(dialog);
+        });
+        poll_.start();
+    }
+
+  private:
+    QTimer poll_;
+};
+
+// Runs `action`; the first message box it opens is read and answered with `answer`.
 template <typename Action>
 SeenBox AnswerNextBox(Action action, QMessageBox::StandardButton answer = QMessageBox::Ok) {
     SeenBox seen;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) return;
-        poll.stop();
+    OnNextModal<QMessageBox> answerer([&](QMessageBox* box) {
         seen = {box->windowTitle(), box->text()};
         box->button(answer)->click();
     });
-    poll.start();
     action();
     return seen;
 }
