@@ -13,6 +13,7 @@
 #include <QScreen>
 
 #include "app/command_rules.h"
+#include "app/page_output.h"
 #include "app/status_text.h"
 #include "app/ui/command_ids.h"
 #include "app/ui/table_layout.h"
@@ -197,6 +198,13 @@ QAbstractButton* MainWindow::button(int controlId) const {
 void MainWindow::SetUserTitle(const std::string& name) {
     settings_.UserName = name;
     setWindowTitle(Q(kWindowTitlePrefix + name));
+}
+
+bool MainWindow::PublishPage(const std::string& fileName, const std::string& utf8Html) {
+    const std::string path = dataDirectory_ + fileName;
+    if (!WritePage(path, utf8Html)) return false;
+    pageOpener_(path);
+    return true;
 }
 
 bool MainWindow::SwitchUser(const std::string& name, bool saveCurrent) {

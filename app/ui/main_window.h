@@ -11,6 +11,7 @@
 
 #include "app/game_flow.h"
 #include "app/settings.h"
+#include "app/ui/page_opener.h"
 #include "app/ui/table_widget.h"
 #include "stats/stat_summary.h"
 
@@ -54,6 +55,10 @@ class MainWindow : public QMainWindow, public GameView {
     // statistics first unless its files were just deleted. When they cannot be saved, says so
     // and keeps the current user (false).
     bool SwitchUser(const std::string& name, bool saveCurrent = true);
+    // Writes a page into the data directory and opens it; false (nothing opened) when it could
+    // not be written, so the caller can say so.
+    bool PublishPage(const std::string& fileName, const std::string& utf8Html);
+    void SetPageOpener(PageOpener opener) { pageOpener_ = std::move(opener); }
 
     // GameView
     void RequestRepaint(bool now) override;
@@ -93,6 +98,7 @@ class MainWindow : public QMainWindow, public GameView {
     void ShowAbout();
 
     std::string dataDirectory_;
+    PageOpener pageOpener_ = OpenWithDesktop;
     Settings settings_;
     GameFlow flow_{*this};
     StatSummary comStats_;

@@ -1,0 +1,15 @@
+// The HTML pages (the analyses, the statistics) are built in UTF-8 and handed to the browser
+// as code page 932 files in the data directory.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace mizaro {
+
+// Writes `utf8Html` as code page 932 to `path`, atomically. False, with the previous page left
+// as it was, when the text cannot be converted or the file cannot be written: the caller must
+// then not open the old page as if it were the new one.
+bool WritePage(const std::string& path, std::string_view utf8Html);
+
+}  // namespace mizaro
