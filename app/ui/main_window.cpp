@@ -87,6 +87,7 @@ MainWindow::MainWindow(const std::string& dataDirectory, QWidget* parent)
 
     flow_.NewGame();
     Refresh();
+    BuildDetailAnalysis();
 }
 
 MainWindow::~MainWindow() = default;

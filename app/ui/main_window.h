@@ -24,6 +24,8 @@ class QPushButton;
 
 namespace mizaro {
 
+class DetailDialog;
+
 inline constexpr const char* kWindowTitlePrefix = "Mizaro     ";
 
 class MainWindow : public QMainWindow, public GameView {
@@ -72,6 +74,10 @@ class MainWindow : public QMainWindow, public GameView {
     // The hand slot shown as under the pointer, or -1.
     int hoveredSlot() const { return hovered_; }
     QWidget* table() const { return table_; }
+    // The detailed-analysis window, hidden until the first analysis.
+    DetailDialog* detailDialog() const { return detailDialog_; }
+    // Replays the records of `summary` under the progress window and shows the result.
+    void RunDetailAnalysis(StatSummary& summary);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -96,6 +102,7 @@ class MainWindow : public QMainWindow, public GameView {
     void UserSettings();
     void EraseUserData();
     void ShowAbout();
+    void BuildDetailAnalysis();
 
     std::string dataDirectory_;
     PageOpener pageOpener_ = OpenWithDesktop;
@@ -121,6 +128,7 @@ class MainWindow : public QMainWindow, public GameView {
     std::array<QLabel*, kMaxTurns> discardLabels_{};
     std::map<int, QAction*> actions_;
     std::map<int, QAbstractButton*> buttons_;
+    DetailDialog* detailDialog_ = nullptr;
 };
 
 }  // namespace mizaro
