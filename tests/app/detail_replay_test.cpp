@@ -156,6 +156,34 @@ TEST_F(DetailReplayTest, UnsoundRecordsAreLeftOutAndCounted) {
     EXPECT_EQ(lone.shantenAt[1], -1);
 }
 
+// A riichi win whose record lost its ura-dora indicator is scored without one, whatever the
+// thread's random numbers: a replay must not depend on chance.
+TEST_F(DetailReplayTest, RiichiWinWithoutUraIndicatorCountsOnlyTheDora) {
+    int checked = 0;
+    for (const GameRecord& record : played->stats.records) {
+        ReplayedGame g;
+        g.record = record;
+        ASSERT_TRUE(DetailAnalysis::Replay(g));
+        if (g.winTurn == 0 || g.reachTurn == 0) continue;
+        TileCounts hand{};
+        for (TileKind k : record.dealt) ++hand[k];
+        for (int t = 0; t < g.winTurn; ++t) ++hand[record.draws[t]];
+        for (int t = 0; t + 1 < g.winTurn; ++t) --hand[record.discards[t]];
+        const int dora = hand[NextKind(record.doraIndicator)];
+        for (unsigned seed : {1u, 2u, 3u}) {
+            SeedThreadRandom(seed);
+            ReplayedGame bare;
+            bare.record = record;
+            bare.record.uraIndicator = kNoTile;
+            ASSERT_TRUE(DetailAnalysis::Replay(bare));
+            EXPECT_EQ(bare.yakuHan[yaku::kDora], dora);
+            EXPECT_LE(bare.points, g.points);
+        }
+        ++checked;
+    }
+    EXPECT_GT(checked, 5);
+}
+
 TEST_F(DetailReplayTest, ChinitsuGamesReplayOnAFullWall) {
     const PlayedGames chinitsu = PlayGames(20, kModeChinitsu, 77);
     DetailAnalysis a;
