@@ -24,6 +24,8 @@ class QPushButton;
 
 namespace mizaro {
 
+struct AnalysisText;
+
 inline constexpr const char* kWindowTitlePrefix = "Mizaro     ";
 
 class MainWindow : public QMainWindow, public GameView {
@@ -85,6 +87,11 @@ class MainWindow : public QMainWindow, public GameView {
     QPushButton* AddButton(int id, const char* caption, const QRect& where, bool checkable);
     QLabel* AddTileLabel(const QRect& where);
     void SetUserTitle(const std::string& name);
+    void ConnectAnalysisCommands();
+    void NanikiruReport(int slack);
+    void RiichiReport();
+    void CopyProblemText();
+    void ShowAnalysisPage(const std::string& fileName, const AnalysisText& page);
 
     void MouseMoved(QPoint tablePoint);
     void MouseReleased(Qt::MouseButton button, QPoint tablePoint);
