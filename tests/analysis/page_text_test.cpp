@@ -14,18 +14,5 @@ TEST(PageText, AppendsTextOfAnyLengthWhole) {
     EXPECT_EQ(out.substr(out.size() - 5), "</A>7");
 }
 
-TEST(PageText, TheIndicatorOfTheLowestDoraKind) {
-    KyokuState s;
-    s.dora.fill(0);
-    EXPECT_EQ(DoraIndicatorPath(s), "");
-    s.dora[4] = 1;  // 5m, whose indicator is 4m
-    EXPECT_EQ(DoraIndicatorPath(s), "img/m4.gif");
-    s.dora[2] = 1;
-    EXPECT_EQ(DoraIndicatorPath(s), "img/m2.gif");
-    s.dora.fill(0);
-    s.dora[kEast] = 1;  // the winds wrap: North shows East
-    EXPECT_EQ(DoraIndicatorPath(s), "img/j4.gif");
-}
-
 }  // namespace
 }  // namespace mizaro
