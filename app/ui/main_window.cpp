@@ -66,6 +66,7 @@ MainWindow::MainWindow(const std::string& dataDirectory, QWidget* parent)
     BuildTable();
     BuildMenus();
     BuildKeys();
+    ConnectAnalysisCommands();
     LoadShantenTable();
 
     // The window keeps the size of its table.

@@ -25,6 +25,7 @@ class QPushButton;
 namespace mizaro {
 
 class DetailDialog;
+struct AnalysisText;
 
 inline constexpr const char* kWindowTitlePrefix = "Mizaro     ";
 
@@ -91,6 +92,11 @@ class MainWindow : public QMainWindow, public GameView {
     QPushButton* AddButton(int id, const char* caption, const QRect& where, bool checkable);
     QLabel* AddTileLabel(const QRect& where);
     void SetUserTitle(const std::string& name);
+    void ConnectAnalysisCommands();
+    void NanikiruReport(int slack);
+    void RiichiReport();
+    void CopyProblemText();
+    void ShowAnalysisPage(const std::string& fileName, const AnalysisText& page);
 
     void MouseMoved(QPoint tablePoint);
     void MouseReleased(Qt::MouseButton button, QPoint tablePoint);
