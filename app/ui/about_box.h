@@ -2,10 +2,12 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 namespace mizaro {
 
-inline constexpr const char* kVersionText = "Mizaro ver.1.52";
+// "Mizaro ver." and the program's version.
+QString VersionText();
 
 class AboutBox : public QDialog {
   public:
