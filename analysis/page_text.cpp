@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "core/tile_names.h"
-#include "core/version.h"
+#include "platform/version.h"
 
 namespace mizaro {
 
@@ -36,7 +36,8 @@ std::string PageHead(std::string_view title) {
     head += title;
     head += "</title>\n<body>\n";
     // The program has no web pages of its own to link to; the two lines name it instead.
-    head += kVersionText;
+    head += "Mizaro ver.";
+    head += ProgramVersion();
     head += "<BR>\n";
     head += "一人麻雀の期待値解析<BR>\n";
     return head;

@@ -190,12 +190,20 @@ ShantenTableLoad LoadFirstUsable(ShantenTable& table, const std::vector<std::str
     return load;
 }
 
+std::vector<std::string> ShantenTablePaths(const std::string& programDirectory) {
+    std::vector<std::string> paths = {kTableFileName};
+    if (programDirectory.empty()) return paths;
+    paths.push_back(programDirectory + kTableFileName);
+    const std::string share = InstalledShareDirectory(programDirectory);
+    if (!share.empty()) paths.push_back(share + kTableFileName);
+    return paths;
+}
+
 namespace {
 
 struct ProcessTable {
     ShantenTable table;
-    ShantenTableLoad load =
-        LoadFirstUsable(table, {kTableFileName, ProgramDirectory() + kTableFileName});
+    ShantenTableLoad load = LoadFirstUsable(table, ShantenTablePaths(ProgramDirectory()));
 };
 
 // Built once, on first use, by whichever thread gets there first; the others wait for it.

@@ -119,10 +119,14 @@ class ShantenTable {
 // that opened (nothing opened: the table is unchanged).
 ShantenTableLoad LoadFirstUsable(ShantenTable& table, const std::vector<std::string>& paths);
 
-// The process's table, read on first use from "ShantenTable.txt" in the current directory or,
-// when that is missing or holds no entries, beside the program: a program started from another
-// directory still counts right. Safe to call from any thread; later calls return the outcome of
-// the first.
+// Where the table is looked for, in order: "ShantenTable.txt" in the current directory, beside
+// the program (a build tree), and in the installation's share/mizaro/ folder when the program
+// is installed.
+std::vector<std::string> ShantenTablePaths(const std::string& programDirectory);
+
+// The process's table, read on first use from the first of ShantenTablePaths that holds
+// entries: a program started from another directory, or installed, still counts right. Safe to
+// call from any thread; later calls return the outcome of the first.
 ShantenTableLoad LoadShantenTable();
 const ShantenTable& ProcessShantenTable();
 

@@ -26,8 +26,8 @@ std::string WithSlash(std::string dir) {
 }  // namespace
 
 std::string ChooseDataDirectory(const std::string& programDirectory, const char* xdgDataHome,
-                                const char* home) {
-    if (IsWritableDirectory(programDirectory)) return WithSlash(programDirectory);
+                                const char* home, bool installed) {
+    if (!installed && IsWritableDirectory(programDirectory)) return WithSlash(programDirectory);
     std::string base;
     // Relative values of XDG_DATA_HOME are invalid and must be ignored.
     if (xdgDataHome && xdgDataHome[0] == '/')
@@ -43,8 +43,9 @@ std::string ChooseDataDirectory(const std::string& programDirectory, const char*
 }
 
 std::string DataDirectory() {
-    return ChooseDataDirectory(ProgramDirectory(), std::getenv("XDG_DATA_HOME"),
-                               std::getenv("HOME"));
+    const std::string program = ProgramDirectory();
+    return ChooseDataDirectory(program, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"),
+                               !InstalledShareDirectory(program).empty());
 }
 
 }  // namespace mizaro

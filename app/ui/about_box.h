@@ -2,10 +2,12 @@
 #pragma once
 
 #include <QDialog>
-
-#include "core/version.h"
+#include <QString>
 
 namespace mizaro {
+
+// "Mizaro ver." and the program's version.
+QString VersionText();
 
 class AboutBox : public QDialog {
   public:

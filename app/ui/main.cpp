@@ -2,15 +2,30 @@
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
+#include <QMessageBox>
 #include <QTranslator>
 #include <clocale>
+#include <cstdio>
+#include <cstring>
 
 #include "app/ui/main_window.h"
 #include "app/ui/single_instance.h"
+#include "core/shanten_table.h"
 #include "platform/data_directory.h"
+#include "platform/version.h"
 
 int main(int argc, char** argv) {
+    // Answered before any window system is needed, so it works on a bare terminal too.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("mizaro %s\n", mizaro::ProgramVersion());
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QString::fromUtf8(mizaro::ProgramVersion()));
+    // The desktop entry's name, by which a Wayland desktop finds the window's icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("mizaro"));
     // Qt sets the C library's locale from the environment; the numbers of the status line, the
     // pages and the files keep their decimal point whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
@@ -32,5 +47,15 @@ int main(int argc, char** argv) {
 
     mizaro::MainWindow window(mizaro::DataDirectory());
     window.show();
+    // Without the table every shanten count, and with it every rating, is wrong: say so rather
+    // than play on with wrong numbers.
+    if (mizaro::LoadShantenTable().entries == 0) {
+        std::fprintf(stderr,
+                     "warning: ShantenTable.txt was found neither here, nor beside the program, "
+                     "nor in its share/mizaro folder; every shanten count is wrong without it\n");
+        QMessageBox::warning(&window, QStringLiteral("エラー"),
+                             QStringLiteral("ShantenTable.txt が見つかりません。\n"
+                                            "向聴数と何切るの評価が正しく数えられません。"));
+    }
     return app.exec();
 }

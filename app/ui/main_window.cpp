@@ -15,6 +15,7 @@
 #include "app/command_rules.h"
 #include "app/page_output.h"
 #include "app/status_text.h"
+#include "app/ui/app_icon.h"
 #include "app/ui/command_ids.h"
 #include "app/ui/table_layout.h"
 #include "app/ui/tile_pictures.h"
@@ -61,7 +62,7 @@ MainWindow::MainWindow(const std::string& dataDirectory, QWidget* parent)
     for (TileKind k = 0; k < kKinds; ++k) tiles_[k] = QPixmap::fromImage(DrawTilePicture(k));
     // The pages the program writes refer to these files; a failure only costs their pictures.
     WriteMissingTileGifs(dataDirectory_);
-    setWindowIcon(QIcon(tiles_[kRed]));
+    setWindowIcon(AppIcon());
 
     BuildTable();
     BuildMenus();

@@ -105,6 +105,10 @@ class MainWindow : public QMainWindow, public GameView {
     void SetEditing(bool on);
     void SavePosition();
     void LoadPosition();
+    // The hand in text notation: the two ファイル menu items, copying and reading.
+    void AddNotationCommands(QMenu* file);
+    void CopyHandNotation();
+    void ReadHandNotation();
     void UserSettings();
     void EraseUserData();
     void ShowAbout();

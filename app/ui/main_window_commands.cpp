@@ -56,6 +56,7 @@ void MainWindow::BuildMenus() {
             &QAction::triggered, this, [this] { SavePosition(); });
     connect(AddCommand(file, command::kLoad, "読込\tCtrl + o", QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, [this] { LoadPosition(); });
+    AddNotationCommands(file);
     connect(AddCommand(file, command::kEraseData, "データの消去"), &QAction::triggered, this,
             [this] { EraseUserData(); });
     connect(AddCommand(file, command::kExit, "終了"), &QAction::triggered, this,

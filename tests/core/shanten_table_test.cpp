@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
@@ -208,6 +209,19 @@ TEST(ShantenTableTest, GeneratedTableMatchesDirectSplits) {
             << key;
         ++checked;
     }
+}
+
+TEST(ShantenTableTest, LooksHereThenBesideTheProgramThenInItsInstallation) {
+    testing::TempDir prefix;
+    const std::string bin = prefix.File("bin/");
+    std::filesystem::create_directories(bin);
+    EXPECT_EQ(ShantenTablePaths(bin),
+              (std::vector<std::string>{"ShantenTable.txt", bin + "ShantenTable.txt"}));
+    std::filesystem::create_directories(prefix.File("share/mizaro"));
+    EXPECT_EQ(ShantenTablePaths(bin),
+              (std::vector<std::string>{"ShantenTable.txt", bin + "ShantenTable.txt",
+                                        prefix.File("share/mizaro/ShantenTable.txt")}));
+    EXPECT_EQ(ShantenTablePaths(""), std::vector<std::string>{"ShantenTable.txt"});
 }
 
 }  // namespace

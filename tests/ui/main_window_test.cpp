@@ -59,6 +59,8 @@ TEST_F(WindowTest, MenusCarryTheirTextsInOrder) {
     const QStringList expected = {"ファイル",
                                   "  保存\tCtrl + s",
                                   "  読込\tCtrl + o",
+                                  "  手牌を文字でコピー\tCtrl + t",
+                                  "  手牌を文字から読込\tCtrl + v",
                                   "  データの消去",
                                   "  終了",
                                   "表示切替",

@@ -11,8 +11,8 @@ namespace mizaro::cli {
 void WarnWithoutTable() {
     if (!LoadShantenTable().opened)
         std::fprintf(stderr,
-                     "warning: ShantenTable.txt was found neither here nor beside the program; "
-                     "every shanten count is wrong without it\n");
+                     "warning: ShantenTable.txt was found neither here, nor beside the program, "
+                     "nor in its share/mizaro folder; every shanten count is wrong without it\n");
 }
 
 void ForEachInputLine(const std::function<void(const std::string&)>& handle) {

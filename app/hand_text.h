@@ -1,0 +1,26 @@
+// A position as one line of hand notation, the form people paste everywhere and mizaro-cli
+// reads: "123m456p789s112z2z dora=5p". The tile written last is the one just drawn, so a
+// 14-tile hand keeps its draw through a copy and a read; "dora=" gives the dora indicator.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/kyoku_state.h"
+
+namespace mizaro {
+
+// The hand of `state` (the drawn tile last when it holds 14) and its indicator, if any.
+std::string FormatHandText(const KyokuState& state);
+
+struct HandTextRead {
+    bool ok = false;
+    std::string reason;  // why the text was refused, the tile parser's words where it refused
+};
+
+// Reads a 13- or 14-tile hand with an optional "dora=<tile>" as a new game in the mode of
+// `state`: turn 1, no discards, the wall being the mode's wall less the hand and the indicator.
+// On refusal `state` is unchanged.
+HandTextRead ParseHandText(std::string_view text, KyokuState& state);
+
+}  // namespace mizaro
