@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libcli11-dev nlohmann-json3-dev libgif-dev
   clang libclang-rt-14-dev
   fonts-noto-cjk qt6-translations-l10n
+  xvfb openbox libxcb1-dev
 )
 
 missing=()

@@ -16,6 +16,7 @@
 #include "app/page_output.h"
 #include "app/status_text.h"
 #include "app/ui/command_ids.h"
+#include "app/ui/frame_placement.h"
 #include "app/ui/table_layout.h"
 #include "app/ui/tile_pictures.h"
 #include "core/shanten_table.h"
@@ -72,9 +73,9 @@ MainWindow::MainWindow(const std::string& dataDirectory, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // A position stored while another monitor was attached could put the window out of sight.
     const QPoint stored(settings_.X, settings_.Y);
-    move(QGuiApplication::screenAt(stored + QPoint(kOnScreenMargin, kOnScreenMargin)) != nullptr
-             ? stored
-             : QPoint(0, 0));
+    const bool onScreen =
+        QGuiApplication::screenAt(stored + QPoint(kOnScreenMargin, kOnScreenMargin)) != nullptr;
+    MoveFrameTo(this, onScreen ? stored : QPoint(0, 0));
     showShanten_ = settings_.Shanten != 0;
     flow_.simDisp = settings_.SimDisp != 0;
     flow_.showResult = settings_.Result != 0;
@@ -369,8 +370,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     if (!isMinimized()) {
-        settings_.X = x();
-        settings_.Y = y();
+        const QPoint corner = FramePosition(this);
+        settings_.X = corner.x();
+        settings_.Y = corner.y();
     }
     settings_.Shanten = showShanten_ ? 1 : 0;
     settings_.SimInt = simInterval_;
