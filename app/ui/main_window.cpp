@@ -59,7 +59,10 @@ MainWindow::MainWindow(const std::string& dataDirectory, QWidget* parent)
     settings_.path = dataDirectory_ + kSettingsFileName;
     LoadSettings(settings_);
 
-    for (TileKind k = 0; k < kKinds; ++k) tiles_[k] = QPixmap::fromImage(DrawTilePicture(k));
+    for (TileKind k = 0; k < kKinds; ++k) {
+        tiles_[k] = QPixmap::fromImage(DrawTilePicture(k));
+        turnedTiles_[k] = QPixmap::fromImage(DrawTurnedTilePicture(k));
+    }
     // The pages the program writes refer to these files; a failure only costs their pictures.
     WriteMissingTileGifs(dataDirectory_);
     setWindowIcon(QIcon(tiles_[kRed]));
@@ -242,7 +245,10 @@ void MainWindow::Refresh() {
             const TileKind k = state.discards[t - 1];
             const bool shown = t < state.turn && IsValidKind(k);
             discardLabels_[t - 1]->setVisible(shown);
-            if (shown) discardLabels_[t - 1]->setPixmap(tiles_[k]);
+            if (shown) {
+                const bool riichi = t == state.reachTurn;  // the riichi discard lies on its side
+                discardLabels_[t - 1]->setPixmap(riichi ? turnedTiles_[k] : tiles_[k]);
+            }
         }
         infoText_ = InfoText(showShanten_, ShantenForms(state.hand));
         infoLabel_->setText(TabbedHtml(infoText_));
