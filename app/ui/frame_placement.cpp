@@ -8,14 +8,6 @@ namespace mizaro {
 
 namespace {
 
-// Puts the frame's corner on the point, with the frame as the platform window sees it now.
-void PutFrameAt(QWidget* window, QPoint target) {
-    const QWindow* handle = window->windowHandle();
-    if (handle->framePosition() == target) return;
-    const QMargins frame = handle->frameMargins();
-    window->setGeometry(QRect(target + QPoint(frame.left(), frame.top()), window->size()));
-}
-
 // Waits for the window's first exposure, when the window manager has framed it, puts the frame
 // on its point once and goes away.
 class FirstExposure : public QObject {
@@ -27,7 +19,13 @@ class FirstExposure : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::Expose || !window_->windowHandle()->isExposed()) return false;
         watched->removeEventFilter(this);
-        PutFrameAt(window_, target_);
+        // The frame as the platform window sees it now; the widget's may be the unframed one.
+        const QWindow* handle = window_->windowHandle();
+        if (handle->framePosition() != target_) {
+            const QMargins frame = handle->frameMargins();
+            window_->setGeometry(
+                QRect(target_ + QPoint(frame.left(), frame.top()), window_->size()));
+        }
         deleteLater();
         return false;
     }
@@ -40,10 +38,6 @@ class FirstExposure : public QObject {
 }  // namespace
 
 void MoveFrameTo(QWidget* window, QPoint frameTopLeft) {
-    if (window->isVisible()) {
-        PutFrameAt(window, frameTopLeft);
-        return;
-    }
     window->move(frameTopLeft);  // right where the platform places a frame before showing it
     window->winId();             // the platform window, to watch its first exposure
     window->windowHandle()->installEventFilter(new FirstExposure(window, frameTopLeft));

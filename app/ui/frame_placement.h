@@ -14,8 +14,8 @@ class QWidget;
 
 namespace mizaro {
 
-// Moves the window so that its frame's corner is at the point; a window not yet shown is
-// checked again, and moved onto the point, once it is first on the screen.
+// Places a window that is not shown yet so that its frame's corner comes to the point: it is
+// checked, and moved onto the point, once it is first on the screen.
 void MoveFrameTo(QWidget* window, QPoint frameTopLeft);
 
 // The screen position of the frame's top-left corner.

@@ -68,6 +68,8 @@ class DesktopSession : public ::testing::Environment {
             unavailable = "Qt's X11 platform plugin is missing: " + xcbPlugin.toStdString();
             return;
         }
+        // The private desktop has no session bus; neither openbox nor Qt may reach the user's.
+        setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
         if (!StartServer(xvfb) || !StartWindowManager(openbox)) return;
         qputenv("QT_QPA_PLATFORM", "xcb");
         static int argc = 1;
@@ -112,7 +114,7 @@ class DesktopSession : public ::testing::Environment {
     bool StartWindowManager(const std::string& openbox) {
         const QString mark = markDir_.filePath(QStringLiteral("managing"));
         windowManager_ =
-            Spawn({openbox, "--sm-disable", "--startup", "touch " + mark.toStdString()});
+            Spawn({openbox, "--sm-disable", "--startup", "touch '" + mark.toStdString() + "'"});
         for (int i = 0; i < 200 && !QFileInfo::exists(mark); ++i) QThread::msleep(50);
         if (!QFileInfo::exists(mark)) {
             unavailable = "openbox did not start";
