@@ -73,17 +73,24 @@ GameFlow::Next GameFlow::Evaluate() {
 }
 
 GameFlow::Next GameFlow::EndExhausted() {
-    if (showResult) view_.ShowMessage("流局", ExhaustedText(state.Shanten()));
+    if (showResult) ShowResult("流局", ExhaustedText(state.Shanten()));
     Record();
     StartGame();
     return Next::kDrawAgain;
 }
 
 GameFlow::Next GameFlow::EndWon() {
-    if (showResult) view_.ShowMessage("和了", state.ScoreText());
+    if (showResult) ShowResult("和了", state.ScoreText());
     Record();
     StartGame();
     return Next::kDrawAgain;
+}
+
+void GameFlow::ShowResult(const std::string& caption, const std::string& text) {
+    // The automatic discards after riichi run to the end without a repaint of their own; the
+    // board behind the box must be the position it speaks of.
+    view_.RequestRepaint(true);
+    view_.ShowMessage(caption, text);
 }
 
 void GameFlow::Record() {

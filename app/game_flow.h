@@ -84,6 +84,7 @@ class GameFlow {
     Next Evaluate();
     Next EndExhausted();
     Next EndWon();
+    void ShowResult(const std::string& caption, const std::string& text);
     void Record();
     void MoveAndDiscard(int slot);
     void EditHandClick(int slot, int step);

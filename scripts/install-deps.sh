@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-noto-cjk qt6-translations-l10n
   desktop-file-utils appstream dpkg-dev
+  xvfb openbox libxcb1-dev
 )
 
 missing=()

@@ -17,6 +17,7 @@
 #include "app/status_text.h"
 #include "app/ui/app_icon.h"
 #include "app/ui/command_ids.h"
+#include "app/ui/frame_placement.h"
 #include "app/ui/table_layout.h"
 #include "app/ui/tile_pictures.h"
 #include "core/shanten_table.h"
@@ -59,7 +60,10 @@ MainWindow::MainWindow(const std::string& dataDirectory, QWidget* parent)
     settings_.path = dataDirectory_ + kSettingsFileName;
     LoadSettings(settings_);
 
-    for (TileKind k = 0; k < kKinds; ++k) tiles_[k] = QPixmap::fromImage(DrawTilePicture(k));
+    for (TileKind k = 0; k < kKinds; ++k) {
+        tiles_[k] = QPixmap::fromImage(DrawTilePicture(k));
+        turnedTiles_[k] = QPixmap::fromImage(DrawTurnedTilePicture(k));
+    }
     // The pages the program writes refer to these files; a failure only costs their pictures.
     WriteMissingTileGifs(dataDirectory_);
     setWindowIcon(AppIcon());
@@ -74,9 +78,9 @@ MainWindow::MainWindow(const std::string& dataDirectory, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // A position stored while another monitor was attached could put the window out of sight.
     const QPoint stored(settings_.X, settings_.Y);
-    move(QGuiApplication::screenAt(stored + QPoint(kOnScreenMargin, kOnScreenMargin)) != nullptr
-             ? stored
-             : QPoint(0, 0));
+    const bool onScreen =
+        QGuiApplication::screenAt(stored + QPoint(kOnScreenMargin, kOnScreenMargin)) != nullptr;
+    MoveFrameTo(this, onScreen ? stored : QPoint(0, 0));
     showShanten_ = settings_.Shanten != 0;
     flow_.simDisp = settings_.SimDisp != 0;
     flow_.showResult = settings_.Result != 0;
@@ -244,7 +248,10 @@ void MainWindow::Refresh() {
             const TileKind k = state.discards[t - 1];
             const bool shown = t < state.turn && IsValidKind(k);
             discardLabels_[t - 1]->setVisible(shown);
-            if (shown) discardLabels_[t - 1]->setPixmap(tiles_[k]);
+            if (shown) {
+                const bool riichi = t == state.reachTurn;  // the riichi discard lies on its side
+                discardLabels_[t - 1]->setPixmap(riichi ? turnedTiles_[k] : tiles_[k]);
+            }
         }
         infoText_ = InfoText(showShanten_, ShantenForms(state.hand));
         infoLabel_->setText(TabbedHtml(infoText_));
@@ -372,8 +379,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     if (!isMinimized()) {
-        settings_.X = x();
-        settings_.Y = y();
+        const QPoint corner = FramePosition(this);
+        settings_.X = corner.x();
+        settings_.Y = corner.y();
     }
     settings_.Shanten = showShanten_ ? 1 : 0;
     settings_.SimInt = simInterval_;

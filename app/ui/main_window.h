@@ -128,6 +128,7 @@ class MainWindow : public QMainWindow, public GameView {
     int hovered_ = -1;
 
     std::array<QPixmap, kKinds> tiles_;
+    std::array<QPixmap, kKinds> turnedTiles_;  // the riichi discard
     TableWidget* table_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     QLabel* infoLabel_ = nullptr;

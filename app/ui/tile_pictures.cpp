@@ -6,6 +6,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <vector>
@@ -287,6 +289,19 @@ QImage DrawTilePicture(TileKind kind, QSize size) {
     } else {
         for (const Stick& s : BambooLayout(number)) DrawStick(p, s);
     }
+    return picture;
+}
+
+QImage DrawTurnedTilePicture(TileKind kind, QSize size) {
+    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    if (!IsValidKind(kind) || size.isEmpty()) return picture;
+    const int length = size.width();
+    const int breadth = std::min(
+        size.height(), (length * kTilePictureWidth + kTilePictureHeight / 2) / kTilePictureHeight);
+    const QImage turned =
+        DrawTilePicture(kind, QSize(breadth, length)).transformed(QTransform().rotate(-90));
+    QPainter(&picture).drawImage(0, size.height() - turned.height(), turned);
     return picture;
 }
 

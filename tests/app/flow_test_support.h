@@ -14,14 +14,18 @@ namespace mizaro::testing {
 struct Message {
     std::string caption;
     std::string text;
-    KyokuState state;  // the game as it stood when the message showed
+    KyokuState state;    // the game as it stood when the message showed
+    KyokuState painted;  // the game as the window last painted it before the message
 };
 
 class FakeView : public GameView {
   public:
-    void RequestRepaint(bool now) override { now ? ++immediateRepaints : ++repaints; }
+    void RequestRepaint(bool now) override {
+        now ? ++immediateRepaints : ++repaints;
+        if (flow != nullptr) painted = flow->state;
+    }
     void ShowMessage(const std::string& caption, const std::string& text) override {
-        messages.push_back({caption, text, flow != nullptr ? flow->state : KyokuState{}});
+        messages.push_back({caption, text, flow != nullptr ? flow->state : KyokuState{}, painted});
     }
     int PointerSlot() const override { return pointer; }
     void MovePointerToSlot(int slot) override {
@@ -37,7 +41,18 @@ class FakeView : public GameView {
     int busyCalls = 0;
     std::vector<int> moves;
     std::vector<Message> messages;
+    KyokuState painted;
 };
+
+// The board behind a message box is the position the message speaks of: the hand, the drawn
+// tile, the discards and the riichi as they stood, not a step earlier.
+inline void ExpectPaintedAsItStands(const Message& m) {
+    EXPECT_EQ(m.painted.turn, m.state.turn) << m.caption;
+    EXPECT_EQ(m.painted.hand, m.state.hand) << m.caption;
+    EXPECT_EQ(m.painted.lastDraw, m.state.lastDraw) << m.caption;
+    EXPECT_EQ(m.painted.discards, m.state.discards) << m.caption;
+    EXPECT_EQ(m.painted.reachTurn, m.state.reachTurn) << m.caption;
+}
 
 inline TileCounts Counts(const std::string& notation) {
     ParsedTiles parsed = ParseTiles(notation);

@@ -41,6 +41,7 @@ TEST_F(GameFlowTest, WholeGamesEndRecordAndDealAgain) {
     flow.assistLimit = kAssistOff;
     flow.NewGame();
     bool sawWin = false, sawTenpai = false, sawNoten = false, sawRiichi = false;
+    bool sawRiichiWin = false, sawRiichiExhausted = false;
     for (int move = 0; move < 4000; ++move) {
         ExpectPlayerToMove(flow.state);
         EXPECT_FALSE(flow.noRecord);
@@ -48,7 +49,11 @@ TEST_F(GameFlowTest, WholeGamesEndRecordAndDealAgain) {
     }
     ASSERT_FALSE(view.messages.empty());
     for (const Message& m : view.messages) {
-        sawRiichi = sawRiichi || m.state.reachTurn != 0;
+        ExpectPaintedAsItStands(m);
+        const bool riichi = m.state.reachTurn != 0;
+        sawRiichi = sawRiichi || riichi;
+        sawRiichiWin = sawRiichiWin || (riichi && m.caption == "和了");
+        sawRiichiExhausted = sawRiichiExhausted || (riichi && m.caption == "流局");
         if (m.caption == "和了") {
             sawWin = true;
             EXPECT_EQ(m.state.Shanten(), -1);
@@ -70,6 +75,8 @@ TEST_F(GameFlowTest, WholeGamesEndRecordAndDealAgain) {
     EXPECT_TRUE(sawTenpai);
     EXPECT_TRUE(sawNoten);
     EXPECT_TRUE(sawRiichi);
+    EXPECT_TRUE(sawRiichiWin);
+    EXPECT_TRUE(sawRiichiExhausted);
     // Every ended game was recorded, and each ended game dealt the next one at once.
     EXPECT_EQ(flow.userStats.N, static_cast<int>(view.messages.size()));
     ExpectPlayerToMove(flow.state);

@@ -275,6 +275,52 @@ TEST_F(WindowTest, FinishedGamesAreFoundAgainAtTheNextStart) {
                                                window->flow().userStats.AgariTen));
 }
 
+// True when every pixel of the row from x0 to x1 is the table's own colour.
+bool BareTable(const QImage& table, int y, int x0, int x1) {
+    const QRgb felt = table.pixel(1, table.height() - 1);
+    for (int x = x0; x <= x1; ++x) {
+        if (table.pixel(x, y) != felt) return false;
+    }
+    return true;
+}
+
+TEST_F(WindowTest, TheRiichiDiscardLiesOnItsSideInItsSlotBehindTheResult) {
+    // 9s with the flag at turn 5 leaves the hand ready on 2p and 5p; the four 7s drawn after it
+    // go out on their own, and the empty wall ends the game with the box.
+    GameFlow& flow = window->flow();
+    flow.PositionLoaded(Position("123456789m1134p9s", "9s", "7777s", 5));
+    flow.showResult = true;
+    QImage board;  // the table as it stands behind the box
+    QString title;
+    OnNextModal<QMessageBox> answer([&](QMessageBox* box) {
+        board = window->table()->grab().toImage();
+        title = box->windowTitle();
+        box->button(QMessageBox::Ok)->click();
+    });
+    window->MovePointerToSlot(kDrawnSlot);
+    flow.SelectUp();
+    ASSERT_EQ(title, "流局");
+    ASSERT_FALSE(board.isNull());
+
+    for (int t = 1; t <= 9; ++t) {
+        const QRect slot = layout::DiscardTile(t);
+        const QRect next = layout::DiscardTile(t + 1);
+        const bool bareTop =
+            BareTable(board, slot.top() + slot.height() / 4, slot.left(), slot.right());
+        EXPECT_EQ(bareTop, t == 5) << "turn " << t;  // lying down, it leaves the upper part bare
+        EXPECT_FALSE(BareTable(board, slot.bottom() - 4, slot.left(), slot.right()))
+            << "turn " << t << ": the discard is not shown";
+        // Nothing reaches into the gap before the next slot.
+        if (next.top() != slot.top()) continue;
+        for (int y = slot.top(); y <= slot.bottom(); ++y) {
+            EXPECT_TRUE(BareTable(board, y, slot.right() + 1, next.left() - 1))
+                << "turn " << t << " row " << y;
+        }
+    }
+    const QRect tenth = layout::DiscardTile(10);
+    EXPECT_TRUE(BareTable(board, tenth.center().y(), tenth.left(), tenth.right()));
+}
+
 TEST_F(WindowTest, PointerHitsOnlyInsideTheSlots) {
     const QRect r = layout::HandTile(3);
     EXPECT_EQ(MainWindow::SlotAt(r.center()), 3);

@@ -37,6 +37,49 @@ TEST(TilePicturesTest, EveryKindHasItsOwnPicture) {
     }
 }
 
+// The box around the pixels a picture paints.
+QRect PaintedArea(const QImage& picture) {
+    QRect area;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (qAlpha(picture.pixel(x, y)) > 0) area |= QRect(x, y, 1, 1);
+        }
+    }
+    return area;
+}
+
+// The centre of the red ink of a picture.
+QPointF RedCentre(const QImage& picture) {
+    QPointF sum;
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor c = QColor::fromRgba(picture.pixel(x, y));
+            if (c.red() > 150 && c.green() < 90 && c.blue() < 90) {
+                sum += QPointF(x, y);
+                ++count;
+            }
+        }
+    }
+    return count > 0 ? sum / count : QPointF(-1, -1);
+}
+
+TEST(TilePicturesTest, TheTurnedTileLiesOnItsSideInAnUprightTilesPlace) {
+    // The one of characters: a black stroke over a red 萬 in the lower half.
+    const QImage upright = DrawTilePicture(0);
+    const QImage turned = DrawTurnedTilePicture(0);
+    ASSERT_EQ(turned.size(), upright.size());
+    const QRect lying = PaintedArea(turned);
+    EXPECT_EQ(lying.bottom(), turned.height() - 1);  // on the bottom edge, like its neighbours
+    EXPECT_GE(lying.width(), PaintedArea(upright).width() - 1);
+    EXPECT_NEAR(double(lying.height()) / lying.width(),
+                double(kTilePictureWidth) / kTilePictureHeight, 0.05);
+    // Turned a quarter to the left, the foot of the tile comes to the right.
+    EXPECT_GT(RedCentre(upright).y(), upright.height() / 2.0);
+    EXPECT_GT(RedCentre(turned).x(), lying.center().x() + lying.width() / 8.0);
+    EXPECT_TRUE(PaintedArea(DrawTurnedTilePicture(kNoTile)).isEmpty());
+}
+
 TEST(TilePicturesTest, MissingGifFilesAreWrittenAndExistingOnesKept) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir().mkpath(dir.filePath("img")));
