@@ -14,14 +14,16 @@ namespace mizaro::testing {
 struct Message {
     std::string caption;
     std::string text;
-    KyokuState state;  // the game as it stood when the message showed
+    KyokuState state;   // the game as it stood when the message showed
+    GameRecord record;  // and its record
 };
 
 class FakeView : public GameView {
   public:
     void RequestRepaint(bool now) override { now ? ++immediateRepaints : ++repaints; }
     void ShowMessage(const std::string& caption, const std::string& text) override {
-        messages.push_back({caption, text, flow != nullptr ? flow->state : KyokuState{}});
+        messages.push_back({caption, text, flow != nullptr ? flow->state : KyokuState{},
+                            flow != nullptr ? flow->record : GameRecord{}});
     }
     int PointerSlot() const override { return pointer; }
     void MovePointerToSlot(int slot) override {

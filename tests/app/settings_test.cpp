@@ -113,6 +113,35 @@ TEST(Settings, ValuesOutsideTheirRangeAreRefused) {
     EXPECT_EQ(Parsed("FilterYaku " + std::string(30, '0') + "2").FilterYaku, d.FilterYaku);
 }
 
+TEST(Settings, EachRangedKeyKeepsBothEndsOfItsRange) {
+    // The ranges as the menus and pages that use the values know them: the five report depths,
+    // the three search levels, assist off to 3, the five analysis pages, the four game modes.
+    struct Range {
+        const char* key;
+        int Settings::*field;
+        int low, high;
+    };
+    const Range ranges[] = {
+        {"SimShan", &Settings::SimShan, 1, 3},
+        {"NanikiruDepth", &Settings::NanikiruDepth, 1, 5},
+        {"Assist", &Settings::Assist, -1, 3},
+        {"AnaSelectTab", &Settings::AnaSelectTab, 0, 4},
+        {"FilterHai1", &Settings::FilterHai1, -1, 6},
+        {"FilterHai2", &Settings::FilterHai2, -1, 6},
+        {"FilterLast1", &Settings::FilterLast1, -1, 6},
+        {"FilterLast2", &Settings::FilterLast2, -1, 6},
+        {"FilterMode", &Settings::FilterMode, 0, 3},
+    };
+    for (const Range& r : ranges) {
+        const std::string key = std::string(r.key) + "\t";
+        const int fallback = Settings{}.*r.field;
+        EXPECT_EQ(Parsed(key + std::to_string(r.low)).*r.field, r.low) << r.key;
+        EXPECT_EQ(Parsed(key + std::to_string(r.high)).*r.field, r.high) << r.key;
+        EXPECT_EQ(Parsed(key + std::to_string(r.low - 1)).*r.field, fallback) << r.key;
+        EXPECT_EQ(Parsed(key + std::to_string(r.high + 1)).*r.field, fallback) << r.key;
+    }
+}
+
 TEST(Settings, AUserNameThatCannotBeAFileNameFallsBackToDefault) {
     EXPECT_EQ(Parsed("UserName ../../etc/passwd").UserName, "default");
     EXPECT_EQ(Parsed("UserName a\\b").UserName, "default");
