@@ -4,7 +4,9 @@
 
 #include <fstream>
 
+#include "platform/atomic_file.h"
 #include "platform/read_file.h"
+#include "read_failure.h"
 #include "temp_dir.h"
 
 namespace mizaro {
@@ -140,6 +142,29 @@ TEST(Settings, EachRangedKeyKeepsBothEndsOfItsRange) {
         EXPECT_EQ(Parsed(key + std::to_string(r.low - 1)).*r.field, fallback) << r.key;
         EXPECT_EQ(Parsed(key + std::to_string(r.high + 1)).*r.field, fallback) << r.key;
     }
+}
+
+TEST(Settings, AFileThatCannotBeReadIsNeverWrittenOver) {
+    TempDir dir;
+    Settings s;
+    s.path = dir.File(kSettingsFileName);
+    ASSERT_TRUE(WriteFileAtomically(s.path, "UserName\thanako\nAssist\t3\n"));
+    {
+        testing::FailReadsOf failing({s.path});
+        LoadSettings(s);
+    }
+    EXPECT_TRUE(s.fileUnreadable);
+    EXPECT_EQ(s.UserName, "default");
+    s.ResetToDefaults();
+    EXPECT_TRUE(SaveSettings(s));
+    EXPECT_EQ(ReadWholeFile(s.path), "UserName\thanako\nAssist\t3\n");
+    // Read again once it can be: the file is the player's again, and written.
+    LoadSettings(s);
+    EXPECT_FALSE(s.fileUnreadable);
+    EXPECT_EQ(s.UserName, "hanako");
+    s.Assist = 1;
+    EXPECT_TRUE(SaveSettings(s));
+    EXPECT_NE(ReadWholeFile(s.path)->find("Assist\t1\n"), std::string::npos);
 }
 
 TEST(Settings, AUserNameThatCannotBeAFileNameFallsBackToDefault) {
