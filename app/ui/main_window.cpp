@@ -19,6 +19,7 @@
 #include "app/ui/table_layout.h"
 #include "app/ui/tile_pictures.h"
 #include "core/shanten_table.h"
+#include "platform/atomic_file.h"
 #include "stats/user_name.h"
 
 namespace mizaro {
@@ -55,6 +56,8 @@ QString TabbedHtml(const std::string& text) {
 
 MainWindow::MainWindow(const std::string& dataDirectory, QWidget* parent)
     : QMainWindow(parent), dataDirectory_(dataDirectory) {
+    // What a write cut short by a crash left beside its file would otherwise stay for ever.
+    RemoveStaleTemporaries(dataDirectory_);
     settings_.path = dataDirectory_ + kSettingsFileName;
     LoadSettings(settings_);
 
@@ -84,6 +87,7 @@ MainWindow::MainWindow(const std::string& dataDirectory, QWidget* parent)
     flow_.userStats.Load(settings_.UserName, dataDirectory_);
     SetUserTitle(settings_.UserName);
     comStats_.Load(std::string(kComputerStatName), dataDirectory_);
+    TellUnreadableFiles();
 
     flow_.NewGame();
     Refresh();
@@ -218,6 +222,7 @@ bool MainWindow::SwitchUser(const std::string& name, bool saveCurrent) {
     flow_.userStats.Load(name, dataDirectory_);
     SetUserTitle(name);
     Refresh();
+    TellUnreadableFiles();
     return true;
 }
 
@@ -376,12 +381,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     settings_.SimInt = simInterval_;
     settings_.Result = flow_.showResult ? 1 : 0;
     settings_.SimDisp = flow_.simDisp ? 1 : 0;
-    bool saved = SaveSettings(settings_);
-    saved = flow_.userStats.Save(dataDirectory_) && saved;
-    saved = comStats_.Save(dataDirectory_) && saved;
-    // The statistics reach the disk only here; losing them without a word would hide it.
-    if (!saved) {
-        ShowMessage("エラー", "設定または統計を保存できませんでした。\n" + dataDirectory_);
+    if (!SaveForClose()) {
+        event->ignore();
+        return;
     }
     event->accept();
 }

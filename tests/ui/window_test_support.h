@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -99,13 +100,41 @@ class OnNextModal {
     bool seen_ = false;
 };
 
+// While it lives, any modal window that opens fails the test and is closed: for steps that
+// must not ask the player anything, so that an unexpected box cannot stop the test.
+class NoModalExpected {
+  public:
+    NoModalExpected() {
+        poll_.setInterval(10);
+        QObject::connect(&poll_, &QTimer::timeout, [] {
+            QWidget* modal = QApplication::activeModalWidget();
+            auto* dialog = qobject_cast<QDialog*>(modal);
+            if (dialog == nullptr || !dialog->isVisible()) return;
+            const auto* box = qobject_cast<QMessageBox*>(dialog);
+            ADD_FAILURE() << "unexpected modal \"" << dialog->windowTitle().toStdString() << "\" "
+                          << (box != nullptr ? box->text().toStdString() : std::string());
+            dialog->reject();
+        });
+        poll_.start();
+    }
+
+  private:
+    QTimer poll_;
+};
+
 // Runs `action`; the first message box it opens is read and answered with `answer`.
 template <typename Action>
 SeenBox AnswerNextBox(Action action, QMessageBox::StandardButton answer = QMessageBox::Ok) {
     SeenBox seen;
     OnNextModal<QMessageBox> answerer([&](QMessageBox* box) {
         seen = {box->windowTitle(), box->text()};
-        box->button(answer)->click();
+        if (QAbstractButton* button = box->button(answer)) {
+            button->click();
+        } else {
+            ADD_FAILURE() << "the box \"" << seen.title.toStdString() << "\" has no button "
+                          << answer;
+            box->reject();
+        }
     });
     action();
     return seen;
