@@ -10,6 +10,7 @@
 #include "platform/atomic_file.h"
 #include "platform/read_file.h"
 #include "read_failure.h"
+#include "stats/stat_file_name.h"
 #include "stats/stat_summary.h"
 #include "temp_dir.h"
 
@@ -37,10 +38,8 @@ struct History {
             st.RecordGame(s, r);
         }
         EXPECT_TRUE(st.Save(dir.Dir()));
-        counters = *ReadWholeFile(
-            dir.File(name == "default" ? "StatMan.txt" : "StatMan_" + name + ".txt"));
-        log = *ReadWholeFile(
-            dir.File(name == "default" ? "StatMan.log" : "StatMan_" + name + ".log"));
+        counters = *ReadWholeFile(dir.File(StatFileName(name, false)));
+        log = *ReadWholeFile(dir.File(StatFileName(name, true)));
     }
     std::string counters;
     std::string log;
