@@ -129,6 +129,14 @@ PositionReadResult ParsePosition(std::string_view text, KyokuState& state) {
     for (int c : hand) handTiles += c;
     if (handTiles != kHandTiles && handTiles != kHandTiles + 1)
         return Refuse("手牌が13枚か14枚ではありません");
+    // A player to move discards the drawn tile by key, and only while a turn is left.
+    if (handTiles == kHandTiles + 1) {
+        if (hand[*lastDraw] == 0) return Refuse("1行目: ツモ牌が手牌にありません");
+        if (*turn == kLastTurn) return Refuse("19巡目に手牌が14枚あります");
+    }
+    // Turn t discards into slot t-1: a tile in a later slot would be outside the game.
+    for (int slot = *turn - 1; slot < kMaxTurns; ++slot)
+        if (discards[slot] != kNoTile) return Refuse("5行目: まだ来ていない巡目に捨て牌があります");
     // Every tile is somewhere: the wall, the hand, the river or under a dora as its indicator.
     TileCounts used{};
     for (TileKind k = 0; k < kKinds; ++k) {

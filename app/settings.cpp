@@ -83,6 +83,7 @@ void AppendNumbers(std::string& out, const Settings& s, const NumberKey* begin,
 void Settings::ResetToDefaults() {
     Settings defaults;
     defaults.path = std::move(path);
+    defaults.fileUnreadable = fileUnreadable;
     *this = std::move(defaults);
 }
 
@@ -159,14 +160,16 @@ std::string SettingsFilePath() {
 
 SettingsReport LoadSettings(Settings& settings) {
     settings.ResetToDefaults();
-    std::optional<std::string> text = ReadWholeFile(settings.path);
-    if (!text) return {};
-    SettingsReport report = ParseSettings(*text, settings);
+    FileContents file = ReadFileContents(settings.path);
+    settings.fileUnreadable = file.status == ReadStatus::kUnreadable;
+    if (file.status != ReadStatus::kRead) return {};
+    SettingsReport report = ParseSettings(file.data, settings);
     report.opened = true;
     return report;
 }
 
 bool SaveSettings(const Settings& settings) {
+    if (settings.fileUnreadable) return true;
     return WriteFileAtomically(settings.path, FormatSettings(settings));
 }
 

@@ -14,6 +14,9 @@ inline constexpr int kSettingsKeyCount = 22;
 
 struct Settings {
     std::string path;  // the file the object is read from and written to
+    // The file exists but could not be read: the defaults in memory are not what it holds, so
+    // it is never written over.
+    bool fileUnreadable = false;
 
     int X = 0;  // screen position of the main window's top left corner
     int Y = 0;
@@ -38,7 +41,7 @@ struct Settings {
     int FilterYakuMode = 0;                                 // 0 = AND, 1 = OR of the selected yaku
     std::string FilterYaku = std::string(kYakuCount, '0');  // '1' per selected YakuId
 
-    // Every field to its default; the path stays.
+    // Every field to its default; the path and whether its file could be read stay.
     void ResetToDefaults();
 };
 
@@ -54,9 +57,11 @@ struct SettingsReport {
 };
 
 // Sets the defaults, then reads the file at `settings.path` over them. A missing file leaves
-// the defaults.
+// the defaults; so does one that cannot be read, which also sets `fileUnreadable`.
 SettingsReport LoadSettings(Settings& settings);
-// Writes all 22 lines; the file is replaced whole or not at all. False on failure.
+// Writes all 22 lines; the file is replaced whole or not at all. False on failure. A file
+// that could not be read is left alone, and that is not a failure: the player is told when it
+// is found.
 bool SaveSettings(const Settings& settings);
 
 // The file's text, and reading a text over the current fields (the parts of the two above).

@@ -27,6 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (d != kNoTile) ++total[d];
     for (int t : total) FUZZ_CHECK(t >= 0 && t <= 4);
     FUZZ_CHECK(s.HandTileCount() == 13 || s.HandTileCount() == 14);
+    if (s.HandTileCount() == 14) FUZZ_CHECK(s.hand[s.lastDraw] > 0 && s.turn <= kMaxTurns);
+    for (int slot = s.turn - 1; slot < kMaxTurns; ++slot) FUZZ_CHECK(s.discards[slot] == kNoTile);
     std::string written = FormatPosition(s);
     KyokuState back;
     FUZZ_CHECK(ParsePosition(written, back).ok);

@@ -1,12 +1,15 @@
 #include "platform/atomic_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
+#include <optional>
 
 namespace mizaro {
 
@@ -24,13 +27,40 @@ bool WriteAll(int fd, std::string_view data) {
     return true;
 }
 
-// A name no other writer in this or another process uses at the same time.
+constexpr std::string_view kTemporaryMark = ".tmp";
+
+// A name no other writer in this or another process uses at the same time: the target's name,
+// ".tmp", the writer's process id, "-" and a counter.
 std::string TemporaryName(const std::string& path) {
     static std::atomic<unsigned> counter{0};
     char suffix[64];
     std::snprintf(suffix, sizeof suffix, ".tmp%ld-%u", static_cast<long>(getpid()),
                   counter.fetch_add(1));
     return path + suffix;
+}
+
+bool AllDigits(std::string_view s) {
+    if (s.empty() || s.size() > 10) return false;
+    for (char c : s)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+// The process id in a name TemporaryName made, or nothing for any other name.
+std::optional<long> TemporaryWriter(std::string_view name) {
+    const std::size_t mark = name.rfind(kTemporaryMark);
+    if (mark == std::string_view::npos || mark == 0) return std::nullopt;
+    const std::string_view rest = name.substr(mark + kTemporaryMark.size());
+    const std::size_t dash = rest.find('-');
+    if (dash == std::string_view::npos) return std::nullopt;
+    const std::string_view pid = rest.substr(0, dash);
+    if (!AllDigits(pid) || !AllDigits(rest.substr(dash + 1))) return std::nullopt;
+    return std::stol(std::string(pid));
+}
+
+bool ProcessRuns(long pid) {
+    // EPERM: it runs under another user.
+    return pid > 0 && (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
 }
 
 }  // namespace
@@ -50,6 +80,20 @@ bool WriteFileAtomically(const std::string& path, std::string_view contents) {
     ok = ok && rename(temp.c_str(), path.c_str()) == 0;
     if (!ok) unlink(temp.c_str());
     return ok;
+}
+
+int RemoveStaleTemporaries(const std::string& directory) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    int removed = 0;
+    for (fs::directory_iterator it(directory, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::optional<long> writer = TemporaryWriter(it->path().filename().string());
+        if (!writer || *writer == getpid() || ProcessRuns(*writer)) continue;
+        std::error_code kindError;
+        if (!it->is_regular_file(kindError)) continue;
+        if (unlink(it->path().c_str()) == 0) ++removed;
+    }
+    return removed;
 }
 
 }  // namespace mizaro

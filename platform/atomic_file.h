@@ -11,4 +11,10 @@ namespace mizaro {
 // False when anything failed; the target is then exactly as it was before.
 bool WriteFileAtomically(const std::string& path, std::string_view contents);
 
+// Removes from `directory` (ending with the separator) the temporary files that writes of
+// ours left behind when their process ended before the rename (a crash, a power cut): names
+// with our temporary suffix whose writing process is gone. The targets are untouched. Returns
+// how many were removed.
+int RemoveStaleTemporaries(const std::string& directory);
+
 }  // namespace mizaro

@@ -81,6 +81,7 @@ void StatSummary::CopyCounters(const StatSummary& other) {
     Shanten = other.Shanten;
     simStartClock = other.simStartClock;
     simStartN = other.simStartN;
+    unreadableFiles = other.unreadableFiles;
 }
 
 void StatSummary::DecodeAll() {

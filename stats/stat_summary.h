@@ -30,6 +30,10 @@ struct StatSummary {
     std::vector<GameRecord> records;          // oldest first
     int simStartClock = 0;
     int simStartN = 0;
+    // Paths of this summary's files that exist but could not be read at the last Load. What
+    // is in memory is then not what is on disk, so Save never writes over them; Reset keeps
+    // them, so erasing the data in memory cannot wipe the file either.
+    std::vector<std::string> unreadableFiles;
 
     // Counters and records to zero; the name and the simulation marks stay.
     void Reset();
@@ -38,15 +42,19 @@ struct StatSummary {
     // on its own copy of the state. False (and nothing recorded) for a turn outside 1..19.
     bool RecordGame(KyokuState state, GameRecord record);
 
-    // The counters (with the name and the simulation marks) of `other`, not its records.
+    // The counters (with the name, the simulation marks and the unreadable files) of `other`,
+    // not its records.
     void CopyCounters(const StatSummary& other);
     void DecodeAll();
 
     // Reads the counter file and the game log of `newName` from `directory`. A file that
     // cannot be opened leaves the summary empty, as does a name that cannot be a file name.
+    // A counter file that exists but cannot be read puts both files in `unreadableFiles` (the
+    // log is then not read either); a log that cannot be read puts the log there.
     void Load(const std::string& newName, const std::string& directory = DataDirectory());
-    // Writes the counter file, then the log; each replaces its file whole or not at all.
-    // False when either failed or the name cannot be a file name.
+    // Writes the counter file, then the log; each replaces its file whole or not at all. Files
+    // in `unreadableFiles` are left as they are, and that is not a failure: the player is told
+    // when they are found. False when a write failed or the name cannot be a file name.
     bool Save(const std::string& directory = DataDirectory());
     // Writes the counter file alone under a name made from the local time,
     // "StatCom" + YYYYMMDDhhmmss + ".txt", in `directory` (the working directory by default).

@@ -17,22 +17,36 @@ namespace mizaro {
 void StatSummary::Load(const std::string& newName, const std::string& directory) {
     name = newName;
     Reset();
+    unreadableFiles.clear();
     std::string counterName = StatFileName(name, false);
     if (counterName.empty()) return;
-    std::optional<std::string> counters = ReadWholeFile(directory + counterName);
-    if (!counters) return;
-    ParseCounterFile(*counters, *this);
+    const std::string counterPath = directory + counterName;
+    const std::string logPath = directory + StatFileName(name, true);
+    FileContents counters = ReadFileContents(counterPath);
+    if (counters.status == ReadStatus::kUnreadable) {
+        // The log belongs to the counters it was not read with: both stay as they are.
+        unreadableFiles = {counterPath, logPath};
+        return;
+    }
+    if (counters.status == ReadStatus::kMissing) return;
+    ParseCounterFile(counters.data, *this);
     // Counters and records are independent; a log that does not open leaves no records.
-    if (std::optional<std::string> log = ReadWholeFile(directory + StatFileName(name, true)))
-        ParseGameLog(*log, records);
+    FileContents log = ReadFileContents(logPath);
+    if (log.status == ReadStatus::kRead) ParseGameLog(log.data, records);
+    if (log.status == ReadStatus::kUnreadable) unreadableFiles.push_back(logPath);
 }
 
 bool StatSummary::Save(const std::string& directory) {
     std::string counterName = StatFileName(name, false);
     if (counterName.empty()) return false;
+    auto write = [this](const std::string& path, const std::string& contents) {
+        for (const std::string& kept : unreadableFiles)
+            if (kept == path) return true;
+        return WriteFileAtomically(path, contents);
+    };
     // The log is attempted even when the counter file could not be written.
-    bool countersOk = WriteFileAtomically(directory + counterName, FormatCounterFile(*this));
-    bool logOk = WriteFileAtomically(directory + StatFileName(name, true), FormatGameLog(records));
+    bool countersOk = write(directory + counterName, FormatCounterFile(*this));
+    bool logOk = write(directory + StatFileName(name, true), FormatGameLog(records));
     return countersOk && logOk;
 }
 

@@ -21,6 +21,7 @@
 #include "app/ui/table_layout.h"
 #include "app/ui/tile_pictures.h"
 #include "core/shanten_table.h"
+#include "platform/atomic_file.h"
 #include "stats/user_name.h"
 
 namespace mizaro {
@@ -57,6 +58,8 @@ QString TabbedHtml(const std::string& text) {
 
 MainWindow::MainWindow(const std::string& dataDirectory, QWidget* parent)
     : QMainWindow(parent), dataDirectory_(dataDirectory) {
+    // What a write cut short by a crash left beside its file would otherwise stay for ever.
+    RemoveStaleTemporaries(dataDirectory_);
     settings_.path = dataDirectory_ + kSettingsFileName;
     LoadSettings(settings_);
 
@@ -90,6 +93,7 @@ MainWindow::MainWindow(const std::string& dataDirectory, QWidget* parent)
     flow_.userStats.Load(settings_.UserName, dataDirectory_);
     SetUserTitle(settings_.UserName);
     comStats_.Load(std::string(kComputerStatName), dataDirectory_);
+    TellUnreadableFiles();
 
     flow_.NewGame();
     Refresh();
@@ -225,6 +229,7 @@ bool MainWindow::SwitchUser(const std::string& name, bool saveCurrent) {
     flow_.userStats.Load(name, dataDirectory_);
     SetUserTitle(name);
     Refresh();
+    TellUnreadableFiles();
     return true;
 }
 
@@ -387,12 +392,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     settings_.SimInt = simInterval_;
     settings_.Result = flow_.showResult ? 1 : 0;
     settings_.SimDisp = flow_.simDisp ? 1 : 0;
-    bool saved = SaveSettings(settings_);
-    saved = flow_.userStats.Save(dataDirectory_) && saved;
-    saved = comStats_.Save(dataDirectory_) && saved;
-    // The statistics reach the disk only here; losing them without a word would hide it.
-    if (!saved) {
-        ShowMessage("エラー", "設定または統計を保存できませんでした。\n" + dataDirectory_);
+    if (!SaveForClose()) {
+        event->ignore();
+        return;
     }
     event->accept();
 }

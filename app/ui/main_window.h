@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <array>
 #include <map>
+#include <set>
 #include <string>
 
 #include "app/game_flow.h"
@@ -97,6 +98,12 @@ class MainWindow : public QMainWindow, public GameView {
     void RiichiReport();
     void CopyProblemText();
     void ShowAnalysisPage(const std::string& fileName, const AnalysisText& page);
+    // Names, once per file in a run, the files found but not readable: they are kept as they
+    // are, so what is played meanwhile is not saved into them.
+    void TellUnreadableFiles();
+    // Writes the settings and both statistics for the close; when that fails, asks whether to
+    // try again, to close without them or to stay open. False: stay open.
+    bool SaveForClose();
 
     void MouseMoved(QPoint tablePoint);
     void MouseReleased(Qt::MouseButton button, QPoint tablePoint);
@@ -126,6 +133,7 @@ class MainWindow : public QMainWindow, public GameView {
     std::string statusText_;
     QPoint pointer_{-1, -1};  // the last known pointer position on the table
     int hovered_ = -1;
+    std::set<std::string> toldUnreadable_;
 
     std::array<QPixmap, kKinds> tiles_;
     std::array<QPixmap, kKinds> turnedTiles_;  // the riichi discard

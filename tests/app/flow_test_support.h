@@ -16,6 +16,7 @@ struct Message {
     std::string text;
     KyokuState state;    // the game as it stood when the message showed
     KyokuState painted;  // the game as the window last painted it before the message
+    GameRecord record;   // and its record
 };
 
 class FakeView : public GameView {
@@ -25,7 +26,8 @@ class FakeView : public GameView {
         if (flow != nullptr) painted = flow->state;
     }
     void ShowMessage(const std::string& caption, const std::string& text) override {
-        messages.push_back({caption, text, flow != nullptr ? flow->state : KyokuState{}, painted});
+        messages.push_back({caption, text, flow != nullptr ? flow->state : KyokuState{}, painted,
+                            flow != nullptr ? flow->record : GameRecord{}});
     }
     int PointerSlot() const override { return pointer; }
     void MovePointerToSlot(int slot) override {

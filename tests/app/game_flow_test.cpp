@@ -82,6 +82,38 @@ TEST_F(GameFlowTest, WholeGamesEndRecordAndDealAgain) {
     ExpectPlayerToMove(flow.state);
 }
 
+// The record of each game against the game itself, in dealt games played with riichi whenever
+// it is open: a win and an exhaustion after riichi both need the automatic discards in their
+// slots, and the stored records and win count must match the boxes shown.
+TEST_F(GameFlowTest, RecordsHoldEveryDiscardOfRiichiGamesThatWinOrRunOut) {
+    SeedThreadRandom(424242);
+    flow.state.mode = kModeHonitsu;
+    flow.assistLimit = kAssistOff;
+    flow.NewGame();
+    int riichiWins = 0, riichiExhausted = 0, wins = 0;
+    for (int move = 0; move < 3000; ++move) PlayGreedyDiscard();
+    ASSERT_EQ(flow.userStats.records.size(), view.messages.size());
+    for (std::size_t i = 0; i < view.messages.size(); ++i) {
+        const Message& m = view.messages[i];
+        const KyokuState& s = m.state;
+        const bool won = m.caption == "和了";
+        wins += won ? 1 : 0;
+        if (s.reachTurn != 0) ++(won ? riichiWins : riichiExhausted);
+        const GameRecord& stored = flow.userStats.records[i];
+        for (const GameRecord& r : {m.record, stored}) {
+            for (int t = 0; t < kMaxTurns; ++t)
+                ASSERT_EQ(r.discards[t], s.discards[t]) << "game " << i << " slot " << t;
+            EXPECT_EQ(r.draws[s.turn - (won ? 1 : 2)], s.lastDraw) << "game " << i;
+            EXPECT_GT(s.dora[NextKind(r.doraIndicator)], 0) << "game " << i;
+        }
+        EXPECT_EQ(stored.reachTurn, s.reachTurn);
+        EXPECT_TRUE(stored.IsReplayable()) << "game " << i;
+    }
+    EXPECT_GT(riichiWins, 0);
+    EXPECT_GT(riichiExhausted, 0);
+    EXPECT_EQ(flow.userStats.nAgari, wins);
+}
+
 TEST_F(GameFlowTest, WithoutResultBoxesGamesStillEndAndRecord) {
     SeedThreadRandom(7);
     flow.showResult = false;

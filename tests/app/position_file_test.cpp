@@ -119,6 +119,16 @@ TEST(PositionFile, RefusesAnInconsistentFileAndLeavesTheGameAlone) {
     EXPECT_TRUE(refused(replaced(discardLine + 6, "-2"))) << "a discard -2";
     EXPECT_TRUE(refused(good.substr(0, good.size() - 5))) << "cut short";
     EXPECT_TRUE(refused(good + "7\n")) << "more than five lines";
+    // Consistent counts in an impossible game.
+    EXPECT_TRUE(refused("4 30" + good.substr(4))) << "a drawn North that is not in the hand";
+    EXPECT_TRUE(refused("19 27" + good.substr(4))) << "14 tiles with no turn left";
+    EXPECT_TRUE(refused(replaced(discardLine + 6, "05").replace(wallLine + 5, 1, "3")))
+        << "a discard in the slot of the turn to come";
+    EXPECT_TRUE(refused(replaced(discardLine + 34, "05").replace(wallLine + 5, 1, "3")))
+        << "a discard in the last slot";
+    KyokuState s;
+    EXPECT_TRUE(ParsePosition(replaced(discardLine + 4, "05").replace(wallLine + 5, 1, "3"), s).ok)
+        << "the same tile in the slot of turn 3 is the game's";
     KyokuState untouched;
     PositionReadResult r = ReadPositionFile("/nonexistent/x.qtw", untouched);
     EXPECT_FALSE(r.ok);

@@ -4,7 +4,9 @@
 
 #include <fstream>
 
+#include "platform/atomic_file.h"
 #include "platform/read_file.h"
+#include "read_failure.h"
 #include "temp_dir.h"
 
 namespace mizaro {
@@ -111,6 +113,58 @@ TEST(Settings, ValuesOutsideTheirRangeAreRefused) {
     EXPECT_EQ(s.FilterYaku, d.FilterYaku) << "not 31 characters of 0 and 1";
     EXPECT_EQ(s.X, 99999);
     EXPECT_EQ(Parsed("FilterYaku " + std::string(30, '0') + "2").FilterYaku, d.FilterYaku);
+}
+
+TEST(Settings, EachRangedKeyKeepsBothEndsOfItsRange) {
+    // The ranges as the menus and pages that use the values know them: the five report depths,
+    // the three search levels, assist off to 3, the five analysis pages, the four game modes.
+    struct Range {
+        const char* key;
+        int Settings::*field;
+        int low, high;
+    };
+    const Range ranges[] = {
+        {"SimShan", &Settings::SimShan, 1, 3},
+        {"NanikiruDepth", &Settings::NanikiruDepth, 1, 5},
+        {"Assist", &Settings::Assist, -1, 3},
+        {"AnaSelectTab", &Settings::AnaSelectTab, 0, 4},
+        {"FilterHai1", &Settings::FilterHai1, -1, 6},
+        {"FilterHai2", &Settings::FilterHai2, -1, 6},
+        {"FilterLast1", &Settings::FilterLast1, -1, 6},
+        {"FilterLast2", &Settings::FilterLast2, -1, 6},
+        {"FilterMode", &Settings::FilterMode, 0, 3},
+    };
+    for (const Range& r : ranges) {
+        const std::string key = std::string(r.key) + "\t";
+        const int fallback = Settings{}.*r.field;
+        EXPECT_EQ(Parsed(key + std::to_string(r.low)).*r.field, r.low) << r.key;
+        EXPECT_EQ(Parsed(key + std::to_string(r.high)).*r.field, r.high) << r.key;
+        EXPECT_EQ(Parsed(key + std::to_string(r.low - 1)).*r.field, fallback) << r.key;
+        EXPECT_EQ(Parsed(key + std::to_string(r.high + 1)).*r.field, fallback) << r.key;
+    }
+}
+
+TEST(Settings, AFileThatCannotBeReadIsNeverWrittenOver) {
+    TempDir dir;
+    Settings s;
+    s.path = dir.File(kSettingsFileName);
+    ASSERT_TRUE(WriteFileAtomically(s.path, "UserName\thanako\nAssist\t3\n"));
+    {
+        testing::FailReadsOf failing({s.path});
+        LoadSettings(s);
+    }
+    EXPECT_TRUE(s.fileUnreadable);
+    EXPECT_EQ(s.UserName, "default");
+    s.ResetToDefaults();
+    EXPECT_TRUE(SaveSettings(s));
+    EXPECT_EQ(ReadWholeFile(s.path), "UserName\thanako\nAssist\t3\n");
+    // Read again once it can be: the file is the player's again, and written.
+    LoadSettings(s);
+    EXPECT_FALSE(s.fileUnreadable);
+    EXPECT_EQ(s.UserName, "hanako");
+    s.Assist = 1;
+    EXPECT_TRUE(SaveSettings(s));
+    EXPECT_NE(ReadWholeFile(s.path)->find("Assist\t1\n"), std::string::npos);
 }
 
 TEST(Settings, AUserNameThatCannotBeAFileNameFallsBackToDefault) {

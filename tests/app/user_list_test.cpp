@@ -4,6 +4,10 @@
 
 #include <filesystem>
 
+#include "platform/atomic_file.h"
+#include "platform/read_file.h"
+#include "read_failure.h"
+
 namespace mizaro {
 namespace {
 
@@ -51,6 +55,16 @@ TEST_F(UserListTest, AddingStripsBlanksCreatesTheFilesAndSelects) {
     EXPECT_EQ(list.Add("../evil", Dir()), AddUserOutcome::kRefused);
     EXPECT_EQ(list.names().size(), 2u);
     EXPECT_EQ(list.SelectedName(), "taro");
+}
+
+TEST_F(UserListTest, AddingAUserWhoseFileCannotBeReadKeepsIt) {
+    ASSERT_TRUE(WriteFileAtomically(Dir() + "StatMan_hana.txt", "N\t12\n"));
+    {
+        testing::FailReadsOf failing({Dir() + "StatMan_hana.txt"});
+        UserList list({}, "default");
+        EXPECT_EQ(list.Add("hana", Dir()), AddUserOutcome::kAdded);
+    }
+    EXPECT_EQ(ReadWholeFile(Dir() + "StatMan_hana.txt"), "N\t12\n");
 }
 
 TEST_F(UserListTest, TheComputersNameIsNoUser) {

@@ -50,6 +50,11 @@ TEST(Fu, TripletsPairAndWait) {
     EXPECT_EQ(
         Fu(Reading({TripletOf("2m"), TripletOf("4p"), RunFrom("3s"), RunFrom("5m")}, "5s", 1, 0)),
         30);
+    // Two concealed triplets of simples count 4 each: with a closed or a single wait
+    // 22 + 4 + 4 + 2 = 32, 40 fu; at 2 each the same hands would round to 30.
+    const auto twoSimple = {TripletOf("2m"), TripletOf("4p"), RunFrom("3s"), RunFrom("5m")};
+    EXPECT_EQ(Fu(Reading(twoSimple, "5s", 2, 1)), 40);
+    EXPECT_EQ(Fu(Reading(twoSimple, "5s", -1, -1)), 40);
     // Edge waits, 3 on 1-2-3 and 7 on 7-8-9, lift 22 + 8 = 30 to 40; the other ends of those
     // runs are two-sided.
     const auto sets = {TripletOf("9m"), RunFrom("1p"), RunFrom("7s"), RunFrom("5m")};

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -45,6 +47,37 @@ TEST(AtomicFile, FailedWriteLeavesThePreviousFileAndNoLitter) {
     EXPECT_FALSE(WriteFileAtomically(tmp.File("no/such/dir/file"), "x"));
     EXPECT_FALSE(WriteFileAtomically("", "x"));
     EXPECT_FALSE(ReadWholeFile(tmp.File("missing")).has_value());
+}
+
+TEST(AtomicFile, StaleTemporariesOfEndedWritersAreRemovedAndNothingElse) {
+    TempDir tmp;
+    // A process that has ended: its id is free, as a crashed writer's is.
+    const pid_t ended = fork();
+    if (ended == 0) _exit(0);
+    ASSERT_GT(ended, 0);
+    waitpid(ended, nullptr, 0);
+    const std::string dead = std::to_string(ended);
+    const std::string alive = std::to_string(getppid());
+    const std::string own = std::to_string(getpid());
+    const std::vector<std::string> stale = {"StatMan.txt.tmp" + dead + "-0",
+                                            "QTW.ini.tmp" + dead + "-17"};
+    const std::vector<std::string> kept = {"StatMan.txt",
+                                           "StatMan.txt.tmp" + alive + "-3",
+                                           "Stat.htm.tmp" + own + "-1",
+                                           "notes.tmp",
+                                           "a.tmp" + dead,
+                                           "a.tmp" + dead + "-x",
+                                           ".tmp" + dead + "-1",
+                                           "Report.tmp-1"};
+    for (const auto& name : stale) ASSERT_TRUE(WriteFileAtomically(tmp.File(name), "x"));
+    for (const auto& name : kept) ASSERT_TRUE(WriteFileAtomically(tmp.File(name), "x"));
+    std::filesystem::create_directory(tmp.File("img.tmp" + dead + "-2"));
+
+    EXPECT_EQ(RemoveStaleTemporaries(tmp.Dir()), 2);
+    for (const auto& name : stale) EXPECT_FALSE(std::filesystem::exists(tmp.File(name))) << name;
+    for (const auto& name : kept) EXPECT_TRUE(std::filesystem::exists(tmp.File(name))) << name;
+    EXPECT_TRUE(std::filesystem::exists(tmp.File("img.tmp" + dead + "-2")));
+    EXPECT_EQ(RemoveStaleTemporaries(tmp.File("missing/")), 0);
 }
 
 TEST(DataDirectory, KeepsAWritableProgramDirectory) {

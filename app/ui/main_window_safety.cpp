@@ -1,0 +1,48 @@
+// Keeping the player's files safe: files that could not be read are named and left alone, and
+// a close whose saving failed lets the player try again instead of losing the games in memory.
+#include <QAbstractButton>
+#include <QMessageBox>
+
+#include "app/ui/main_window.h"
+
+namespace mizaro {
+
+void MainWindow::TellUnreadableFiles() {
+    std::vector<std::string> found;
+    if (settings_.fileUnreadable) found.push_back(settings_.path);
+    for (const StatSummary* stats : {&flow_.userStats, &comStats_})
+        found.insert(found.end(), stats->unreadableFiles.begin(), stats->unreadableFiles.end());
+    std::string names;
+    for (const std::string& path : found)
+        if (toldUnreadable_.insert(path).second) names += "\n" + path;
+    if (names.empty()) return;
+    ShowMessage(
+        "エラー",
+        "次のファイルを読み込めませんでした。内容を守るため、このファイルには保存しません。" +
+            names);
+}
+
+bool MainWindow::SaveForClose() {
+    for (;;) {
+        bool saved = SaveSettings(settings_);
+        saved = flow_.userStats.Save(dataDirectory_) && saved;
+        saved = comStats_.Save(dataDirectory_) && saved;
+        if (saved) return true;
+        // The games since the start exist only in memory: closing now would lose them.
+        QMessageBox box(
+            QMessageBox::Warning, QStringLiteral("エラー"),
+            QString::fromStdString("設定または統計を保存できませんでした。\n" + dataDirectory_ +
+                                   "\n\n保存せずに終了すると、起動してからの成績は失われます。"),
+            QMessageBox::Retry | QMessageBox::Close | QMessageBox::Cancel, this);
+        box.button(QMessageBox::Retry)->setText(QStringLiteral("再試行"));
+        box.button(QMessageBox::Close)->setText(QStringLiteral("保存せずに終了"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("終了しない"));
+        box.setDefaultButton(QMessageBox::Retry);
+        box.setEscapeButton(QMessageBox::Cancel);
+        const int answer = box.exec();
+        if (answer == QMessageBox::Close) return true;
+        if (answer != QMessageBox::Retry) return false;
+    }
+}
+
+}  // namespace mizaro
