@@ -3,9 +3,9 @@
 
 #include <QDialog>
 
-namespace mizaro {
+#include "core/version.h"
 
-inline constexpr const char* kVersionText = "Mizaro ver.1.52";
+namespace mizaro {
 
 class AboutBox : public QDialog {
   public:

@@ -1,0 +1,51 @@
+#include "analysis/page_text.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "core/tile_names.h"
+#include "core/version.h"
+
+namespace mizaro {
+
+void AppendF(std::string& out, const char* format, ...) {
+    char buffer[256];
+    va_list args;
+    va_start(args, format);
+    va_list again;
+    va_copy(again, args);
+    const int n = std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    if (n < 0) {
+        va_end(again);
+        return;
+    }
+    if (static_cast<std::size_t>(n) < sizeof buffer) {
+        out.append(buffer, static_cast<std::size_t>(n));
+    } else {
+        const std::size_t at = out.size();
+        out.resize(at + static_cast<std::size_t>(n) + 1);
+        std::vsnprintf(out.data() + at, static_cast<std::size_t>(n) + 1, format, again);
+        out.resize(at + static_cast<std::size_t>(n));
+    }
+    va_end(again);
+}
+
+std::string PageHead(std::string_view title) {
+    std::string head = "<html><title>";
+    head += title;
+    head += "</title>\n<body>\n";
+    // The program has no web pages of its own to link to; the two lines name it instead.
+    head += kVersionText;
+    head += "<BR>\n";
+    head += "一人麻雀の期待値解析<BR>\n";
+    return head;
+}
+
+std::string DoraIndicatorPath(const KyokuState& state) {
+    for (TileKind k = 0; k < kKinds; ++k)
+        if (state.dora[k] != 0) return TileImagePath(PrevKind(k));
+    return {};
+}
+
+}  // namespace mizaro

@@ -1,0 +1,26 @@
+// The what-to-discard report (何切る？): every discard of the hand with its expected points,
+// effective tiles and chances to win and to be ready, the same values for every draw number,
+// the positions the search computed and, down to a chosen depth, the best reply to every draw.
+#pragma once
+
+#include "analysis/nanikiru_search.h"
+#include "analysis/page_text.h"
+
+namespace mizaro {
+
+// Deeper hands take too long to search; the report refuses them.
+inline constexpr int kReportMaxShanten = 3;
+inline constexpr int kMinReportDepth = 1;
+inline constexpr int kMaxReportDepth = 5;
+
+// Searches the 14-tile hand of `game` with `slack` (0, or 1 for hand changes) and returns the
+// whole page, or the refusal of a hand too far from ready.
+AnalysisText ReportPageFor(const KyokuState& game, int slack, int depth);
+
+// The largest candidate value at the draw after the top discard, 0 when none is positive.
+double BestCandidateValue(const NanikiruSearch& top);
+
+// The page of a top node after AnalyzeDiscards, read while its memo is alive.
+std::string ReportPage(const NanikiruSearch& top, int depth);
+
+}  // namespace mizaro
