@@ -6,6 +6,7 @@
 
 #include "analysis/computer_discard.h"
 #include "analysis/nanikiru_search.h"
+#include "analysis/riichi_analysis.h"
 #include "core/hand_notation.h"
 
 namespace mizaro {
@@ -67,6 +68,17 @@ void RateBySearch(const KyokuState& state, TurnReview& review) {
     const TileKind d = review.discarded;
     review.made = candidate[d] ? values[d] : SearchedDiscardValue(state, d);
     RankDiscards(values, candidate, review);
+
+    // The search always assumes riichi, so its value of a discard that stays ready is the
+    // riichi value; at turn 18 no draw is left to play either way.
+    if (state.turn >= kMaxTurns) return;
+    KyokuState ready = state;
+    ready.Discard(d, false);
+    if (ready.Shanten() != 0) return;
+    const ReachAnalysis analysis(ready, review.made);
+    review.hasRiichiValues = true;
+    review.riichiValue = analysis.evRiichi;
+    review.damaValue = analysis.evDama;
 }
 
 void RateByTiles(const KyokuState& state, TurnReview& review) {
@@ -109,6 +121,7 @@ GameReview ReviewGame(const GameRecord& record) {
         if (!state.DrawKind(k)) return review;
     if (state.wall[record.doraIndicator] < 1) return review;
     state.AddDoraIndicator(record.doraIndicator);
+    review.doraIndicator = record.doraIndicator;
 
     review.outcome = GameOutcome::kExhausted;
     for (int t = 0; t < kMaxTurns; ++t) {

@@ -5,7 +5,8 @@
 // rated: near ready by the expected-value search with riichi assumed, the value at the next
 // draw of the discard made against the best one; further away by the computer's count of the
 // tiles that would bring the hand closer. Only the searched losses are points, so only they
-// are summed and ranked.
+// are summed and ranked. Where the discard leaves the hand ready and riichi is still open, the
+// riichi analysis adds what declaring was worth against staying concealed.
 #pragma once
 
 #include <array>
@@ -37,6 +38,11 @@ struct TurnReview {
     double bestValue = 0.0;
     double loss = 0.0;    // bestValue - made, never below 0
     bool marked = false;  // among the largest searched losses of the game
+    // When the discard made leaves the hand ready before the last turn: the value of that
+    // ready hand at the next draw with riichi and without it (dama).
+    bool hasRiichiValues = false;
+    double riichiValue = 0.0;
+    double damaValue = 0.0;
 };
 
 enum class GameOutcome { kWon, kExhausted, kInProgress };
@@ -45,6 +51,7 @@ struct GameReview {
     // False when the record does not replay on its mode's wall; nothing else is then filled.
     bool replayed = false;
     int mode = kModeNormal;
+    TileKind doraIndicator = kNoTile;
     GameOutcome outcome = GameOutcome::kInProgress;
     int lastTurn = 0;      // the winning turn, or the turns drawn so far
     int points = 0;        // of a win

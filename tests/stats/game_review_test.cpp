@@ -7,6 +7,8 @@
 
 #include "core/hand_notation.h"
 #include "core/shanten.h"
+#include "platform/text_encoding.h"
+#include "stats/review_page.h"
 
 namespace mizaro {
 namespace {
@@ -96,6 +98,41 @@ TEST(GameReview, BreakingAReadyHandIsTheLargestLossWorkedOutOnPaper) {
                   " loss=" + TwoDecimals(expected) + " kind=search");
 }
 
+// Turn 16 keeps the two-sided wait without riichi, two draws before the end. Without riichi
+// each win scores its plain points and nothing else is worth playing for, so the value follows
+// from the wait's chances at draws 17 and 18.
+TEST(GameReview, AReadyDiscardWithoutRiichiCarriesItsDamaValue) {
+    const GameRecord game = BrokenWaitGame();
+    const GameReview review = ReviewGame(game);
+    ASSERT_TRUE(review.replayed);
+    KyokuState dama;
+    dama.hand = ParseTiles("234m567p55p23s678s").counts;
+    dama.wall.fill(4);
+    for (TileKind k = 0; k < kKinds; ++k) dama.wall[k] -= dama.hand[k];
+    dama.AddDoraIndicator(ParseTile("9m"));
+    for (int t = 0; t < 16; ++t) --dama.wall[game.draws[t]];
+    dama.turn = 17;
+    double win17 = 0.0, tiles = 0.0, last = 0.0;
+    for (const char* wait : {"1s", "4s"}) {
+        KyokuState won = dama;
+        const TileKind w = ParseTile(wait);
+        tiles += won.wall[w];
+        ASSERT_TRUE(won.DrawKind(w));
+        const int points = won.EvaluateWin(false, false);
+        win17 += dama.wall[w] / 106.0 * points;
+        last += dama.wall[w] / 105.0 * points;
+    }
+    const double expected = win17 + (1.0 - tiles / 106.0) * last;
+
+    const TurnReview& t16 = review.turns[15];
+    ASSERT_TRUE(t16.hasRiichiValues);
+    EXPECT_EQ(t16.riichiValue, t16.made) << "the search values a ready discard with riichi";
+    EXPECT_NEAR(t16.damaValue, expected, 1e-9);
+    EXPECT_GT(t16.riichiValue, t16.damaValue);
+    EXPECT_FALSE(review.turns[16].hasRiichiValues) << "the broken wait is not ready";
+    EXPECT_FALSE(review.turns[17].hasRiichiValues) << "no draw is left after turn 18";
+}
+
 // A discard the search leaves out (it moves the hand away from ready) is still valued, by
 // searching the position it leaves, and costs what keeping the wait would have been worth more.
 TEST(GameReview, ADiscardAwayFromReadyIsSearchedOnItsOwn) {
@@ -164,6 +201,7 @@ TEST(GameReview, RiichiTurnIsRatedAndTheDiscardsAfterItAreNot) {
     EXPECT_EQ(review.reachTurn, 3);
     ASSERT_EQ(review.turns.size(), 3u);
     EXPECT_TRUE(review.turns[2].riichi);
+    EXPECT_TRUE(review.turns[2].hasRiichiValues);
     // Riichi, tsumo, pinfu, tanyao: 4 han 20 fu, 7800 for the dealer (2600 all).
     EXPECT_EQ(review.points, 7800);
     EXPECT_EQ(OutcomeText(review), "和了 (6 巡目) 7800 点");
@@ -175,6 +213,32 @@ TEST(GameReview, RiichiTurnIsRatedAndTheDiscardsAfterItAreNot) {
     unsound = r;
     unsound.reachTurn = -1;
     EXPECT_FALSE(ReviewGame(unsound).replayed);
+}
+
+// The page is written as code page 932, so every character must convert; a row per rated
+// turn, and only the marked turn coloured.
+TEST(ReviewPage, ShowsEveryTurnAndMarksTheLargeLossInCodePage932) {
+    const GameReview review = ReviewGame(BrokenWaitGame());
+    const std::string page = ReviewPage(review, "1 局前");
+    ASSERT_TRUE(Utf8ToCp932(page).has_value());
+    EXPECT_NE(page.find("charset=Shift_JIS"), std::string::npos);
+    EXPECT_NE(page.find("流局 ノーテン ( 1 向聴 )"), std::string::npos);
+    EXPECT_NE(page.find("<B>" + TwoDecimals(review.totalLoss) + "</B>"), std::string::npos);
+    std::size_t rows = 0, coloured = 0;
+    for (std::size_t at = page.find("<TR"); at != std::string::npos;
+         at = page.find("<TR", at + 1)) {
+        ++rows;
+        coloured += page.compare(at, 7, "<TR bgc") == 0;
+    }
+    EXPECT_EQ(rows, 1 + review.turns.size());
+    EXPECT_EQ(coloured, 1u);
+    EXPECT_NE(page.find("img/j6.gif"), std::string::npos) << "tiles appear as pictures";
+
+    GameRecord unsound = BrokenWaitGame();
+    unsound.reachTurn = -1;
+    const std::string refused = ReviewPage(ReviewGame(unsound), "1 局前");
+    EXPECT_NE(refused.find("再現できない記録"), std::string::npos);
+    EXPECT_EQ(refused.find("<TABLE"), std::string::npos);
 }
 
 }  // namespace

@@ -61,6 +61,10 @@ void PrintJson(const GameReview& review) {
                          {"kind", KindName(t.kind)},
                          {"riichi", t.riichi},
                          {"marked", t.marked}});
+        if (t.hasRiichiValues) {
+            turns.back()["riichiValue"] = t.riichiValue;
+            turns.back()["damaValue"] = t.damaValue;
+        }
     }
     out["turns"] = turns;
     out["totalLoss"] = review.totalLoss;
