@@ -96,6 +96,7 @@ class MainWindow : public QMainWindow, public GameView {
     void UserSettings();
     void EraseUserData();
     void ShowAbout();
+    void ShowGameReview();
 
     std::string dataDirectory_;
     PageOpener pageOpener_ = OpenWithDesktop;
