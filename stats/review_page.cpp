@@ -70,7 +70,7 @@ std::string ReviewPage(const GameReview& review, const std::string& title) {
     out += std::string(kTableOpen);
     out +=
         "<TR><TD>巡</TD><TD>ツモ後の手牌</TD><TD>ツモ</TD><TD>打牌</TD><TD>最善</TD>"
-        "<TD>評価</TD><TD>打牌</TD><TD>最善</TD><TD>損失</TD><TD>リーチ / ダマ</TD></TR>\n";
+        "<TD>評価</TD><TD>打牌の値</TD><TD>最善の値</TD><TD>損失</TD><TD>リーチ / ダマ</TD></TR>\n";
     for (const TurnReview& t : review.turns) AppendTurn(t, out);
     out += "</TABLE>\n<HR>\n";
     out += kPageTail;
