@@ -44,6 +44,7 @@ constexpr int kNanikiruChangesKey = 32818;
 constexpr int kRiichiKey = 32779;  // F4, also the button
 constexpr int kCopyHandImages = 32776;
 constexpr int kCopyPositionHtml = 32816;
+constexpr int kProblemText = 32817;  // Ctrl+Shift+F9
 constexpr int kClearDiscards = 32775;
 constexpr int kSelectUp = 32785;
 constexpr int kSelectDown = 32786;

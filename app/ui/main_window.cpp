@@ -66,6 +66,7 @@ MainWindow::MainWindow(const std::string& dataDirectory, QWidget* parent)
     BuildTable();
     BuildMenus();
     BuildKeys();
+    ConnectAnalysisCommands();
     LoadShantenTable();
 
     // The window keeps the size of its table.
@@ -87,6 +88,7 @@ MainWindow::MainWindow(const std::string& dataDirectory, QWidget* parent)
 
     flow_.NewGame();
     Refresh();
+    BuildDetailAnalysis();
 }
 
 MainWindow::~MainWindow() = default;

@@ -24,6 +24,9 @@ class QPushButton;
 
 namespace mizaro {
 
+class DetailDialog;
+struct AnalysisText;
+
 inline constexpr const char* kWindowTitlePrefix = "Mizaro     ";
 
 class MainWindow : public QMainWindow, public GameView {
@@ -72,6 +75,10 @@ class MainWindow : public QMainWindow, public GameView {
     // The hand slot shown as under the pointer, or -1.
     int hoveredSlot() const { return hovered_; }
     QWidget* table() const { return table_; }
+    // The detailed-analysis window, hidden until the first analysis.
+    DetailDialog* detailDialog() const { return detailDialog_; }
+    // Replays the records of `summary` under the progress window and shows the result.
+    void RunDetailAnalysis(StatSummary& summary);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -85,6 +92,11 @@ class MainWindow : public QMainWindow, public GameView {
     QPushButton* AddButton(int id, const char* caption, const QRect& where, bool checkable);
     QLabel* AddTileLabel(const QRect& where);
     void SetUserTitle(const std::string& name);
+    void ConnectAnalysisCommands();
+    void NanikiruReport(int slack);
+    void RiichiReport();
+    void CopyProblemText();
+    void ShowAnalysisPage(const std::string& fileName, const AnalysisText& page);
 
     void MouseMoved(QPoint tablePoint);
     void MouseReleased(Qt::MouseButton button, QPoint tablePoint);
@@ -97,6 +109,7 @@ class MainWindow : public QMainWindow, public GameView {
     void EraseUserData();
     void ShowAbout();
     void ShowGameReview();
+    void BuildDetailAnalysis();
 
     std::string dataDirectory_;
     PageOpener pageOpener_ = OpenWithDesktop;
@@ -122,6 +135,7 @@ class MainWindow : public QMainWindow, public GameView {
     std::array<QLabel*, kMaxTurns> discardLabels_{};
     std::map<int, QAction*> actions_;
     std::map<int, QAbstractButton*> buttons_;
+    DetailDialog* detailDialog_ = nullptr;
 };
 
 }  // namespace mizaro
