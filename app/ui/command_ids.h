@@ -22,6 +22,7 @@ constexpr int kStatistics = 32802;
 constexpr int kDetailAnalysis = 32813;
 constexpr int kDetailAnalysisCom = 32814;
 constexpr int kSimulation = 32826;
+constexpr int kReview = 32851;
 // Menu 操作
 constexpr int kDiscardHonour = 32812;
 constexpr int kDiscardDrawn = 32784;

@@ -119,6 +119,7 @@ class MainWindow : public QMainWindow, public GameView {
     void UserSettings();
     void EraseUserData();
     void ShowAbout();
+    void ShowGameReview();
     void BuildDetailAnalysis();
 
     std::string dataDirectory_;

@@ -85,6 +85,8 @@ void MainWindow::BuildMenus() {
     AddCommand(tools, command::kDetailAnalysisCom, "詳細解析(COM)\tCtrl + F10",
                QKeySequence(Qt::CTRL | Qt::Key_F10));
     AddCommand(tools, command::kSimulation, "シミュレーション開始");
+    connect(AddCommand(tools, command::kReview, "局の検討"), &QAction::triggered, this,
+            [this] { ShowGameReview(); });
 
     QMenu* play = bar->addMenu(QStringLiteral("操作"));
     connect(AddCommand(play, command::kDiscardHonour, "字牌を捨てる\tz", QKeySequence(Qt::Key_Z)),
@@ -210,6 +212,7 @@ void MainWindow::UpdateCommands() {
     actions_[command::kNanikiru]->setEnabled(NanikiruMenuEnabled(s));
     actions_[command::kNanikiruChanges]->setEnabled(NanikiruMenuEnabled(s));
     actions_[command::kRiichi]->setEnabled(RiichiMenuEnabled(s));
+    actions_[command::kReview]->setEnabled(!s.simRunning);
     actions_[command::kSimulation]->setText(
         QString::fromUtf8(SimulationMenuText(s.simRunning).data()));
 

@@ -11,6 +11,7 @@ void RegisterCommands(CLI::App& app, CLI::App& bench) {
     AddAnalyzeCommands(app, bench);
     AddScoreCommands(app, bench);
     AddCheckCommand(app, bench);
+    AddReviewCommand(app, bench);
     AddDetailCommands(app, bench);
     AddPageCommands(app, bench);
 }

@@ -12,6 +12,7 @@ void AddShantenCommands(CLI::App& app, CLI::App& bench);
 void AddAnalyzeCommands(CLI::App& app, CLI::App& bench);
 void AddScoreCommands(CLI::App& app, CLI::App& bench);
 void AddCheckCommand(CLI::App& app, CLI::App& bench);
+void AddReviewCommand(CLI::App& app, CLI::App& bench);
 void AddDetailCommands(CLI::App& app, CLI::App& bench);
 void AddPageCommands(CLI::App& app, CLI::App& bench);
 

@@ -1,0 +1,41 @@
+// 局の検討: reviews the game on the table or a recorded game and opens the page.
+#include <optional>
+#include <string>
+
+#include "app/review_source.h"
+#include "app/ui/main_window.h"
+#include "app/ui/review_dialog.h"
+#include "stats/game_review.h"
+#include "stats/review_page.h"
+
+namespace mizaro {
+
+namespace {
+constexpr const char* kReviewCaption = "局の検討";
+}  // namespace
+
+void MainWindow::ShowGameReview() {
+    if (flow_.simRunning) return;
+    const bool inProgress = HasGameInProgress(flow_);
+    const int recorded = static_cast<int>(flow_.userStats.records.size());
+    if (!inProgress && recorded == 0) {
+        ShowMessage(kReviewCaption, "検討できる局がありません。");
+        return;
+    }
+    ReviewDialog dialog(inProgress, recorded, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const bool current = dialog.inProgressChosen();
+    const std::optional<GameRecord> record =
+        current ? GameInProgress(flow_) : RecordedGame(flow_.userStats, dialog.gameNumber());
+    if (!record) return;
+    SetBusy(true);
+    const GameReview review = ReviewGame(*record);
+    const std::string title =
+        current ? std::string("対局中の局") : std::to_string(dialog.gameNumber()) + " 局前";
+    const bool published = PublishPage("Review.htm", ReviewPage(review, title));
+    SetBusy(false);
+    if (!published)
+        ShowMessage(kReviewCaption, "Review.htm を書き込めませんでした。\n" + dataDirectory_);
+}
+
+}  // namespace mizaro
