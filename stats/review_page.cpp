@@ -3,7 +3,7 @@
 #include "analysis/page_text.h"
 #include "core/tile_html.h"
 #include "core/tile_names.h"
-#include "core/version.h"
+#include "platform/version.h"
 
 namespace mizaro {
 
@@ -52,7 +52,8 @@ std::string ReviewPage(const GameReview& review, const std::string& title) {
     std::string out =
         "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">"
         "<title>局の検討 Mizaro</title></head>\n<body>\n";
-    out += kVersionText;
+    out += "Mizaro ver.";
+    out += ProgramVersion();
     out += "<BR>\n一人麻雀の期待値解析<BR>\n<HR>\n";
     out += "<P>" + title + "：" + OutcomeText(review) + "</P>\n";
     if (!review.replayed) return out + "<HR>\n" + std::string(kPageTail);
