@@ -259,12 +259,12 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
             } else {
                 // The drawn tile itself is never discarded: keeping the old hand is the stay
                 // option of the recurrence.
-                TileCounts replied = drawnHand;
+                std::array<int, kKinds> replyShanten;
+                ShantenOfDiscards(drawnHand, i, replyShanten);
                 for (TileKind j = 0; j < kKinds; ++j) {
-                    if (j == i || replied[j] < 1) continue;
-                    --replied[j];
+                    if (j == i || drawnHand[j] < 1) continue;
                     const SearchKey repliedKey = RemoveTile(drawnKey, j);
-                    const int step = Shanten(replied) - v;
+                    const int step = replyShanten[j] - v;
                     if (step < slack_) {
                         // Lowering the shanten keeps the slack; keeping it costs one.
                         const int childSlack = slack_ - step - 1;
@@ -272,7 +272,6 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
                                               WithSlack(repliedKey, childSlack, kNoTile), i, j,
                                               childSlack, false));
                     }
-                    ++replied[j];
                 }
             }
             const int count = static_cast<int>(stack.size() - bottom) - first;
