@@ -1,6 +1,7 @@
 #include "analysis/nanikiru_search.h"
 
 #include <algorithm>
+#include <cassert>
 #include <chrono>
 #include <limits>
 #include <tuple>
@@ -293,6 +294,31 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
 void NanikiruSearch::Evaluate() {
     const int s = shanten_;
     const bool ready = s == 0;
+    // Each group's best reply at every draw number, found in one pass over each reply's
+    // values. Strictly greater: equal values keep the lower discard kind.
+    struct BestReply {
+        TurnValues ev, win, tenpai;
+    };
+    std::array<BestReply, kKinds> bestReplies;
+    assert(groups_.size() <= bestReplies.size());  // one group per drawn kind
+    if (!ready) {
+        for (std::size_t n = 0; n < groups_.size(); ++n) {
+            BestReply& b = bestReplies[n];
+            b.ev.fill(0.0);
+            b.win.fill(0.0);
+            b.tenpai.fill(0.0);
+            for (const NanikiruSearch* c : Members(groups_[n])) {
+                for (int k = 1; k <= kLastDraw; ++k) {
+                    const double value = TurnValue(c->ev_, k + 1);
+                    if (value > b.ev[k]) {
+                        b.ev[k] = value;
+                        b.win[k] = TurnValue(c->winProb_, k + 1);
+                        b.tenpai[k] = TurnValue(c->tenpaiProb_, k + 1);
+                    }
+                }
+            }
+        }
+    }
     TurnValues ippatsuBonus{};
     for (int k = kLastDraw; k >= 1; --k) {
         tenpaiProb_[k] = ready ? 1.0 : 0.0;
@@ -307,9 +333,9 @@ void NanikiruSearch::Evaluate() {
         double move = effTiles_ / pool;
         double e = 0.0, eIppatsu = 0.0, tenpai = 0.0, win = 0.0;
         const double stayValue = TurnValue(ev_, k + 1);  // before this pass's ippatsu bonus
-        for (const DrawGroup& g : groups_) {
-            std::span<const NanikiruSearch* const> members = Members(g);
-            const NanikiruSearch& c0 = *members.front();
+        for (std::size_t n = 0; n < groups_.size(); ++n) {
+            const DrawGroup& g = groups_[n];
+            const NanikiruSearch& c0 = *Members(g).front();
             // The wall count before the draw as the child records it: a memoised child may
             // come from another path and carry another wall.
             const double p = (c0.wall_[g.drawn] + 1) / pool;
@@ -319,15 +345,9 @@ void NanikiruSearch::Evaluate() {
                 bestIppatsu = c0.winPointsIppatsu_;
                 bestWin = bestTenpai = 1.0;
             } else {
-                // Strictly greater: equal values keep the lower discard kind.
-                for (const NanikiruSearch* c : members) {
-                    const double value = TurnValue(c->ev_, k + 1);
-                    if (value > best) {
-                        best = value;
-                        bestWin = TurnValue(c->winProb_, k + 1);
-                        bestTenpai = TurnValue(c->tenpaiProb_, k + 1);
-                    }
-                }
+                best = bestReplies[n].ev[k];
+                bestWin = bestReplies[n].win[k];
+                bestTenpai = bestReplies[n].tenpai[k];
             }
             if (k == kLastDraw || stayValue < best) {
                 e += p * best;
