@@ -1,8 +1,11 @@
 #include "analysis/nanikiru_search.h"
 
 #include <algorithm>
+#include <cassert>
 #include <chrono>
 #include <limits>
+#include <tuple>
+#include <utility>
 
 #include "core/shanten.h"
 
@@ -30,17 +33,67 @@ int SaturatingAdd(int a, int b) {
 
 }  // namespace
 
-NanikiruSearch::NanikiruSearch(const KyokuState& state, bool riichiAssumed, bool expectUra,
-                               int slack)
-    : state_(state), slack_(slack), expectUra_(expectUra) {
-    if (riichiAssumed) state_.reachTurn = kAssumedRiichiTurn;
+// The fields in which a node's position differs from the base state.
+template <typename Counts>
+void CopyCounts(Counts& to, const TileCounts& from) {
+    for (TileKind k = 0; k < kKinds; ++k) to[k] = static_cast<typename Counts::value_type>(from[k]);
 }
 
-NanikiruSearch::~NanikiruSearch() = default;
+NanikiruSearch::NanikiruSearch(const KyokuState& state, bool riichiAssumed, bool expectUra,
+                               int slack)
+    : slack_(slack), expectUra_(expectUra) {
+    auto full = std::make_unique<KyokuState>(state);
+    if (riichiAssumed) full->reachTurn = kAssumedRiichiTurn;
+    CopyCounts(hand_, full->hand);
+    CopyCounts(wall_, full->wall);
+    lastDraw_ = static_cast<std::int8_t>(full->lastDraw);
+    lastDiscard_ = static_cast<std::int8_t>(full->lastDiscard);
+    full_.store(full.release(), std::memory_order_release);
+}
+
+NanikiruSearch::NanikiruSearch(const KyokuState* base, const KyokuState& work, bool expectUra,
+                               int slack)
+    : base_(base), slack_(slack), expectUra_(expectUra) {
+    CopyCounts(hand_, work.hand);
+    CopyCounts(wall_, work.wall);
+    lastDraw_ = static_cast<std::int8_t>(work.lastDraw);
+    lastDiscard_ = static_cast<std::int8_t>(work.lastDiscard);
+}
+
+NanikiruSearch::~NanikiruSearch() {
+    delete full_.load(std::memory_order_acquire);
+}
+
+const KyokuState& NanikiruSearch::state() const {
+    if (const KyokuState* full = full_.load(std::memory_order_acquire)) return *full;
+    // A created node: the base with this node's own fields, scored again when it is a win
+    // (the scoring is deterministic, so the reading is the one the search valued).
+    auto built = std::make_unique<KyokuState>(*base_);
+    for (TileKind k = 0; k < kKinds; ++k) {
+        built->hand[k] = hand_[k];
+        built->wall[k] = wall_[k];
+    }
+    built->lastDraw = lastDraw_;
+    built->lastDiscard = lastDiscard_;
+    if (winning_) ScoreWin(*built, expectUra_);
+    KyokuState* expected = nullptr;
+    // Another thread may have built it meanwhile: the first one stays.
+    if (full_.compare_exchange_strong(expected, built.get(), std::memory_order_acq_rel))
+        return *built.release();
+    return *expected;
+}
 
 SearchCache& NanikiruSearch::OwnCache() {
     if (!cache_) cache_ = std::make_unique<SearchCache>();
     return *cache_;
+}
+
+// The working state of an analysis starts as its base: this node's, with riichi assumed.
+KyokuState NanikiruSearch::StartAnalysis(SearchCache& cache) const {
+    KyokuState work = state();
+    work.reachTurn = kAssumedRiichiTurn;
+    cache.SetBase(work);
+    return work;
 }
 
 void NanikiruSearch::FreeCache() {
@@ -72,35 +125,45 @@ void NanikiruSearch::SumCounts() {
     }
 }
 
-const NanikiruSearch* NanikiruSearch::Child(SearchCache& cache, const SearchKey& key,
-                                            TileKind drawn, TileKind discarded, int childSlack,
-                                            bool winning) {
+const NanikiruSearch* NanikiruSearch::Child(SearchCache& cache, KyokuState& work,
+                                            const SearchKey& key, TileKind drawn,
+                                            TileKind discarded, int childSlack, bool winning) {
     if (const NanikiruSearch* found = cache.Find(key)) {
         AddCounts(*found, false);
         return found;
     }
-    auto node = std::make_unique<NanikiruSearch>(state_, true, expectUra_, childSlack);
-    if (drawn != kNoTile) node->state_.DrawKind(drawn);
-    if (discarded != kNoTile) node->state_.RemoveFromHand(discarded, false);
+    // The move is made on the working state and taken back afterwards, fields included.
+    const TileKind lastDraw = work.lastDraw, lastDiscard = work.lastDiscard;
+    if (drawn != kNoTile) work.DrawKind(drawn);
+    if (discarded != kNoTile) work.RemoveFromHand(discarded, false);
+    std::unique_ptr<NanikiruSearch> node(
+        new NanikiruSearch(cache.base(), work, expectUra_, childSlack));
     if (winning) {
         node->evaluated_[0] = node->visited_[0] = 1;
-        node->ScoreWin();
+        node->winning_ = true;
+        KyokuState scored = work;  // the scoring writes its reading into the state
+        std::tie(node->winPoints_, node->winPointsIppatsu_) = ScoreWin(scored, expectUra_);
     } else {
-        node->SearchIn(cache);
+        node->SearchIn(cache, work);
     }
+    if (discarded != kNoTile) ++work.hand[discarded];
+    if (drawn != kNoTile) --work.hand[drawn], ++work.wall[drawn];
+    work.lastDraw = lastDraw;
+    work.lastDiscard = lastDiscard;
     AddCounts(*node, true);
     return cache.Insert(key, std::move(node));
 }
 
-void NanikiruSearch::ScoreWin() {
-    // The searched copies keep the turn of the top position, which is 1 before the first
+std::pair<int, int> NanikiruSearch::ScoreWin(KyokuState& s, bool expectUra) {
+    // The searched positions keep the turn of the top position, which is 1 before the first
     // discard; a win reached through further draws and discards must not score 天和.
-    int turn = state_.turn;
-    state_.turn = std::max(turn, kFirstTurnAfterDiscard);
+    int turn = s.turn;
+    s.turn = std::max(turn, kFirstTurnAfterDiscard);
     // The plain reading is scored last so that `result` keeps the reading without ippatsu.
-    winPointsIppatsu_ = state_.EvaluateWin(expectUra_, true);
-    winPoints_ = state_.EvaluateWin(expectUra_, false);
-    state_.turn = turn;
+    const int ippatsu = s.EvaluateWin(expectUra, true);
+    const int plain = s.EvaluateWin(expectUra, false);
+    s.turn = turn;
+    return {plain, ippatsu};
 }
 
 void NanikiruSearch::AnalyzeDiscards() {
@@ -108,9 +171,10 @@ void NanikiruSearch::AnalyzeDiscards() {
     SearchCache& cache = OwnCache();
     evaluated_.fill(0);
     visited_.fill(0);
-    if (state_.HandTileCount() != kHandAfterDraw) return;
+    if (state().HandTileCount() != kHandAfterDraw) return;
+    KyokuState work = StartAnalysis(cache);
 
-    const TileCounts& hand = state_.hand;
+    const TileCounts hand = work.hand;
     const int top = Shanten(hand);
     shanten_ = top;
     auto start = std::chrono::steady_clock::now();
@@ -125,8 +189,8 @@ void NanikiruSearch::AnalyzeDiscards() {
         // From one step before ready only the discards that keep the hand ready count.
         if (diff <= slack_ && !(top == 0 && diff != 0)) {
             const int childSlack = slack_ - diff;
-            children_.push_back(Child(cache, MakeSearchKey(after, childSlack, kNoTile), kNoTile, i,
-                                      childSlack, false));
+            children_.push_back(Child(cache, work, MakeSearchKey(after, childSlack, kNoTile),
+                                      kNoTile, i, childSlack, false));
         }
         ++after[i];
     }
@@ -144,69 +208,82 @@ void NanikiruSearch::CandidateValues(DiscardValues& values) const {
     values.fill(0.0);
     if (shanten_ == -1) return;
     for (const NanikiruSearch* c : CandidateNodes())
-        values[c->state_.lastDiscard] = TurnValue(c->ev_, state_.turn + 1);
+        values[c->lastDiscard_] = TurnValue(c->ev_, state().turn + 1);
 }
 
 void NanikiruSearch::Search(bool clearCache) {
-    if (state_.HandTileCount() != kHandBetweenDraws) return;
+    if (state().HandTileCount() != kHandBetweenDraws) return;
     if (clearCache) FreeCache();
     evaluated_.fill(0);
     visited_.fill(0);
-    SearchIn(OwnCache());
+    SearchCache& cache = OwnCache();
+    KyokuState work = StartAnalysis(cache);
+    SearchIn(cache, work);
 }
 
-void NanikiruSearch::SearchIn(SearchCache& cache) {
-    if (state_.HandTileCount() != kHandBetweenDraws) return;
-    const mizaro::Candidates effective = EffectiveCandidates(state_.hand);
+void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
+    if (work.HandTileCount() != kHandBetweenDraws) return;
+    const mizaro::Candidates effective = EffectiveCandidates(work.hand);
     const int v = effective.shanten;
     shanten_ = v;
     effKinds_ = effTiles_ = 0;
     groups_.clear();
     children_.clear();
+    // The children go on the analysis' shared stack first (the ones of deeper nodes come and
+    // go above them) and are copied out at the end, so that every node holds exactly its own.
+    std::vector<const NanikiruSearch*>& stack = cache.ChildStack();
+    const std::size_t bottom = stack.size();
+    std::array<DrawGroup, kKinds> groups;
+    int groupCount = 0;
     evaluated_[v + 1] += 1;
     visited_[v + 1] += 1;
 
-    TileCounts drawnHand = state_.hand;
+    TileCounts drawnHand = work.hand;
+    const SearchKey handKey = HandKey(work.hand);
     for (TileKind i = 0; i < kKinds; ++i) {
-        const int wallCount = state_.wall[i];
+        const int wallCount = work.wall[i];
         if (wallCount <= 0) continue;
         // Without slack only a draw that lowers the shanten enters, and a kind the shanten
         // count does not flag can never lower it: skipping it changes nothing.
         if (slack_ <= 0 && !effective.flags[i]) continue;
         ++drawnHand[i];
+        const SearchKey drawnKey = AddTile(handKey, i);
         const int u = Shanten(drawnHand);
         // A ready hand looks only at winning draws, whatever slack it has left.
         if (u < v + slack_ && !(u == 0 && v == 0)) {
             ++effKinds_;
             effTiles_ += wallCount;
-            const int first = static_cast<int>(children_.size());
+            const int first = static_cast<int>(stack.size() - bottom);
             if (u == -1) {
-                children_.push_back(
-                    Child(cache, MakeSearchKey(drawnHand, -1, i), i, kNoTile, -1, true));
+                stack.push_back(
+                    Child(cache, work, WithSlack(drawnKey, -1, i), i, kNoTile, -1, true));
             } else {
                 // The drawn tile itself is never discarded: keeping the old hand is the stay
                 // option of the recurrence.
-                TileCounts replied = drawnHand;
+                std::array<int, kKinds> replyShanten;
+                ShantenOfDiscards(drawnHand, i, replyShanten);
                 for (TileKind j = 0; j < kKinds; ++j) {
-                    if (j == i || replied[j] < 1) continue;
-                    --replied[j];
-                    const int step = Shanten(replied) - v;
+                    if (j == i || drawnHand[j] < 1) continue;
+                    const SearchKey repliedKey = RemoveTile(drawnKey, j);
+                    const int step = replyShanten[j] - v;
                     if (step < slack_) {
                         // Lowering the shanten keeps the slack; keeping it costs one.
                         const int childSlack = slack_ - step - 1;
-                        children_.push_back(Child(cache,
-                                                  MakeSearchKey(replied, childSlack, kNoTile), i, j,
-                                                  childSlack, false));
+                        stack.push_back(Child(cache, work,
+                                              WithSlack(repliedKey, childSlack, kNoTile), i, j,
+                                              childSlack, false));
                     }
-                    ++replied[j];
                 }
             }
-            const int count = static_cast<int>(children_.size()) - first;
+            const int count = static_cast<int>(stack.size() - bottom) - first;
             // A kind without any reply still counts as effective and as a move.
-            if (count > 0) groups_.push_back({i, first, count});
+            if (count > 0) groups[groupCount++] = {i, first, count};
         }
         --drawnHand[i];
     }
+    children_.assign(stack.begin() + static_cast<std::ptrdiff_t>(bottom), stack.end());
+    stack.resize(bottom);
+    groups_.assign(groups.begin(), groups.begin() + groupCount);
 
     for (int k = 1; k <= kLastDraw; ++k)
         if (v <= 0) tenpaiProb_[k] = 1.0;
@@ -217,6 +294,31 @@ void NanikiruSearch::SearchIn(SearchCache& cache) {
 void NanikiruSearch::Evaluate() {
     const int s = shanten_;
     const bool ready = s == 0;
+    // Each group's best reply at every draw number, found in one pass over each reply's
+    // values. Strictly greater: equal values keep the lower discard kind.
+    struct BestReply {
+        TurnValues ev, win, tenpai;
+    };
+    std::array<BestReply, kKinds> bestReplies;
+    assert(groups_.size() <= bestReplies.size());  // one group per drawn kind
+    if (!ready) {
+        for (std::size_t n = 0; n < groups_.size(); ++n) {
+            BestReply& b = bestReplies[n];
+            b.ev.fill(0.0);
+            b.win.fill(0.0);
+            b.tenpai.fill(0.0);
+            for (const NanikiruSearch* c : Members(groups_[n])) {
+                for (int k = 1; k <= kLastDraw; ++k) {
+                    const double value = TurnValue(c->ev_, k + 1);
+                    if (value > b.ev[k]) {
+                        b.ev[k] = value;
+                        b.win[k] = TurnValue(c->winProb_, k + 1);
+                        b.tenpai[k] = TurnValue(c->tenpaiProb_, k + 1);
+                    }
+                }
+            }
+        }
+    }
     TurnValues ippatsuBonus{};
     for (int k = kLastDraw; k >= 1; --k) {
         tenpaiProb_[k] = ready ? 1.0 : 0.0;
@@ -231,27 +333,21 @@ void NanikiruSearch::Evaluate() {
         double move = effTiles_ / pool;
         double e = 0.0, eIppatsu = 0.0, tenpai = 0.0, win = 0.0;
         const double stayValue = TurnValue(ev_, k + 1);  // before this pass's ippatsu bonus
-        for (const DrawGroup& g : groups_) {
-            std::span<const NanikiruSearch* const> members = Members(g);
-            const NanikiruSearch& c0 = *members.front();
+        for (std::size_t n = 0; n < groups_.size(); ++n) {
+            const DrawGroup& g = groups_[n];
+            const NanikiruSearch& c0 = *Members(g).front();
             // The wall count before the draw as the child records it: a memoised child may
             // come from another path and carry another wall.
-            const double p = (c0.state_.wall[g.drawn] + 1) / pool;
+            const double p = (c0.wall_[g.drawn] + 1) / pool;
             double best = 0.0, bestIppatsu = 0.0, bestWin = 0.0, bestTenpai = 0.0;
             if (ready) {
                 best = c0.winPoints_;
                 bestIppatsu = c0.winPointsIppatsu_;
                 bestWin = bestTenpai = 1.0;
             } else {
-                // Strictly greater: equal values keep the lower discard kind.
-                for (const NanikiruSearch* c : members) {
-                    const double value = TurnValue(c->ev_, k + 1);
-                    if (value > best) {
-                        best = value;
-                        bestWin = TurnValue(c->winProb_, k + 1);
-                        bestTenpai = TurnValue(c->tenpaiProb_, k + 1);
-                    }
-                }
+                best = bestReplies[n].ev[k];
+                bestWin = bestReplies[n].win[k];
+                bestTenpai = bestReplies[n].tenpai[k];
             }
             if (k == kLastDraw || stayValue < best) {
                 e += p * best;

@@ -10,11 +10,19 @@
 // the search creates live in that memo until FreeCache (or the top node's destruction). A
 // node's groups only point into the memo, so after FreeCache a caller reads the top node's
 // own fields, never its groups. Two top nodes share nothing and may search on two threads.
+//
+// Size. A search can create a million nodes, so a created node keeps only what sets its
+// position apart from the top's (hand, wall, last draw and discard) and builds its full
+// state the first time state() asks for it; the search itself works on one state it changes
+// and restores as it descends.
 #pragma once
 
 #include <array>
+#include <atomic>
+#include <cstdint>
 #include <memory>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "analysis/search_cache.h"
@@ -66,7 +74,8 @@ class NanikiruSearch {
     // Deletes every node of this node's memo; the node's own fields stay readable.
     void FreeCache();
 
-    const KyokuState& state() const { return state_; }
+    // The node's complete state; safe to call from several threads at once.
+    const KyokuState& state() const;
     int slack() const { return slack_; }
     bool expectUra() const { return expectUra_; }
     int effKinds() const { return effKinds_; }
@@ -89,19 +98,37 @@ class NanikiruSearch {
     // Tests build small trees by hand to check the recurrence's comparison rules.
     friend class NanikiruSearchTestPeer;
 
+    // A node the search creates: `work` is its position, `base` the rest of its state, shared
+    // by every node of the analysis.
+    NanikiruSearch(const KyokuState* base, const KyokuState& work, bool expectUra, int slack);
+
     SearchCache& OwnCache();
-    void SearchIn(SearchCache& cache);
+    KyokuState StartAnalysis(SearchCache& cache) const;
+    // `work` is this node's position; it is changed on the way down and restored.
+    void SearchIn(SearchCache& cache, KyokuState& work);
     void Evaluate();
-    // The child reached from this position by drawing `drawn` and then discarding `discarded`
+    // The child reached from `work` by drawing `drawn` and then discarding `discarded`
     // (either may be kNoTile), taken from the memo under `key` when present, else created,
     // searched (or scored, when `winning`) and memoised. Adds its counters to this node's.
-    const NanikiruSearch* Child(SearchCache& cache, const SearchKey& key, TileKind drawn,
-                                TileKind discarded, int childSlack, bool winning);
+    const NanikiruSearch* Child(SearchCache& cache, KyokuState& work, const SearchKey& key,
+                                TileKind drawn, TileKind discarded, int childSlack, bool winning);
     void AddCounts(const NanikiruSearch& child, bool computedHere);
     void SumCounts();  // entry 8 of both counters
-    void ScoreWin();
+    // The points of the winning position `s` without and with ippatsu, scored as the search
+    // values a win; `s.result` is left holding the reading without ippatsu.
+    static std::pair<int, int> ScoreWin(KyokuState& s, bool expectUra);
 
-    KyokuState state_;
+    // The position as it differs from the base state.
+    std::array<std::int8_t, kKinds> hand_{};
+    std::array<std::int8_t, kKinds> wall_{};
+    std::int8_t lastDraw_ = 0;
+    std::int8_t lastDiscard_ = 0;
+    bool winning_ = false;
+    // The top's state for a created node; nullptr on a node a caller built.
+    const KyokuState* base_ = nullptr;
+    // The full state: given at construction on a caller's node, built on first use on a
+    // created one. Owned.
+    mutable std::atomic<KyokuState*> full_{nullptr};
     int slack_ = 0;
     bool expectUra_ = true;
     int shanten_ = 0;  // of the position as searched

@@ -8,8 +8,8 @@ namespace mizaro {
 
 namespace {
 
-constexpr int kCountBits = 3;                                     // a hand count is 0..4
-constexpr int kKindsInLow = 21;                                   // 63 bits of the low word
+constexpr int kCountBits = 3;  // a hand count is 0..4
+constexpr int kKindsInLow = kKindsInLowWord;
 constexpr int kSlackShift = (kKinds - kKindsInLow) * kCountBits;  // 39
 constexpr int kDrawFlagShift = kSlackShift + 3;
 constexpr int kDrawShift = kDrawFlagShift + 1;
@@ -17,13 +17,22 @@ constexpr std::size_t kFirstSlots = 1024;
 
 }  // namespace
 
-SearchKey MakeSearchKey(const TileCounts& hand, int slack, TileKind winningDraw) {
-    assert(slack >= kMinKeySlack && slack <= kMaxKeySlack);
+SearchKey HandKey(const TileCounts& hand) {
     SearchKey key;
     for (TileKind k = 0; k < kKindsInLow; ++k)
         key.low |= static_cast<std::uint64_t>(hand[k]) << (k * kCountBits);
     for (TileKind k = kKindsInLow; k < kKinds; ++k)
         key.high |= static_cast<std::uint64_t>(hand[k]) << ((k - kKindsInLow) * kCountBits);
+    return key;
+}
+
+SearchKey MakeSearchKey(const TileCounts& hand, int slack, TileKind winningDraw) {
+    return WithSlack(HandKey(hand), slack, winningDraw);
+}
+
+SearchKey WithSlack(SearchKey handKey, int slack, TileKind winningDraw) {
+    assert(slack >= kMinKeySlack && slack <= kMaxKeySlack);
+    SearchKey key = handKey;
     key.high |= static_cast<std::uint64_t>(slack - kMinKeySlack) << kSlackShift;
     if (winningDraw != kNoTile) {
         key.high |= std::uint64_t{1} << kDrawFlagShift;

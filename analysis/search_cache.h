@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/kyoku_state.h"
 #include "core/tile.h"
 
 namespace mizaro {
@@ -29,6 +30,28 @@ struct SearchKey {
 
 // `winningDraw` is the last drawn kind of a winning position, kNoTile for every other one.
 SearchKey MakeSearchKey(const TileCounts& hand, int slack, TileKind winningDraw);
+
+// The hand part of a key alone. Each count sits in its own 3-bit field and stays within 0..4,
+// so one tile drawn or discarded moves one field by one without a carry: the search derives
+// the keys of the hands it tries from its own by a single addition.
+SearchKey HandKey(const TileCounts& hand);
+inline constexpr int kKindsInLowWord = 21;  // 63 bits of the low word
+inline SearchKey AddTile(SearchKey key, TileKind k) {
+    if (k < kKindsInLowWord)
+        key.low += std::uint64_t{1} << (3 * k);
+    else
+        key.high += std::uint64_t{1} << (3 * (k - kKindsInLowWord));
+    return key;
+}
+inline SearchKey RemoveTile(SearchKey key, TileKind k) {
+    if (k < kKindsInLowWord)
+        key.low -= std::uint64_t{1} << (3 * k);
+    else
+        key.high -= std::uint64_t{1} << (3 * (k - kKindsInLowWord));
+    return key;
+}
+// The full key of a hand key: MakeSearchKey(hand, ...) == WithSlack(HandKey(hand), ...).
+SearchKey WithSlack(SearchKey handKey, int slack, TileKind winningDraw);
 
 struct SearchKeyHash {
     std::size_t operator()(const SearchKey& key) const {
@@ -57,6 +80,13 @@ class SearchCache {
     void Clear();
     std::size_t Size() const { return owned_.size(); }
 
+    // The state the nodes of this analysis share beside their own hand and wall: the top's,
+    // with riichi assumed.
+    const KyokuState* base() const { return &base_; }
+    void SetBase(const KyokuState& base) { base_ = base; }
+    // Scratch room where a node gathers its children while deeper nodes gather theirs above.
+    std::vector<const NanikiruSearch*>& ChildStack() { return childStack_; }
+
   private:
     struct Slot {
         SearchKey key;
@@ -65,8 +95,10 @@ class SearchCache {
     std::size_t SlotOf(const SearchKey& key) const;  // its slot, or the free slot to take
     void Grow();
 
+    KyokuState base_;          // before the nodes, which point to it until they are gone
     std::vector<Slot> slots_;  // a power of two, at most half full
     std::vector<std::unique_ptr<NanikiruSearch>> owned_;
+    std::vector<const NanikiruSearch*> childStack_;
 };
 
 }  // namespace mizaro

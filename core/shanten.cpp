@@ -75,21 +75,6 @@ int SetsValue(const FourSums& others, SuitOptions own) {
     return kNoPairBest - reach;
 }
 
-// Everything the three forms need, gathered with one table read per suit and one for the
-// honours.
-struct HandScan {
-    std::uint32_t pattern[kSuits];  // base-5 index of each suit's counts
-    SuitFacts suit[kSuits];
-    int tiles = 0;
-    int kinds = 0;    // kinds held at least once
-    int pairs = 0;    // kinds held at least twice
-    int orphans = 0;  // terminal-or-honour kinds held at least once
-    bool orphanPair = false;
-    int honourTriples = 0;             // honour kinds held 3 or 4 times
-    int honourPairs = 0;               // honour kinds held exactly twice
-    std::uint32_t honourPairBits = 0;  // bit i: honour kind 27 + i held at least twice
-};
-
 // Bits set in a word of at most 32 bits, without relying on a processor instruction.
 constexpr int BitCount(std::uint32_t x) {
     x = x - (x >> 1 & 0x55555555u);
@@ -145,31 +130,36 @@ const std::vector<HonourFacts>& HonourTable() {
     return table;
 }
 
-HandScan Scan(const TileCounts& hand, const ShantenTable& table) {
-    HandScan h;
+// Everything the three forms need, gathered with one table read per suit and one for the
+// honours.
+struct HandScan {
+    std::uint32_t pattern[kSuits];  // base-5 index of each suit's counts
+    SuitFacts suit[kSuits];
+    std::uint32_t honourIndex = 0;  // base-5 index of the honour counts
+    HonourFacts honours;
+    int tiles = 0;
+    int kinds = 0;    // kinds held at least once
+    int pairs = 0;    // kinds held at least twice
+    int orphans = 0;  // terminal-or-honour kinds held at least once
+    bool orphanPair = false;
+    int honourTriples = 0;             // honour kinds held 3 or 4 times
+    int honourPairs = 0;               // honour kinds held exactly twice
+    std::uint32_t honourPairBits = 0;  // bit i: honour kind 27 + i held at least twice
+};
+
+// The counts the forms need, from the facts already read and the suits' tile count.
+void Summarise(HandScan& h, int suitTiles) {
+    h.tiles = suitTiles;
+    h.kinds = h.orphans = 0;
+    h.orphanPair = false;
     std::uint32_t suitPairBits = 0;  // the three suits' pair places side by side
     for (int s = 0; s < kSuits; ++s) {
-        std::uint32_t pattern = 0;
-        for (int i = 0; i < kSuitLength; ++i) {
-            int c = hand[s * kSuitLength + i];
-            assert(c >= 0 && c <= kMaxTilesOfKind);
-            pattern = pattern * 5 + static_cast<std::uint32_t>(c);
-            h.tiles += c;
-        }
-        h.pattern[s] = pattern;
-        h.suit[s] = table.FactsOf(pattern);
         h.kinds += h.suit[s].Kinds();
         h.orphans += h.suit[s].Ends();
         h.orphanPair = h.orphanPair || h.suit[s].EndPair();
         suitPairBits |= h.suit[s].PairBits() << (s * kSuitLength);
     }
-    std::uint32_t honourIndex = 0;
-    for (int i = 0; i < kHonourKinds; ++i) {
-        int c = hand[kFirstHonour + i];
-        assert(c >= 0 && c <= kMaxTilesOfKind);
-        honourIndex = honourIndex * 5 + static_cast<std::uint32_t>(c);
-    }
-    const HonourFacts honours = HonourTable()[honourIndex];
+    const HonourFacts honours = h.honours;
     h.tiles += honours.Tiles();
     h.kinds += honours.Kinds();
     h.pairs = BitCount(suitPairBits) + honours.Pairs();
@@ -178,6 +168,47 @@ HandScan Scan(const TileCounts& hand, const ShantenTable& table) {
     h.honourTriples = honours.Triples();
     h.honourPairs = honours.LonePairs();
     h.honourPairBits = honours.PairBits();
+}
+
+HandScan Scan(const TileCounts& hand, const ShantenTable& table) {
+    HandScan h;
+    int suitTiles = 0;
+    for (int s = 0; s < kSuits; ++s) {
+        std::uint32_t pattern = 0;
+        for (int i = 0; i < kSuitLength; ++i) {
+            int c = hand[s * kSuitLength + i];
+            assert(c >= 0 && c <= kMaxTilesOfKind);
+            pattern = pattern * 5 + static_cast<std::uint32_t>(c);
+            suitTiles += c;
+        }
+        h.pattern[s] = pattern;
+        h.suit[s] = table.FactsOf(pattern);
+    }
+    for (int i = 0; i < kHonourKinds; ++i) {
+        int c = hand[kFirstHonour + i];
+        assert(c >= 0 && c <= kMaxTilesOfKind);
+        h.honourIndex = h.honourIndex * 5 + static_cast<std::uint32_t>(c);
+    }
+    h.honours = HonourTable()[h.honourIndex];
+    Summarise(h, suitTiles);
+    return h;
+}
+
+// The scan of the hand less one tile of kind k: only the suit (or the honours) of k is read
+// again.
+HandScan ScanWithout(const HandScan& full, TileKind k, const ShantenTable& table) {
+    HandScan h = full;
+    if (k < kFirstHonour) {
+        const int s = k / kSuitLength;
+        h.pattern[s] -= kPatternPlace[k % kSuitLength];
+        h.suit[s] = table.FactsOf(h.pattern[s]);
+    } else {
+        std::uint32_t place = 1;  // the first honour is the most significant base-5 digit
+        for (int i = kKinds - 1; i > k; --i) place *= 5;
+        h.honourIndex -= place;
+        h.honours = HonourTable()[h.honourIndex];
+    }
+    Summarise(h, full.tiles - full.honours.Tiles() - (k < kFirstHonour ? 1 : 0));
     return h;
 }
 
@@ -255,6 +286,19 @@ ShantenResult ShantenForms(const TileCounts& hand) {
 
 int Shanten(const TileCounts& hand) {
     return ShantenForms(hand).min;
+}
+
+void ShantenOfDiscards(const TileCounts& hand, TileKind skip, std::array<int, kKinds>& without) {
+    const ShantenTable& table = ProcessShantenTable();
+    const HandScan full = Scan(hand, table);
+    TileCounts less = hand;
+    for (TileKind k = 0; k < kKinds; ++k) {
+        if (k == skip || hand[k] < 1) continue;
+        --less[k];
+        const HandScan h = ScanWithout(full, k, table);
+        without[k] = std::min({Regular(h, less, table), Chiitoi(h), Kokushi(h)});
+        ++less[k];
+    }
 }
 
 Candidates EffectiveCandidates(const TileCounts& hand) {

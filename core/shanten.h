@@ -31,6 +31,11 @@ int KokushiShanten(const TileCounts& hand);
 ShantenResult ShantenForms(const TileCounts& hand);
 int Shanten(const TileCounts& hand);
 
+// In `without[k]`, for every kind k held other than `skip`, the shanten of the hand less one
+// tile of kind k; the other entries are left as they are. The hand is scanned once and each
+// discard reads only its own suit again, so this is cheaper than one count per discard.
+void ShantenOfDiscards(const TileCounts& hand, TileKind skip, std::array<int, kKinds>& without);
+
 // The minimum shanten and the kinds whose draw may lower it (a superset of the kinds that do).
 struct Candidates {
     int shanten = 8;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -494,6 +495,71 @@ TEST(NanikiruSearch, AnalysesOnTwoThreadsMatchSequentialOnes) {
         EXPECT_EQ(parallel[i].evaluated, sequential[i].evaluated);
         EXPECT_EQ(parallel[i].visited, sequential[i].visited);
     }
+}
+
+// A created node keeps only what sets it apart and rebuilds the rest; rebuilt, its state must
+// be its parent's with the draw and the reply made, and a win must carry the reading that
+// scoring that state gives. The walk goes in the search's order, so the first path to reach
+// a node is the one that created it; a later path shares it, and with it the first one's wall.
+class StateWalk {
+  public:
+    int created = 0, wins = 0;
+
+    void Children(const NanikiruSearch& parent) {
+        for (const DrawGroup& g : parent.groups())
+            for (const NanikiruSearch* child : parent.Members(g)) Check(parent, g.drawn, *child);
+    }
+
+  private:
+    std::set<const NanikiruSearch*> seen_;
+
+    void Check(const NanikiruSearch& parent, TileKind drawn, const NanikiruSearch& child) {
+        KyokuState want = parent.state();
+        want.reachTurn = kIppatsuRiichiTurn;
+        ASSERT_TRUE(drawn == kNoTile || want.DrawKind(drawn));  // the top's group draws none
+        const KyokuState& got = child.state();
+        const bool win = want.Shanten() == -1;
+        if (!win) {
+            TileKind reply = kNoTile;
+            for (TileKind k = 0; k < kKinds; ++k)
+                if (want.hand[k] > got.hand[k]) reply = k;
+            ASSERT_TRUE(want.RemoveFromHand(reply, false));
+        }
+        EXPECT_EQ(got.hand, want.hand);
+        if (!seen_.insert(&child).second) return;
+        ++created;
+        EXPECT_EQ(got.wall, want.wall);
+        EXPECT_EQ(got.lastDraw, want.lastDraw);
+        EXPECT_EQ(got.lastDiscard, want.lastDiscard);
+        EXPECT_EQ(got.reachTurn, kIppatsuRiichiTurn);
+        EXPECT_EQ(got.turn, want.turn);
+        EXPECT_EQ(got.dora, want.dora);
+        EXPECT_EQ(got.discards, want.discards);
+        if (win) {
+            want.turn = std::max(want.turn, 2);
+            want.EvaluateWin(true, false);
+            EXPECT_EQ(got.result.points, want.result.points);
+            EXPECT_EQ(got.result.han.han, want.result.han.han);
+            EXPECT_EQ(got.result.fu, want.result.fu);
+            EXPECT_EQ(got.result.melds, want.result.melds);
+            ++wins;
+        }
+        // The same object on every request, whichever thread asks first.
+        const KyokuState* other = nullptr;
+        std::thread([&] { other = &child.state(); }).join();
+        EXPECT_EQ(other, &got);
+        Children(child);
+    }
+};
+
+TEST(NanikiruSearch, CreatedNodesGiveTheStateOfTheirMove) {
+    NanikiruSearch top(Position("123m456p79s35m11z27z turn=3 dora=3m"), true, true, 1);
+    top.AnalyzeDiscards();
+    StateWalk walk;
+    walk.Children(top);
+    EXPECT_EQ(walk.created, top.evaluated()[kPositionTotal] - 1);  // all but the top
+    EXPECT_GT(walk.wins, 10);
+    top.FreeCache();
 }
 
 }  // namespace

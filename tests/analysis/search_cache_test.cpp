@@ -60,5 +60,26 @@ TEST(SearchKey, EqualExactlyWhenTheTextKeysAreEqual) {
     EXPECT_GT(equalPairs, 0);  // the comparison saw equal keys as well as distinct ones
 }
 
+// The search moves keys by one tile at a time instead of packing each hand afresh.
+TEST(SearchKey, OneTileMovesMatchAFreshKey) {
+    std::mt19937 random(11);
+    TileCounts hand{};
+    SearchKey key = HandKey(hand);
+    for (int n = 0; n < 2000; ++n) {
+        const TileKind k = static_cast<TileKind>(random() % kKinds);
+        if (hand[k] < 4 && (random() % 2 || hand[k] == 0)) {
+            ++hand[k];
+            key = AddTile(key, k);
+        } else if (hand[k] > 0) {
+            --hand[k];
+            key = RemoveTile(key, k);
+        }
+        ASSERT_EQ(key, HandKey(hand)) << n;
+        const int slack = static_cast<int>(random() % 3) - 1;
+        EXPECT_EQ(WithSlack(key, slack, slack < 0 ? k : kNoTile),
+                  MakeSearchKey(hand, slack, slack < 0 ? k : kNoTile));
+    }
+}
+
 }  // namespace
 }  // namespace mizaro

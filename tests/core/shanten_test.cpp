@@ -323,5 +323,29 @@ TEST(ShantenTest, CandidatesFollowTheFormsAtTheMinimum) {
     EXPECT_EQ(Flagged("1m8p123456789s11z"), "123m6789p123456789s1z");
 }
 
+// The search counts the discards of a 14-tile hand by reading one suit again per discard; each
+// must equal a full count of the hand left, for honours, pairs and the orphans as well.
+TEST(ShantenTest, DiscardCountsMatchFullCounts) {
+    std::mt19937 rng(1234);
+    for (int i = 0; i < 3000; ++i) {
+        const TileCounts hand =
+            i == 0 ? Hand("19m19p19s1234567z5m")
+                   : Deal(rng, 14, i % 3 == 1 ? 18 : 0, i % 3 == 0 ? 8 : kKinds - 1);
+        const TileKind skip = static_cast<TileKind>(rng() % kKinds);
+        std::array<int, kKinds> without;
+        without.fill(99);
+        ShantenOfDiscards(hand, skip, without);
+        for (TileKind k = 0; k < kKinds; ++k) {
+            if (k == skip || hand[k] == 0) {
+                EXPECT_EQ(without[k], 99);
+                continue;
+            }
+            TileCounts less = hand;
+            --less[k];
+            ASSERT_EQ(without[k], Shanten(less)) << FormatHand(hand) << " - " << k;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace mizaro
