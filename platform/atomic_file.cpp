@@ -24,13 +24,16 @@ bool WriteAll(int fd, std::string_view data) {
     return true;
 }
 
-// A name no other writer in this or another process uses at the same time.
+// A name beside the target that no other writer in this or another process uses at the same
+// time. It does not grow with the target's name: a target whose name is near the file-name
+// limit must still be writable.
 std::string TemporaryName(const std::string& path) {
     static std::atomic<unsigned> counter{0};
-    char suffix[64];
-    std::snprintf(suffix, sizeof suffix, ".tmp%ld-%u", static_cast<long>(getpid()),
+    char name[64];
+    std::snprintf(name, sizeof name, ".mizaro%ld-%u.tmp", static_cast<long>(getpid()),
                   counter.fetch_add(1));
-    return path + suffix;
+    const std::size_t slash = path.find_last_of('/');
+    return (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + name;
 }
 
 }  // namespace
