@@ -11,6 +11,8 @@ void RegisterCommands(CLI::App& app, CLI::App& bench) {
     AddAnalyzeCommands(app, bench);
     AddScoreCommands(app, bench);
     AddCheckCommand(app, bench);
+    AddSimulateCommands(app, bench);
+    AddStatCommands(app, bench);
 }
 
 int ExitCode() {

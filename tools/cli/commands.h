@@ -12,6 +12,8 @@ void AddShantenCommands(CLI::App& app, CLI::App& bench);
 void AddAnalyzeCommands(CLI::App& app, CLI::App& bench);
 void AddScoreCommands(CLI::App& app, CLI::App& bench);
 void AddCheckCommand(CLI::App& app, CLI::App& bench);
+void AddSimulateCommands(CLI::App& app, CLI::App& bench);
+void AddStatCommands(CLI::App& app, CLI::App& bench);
 
 // The process exit code a command asks for (0 unless it set one).
 int ExitCode();
