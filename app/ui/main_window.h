@@ -11,6 +11,7 @@
 
 #include "app/game_flow.h"
 #include "app/settings.h"
+#include "app/simulation_controller.h"
 #include "app/ui/page_opener.h"
 #include "app/ui/table_widget.h"
 #include "stats/stat_summary.h"
@@ -20,13 +21,14 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QMessageBox;
 class QPushButton;
 
 namespace mizaro {
 
 inline constexpr const char* kWindowTitlePrefix = "Mizaro     ";
 
-class MainWindow : public QMainWindow, public GameView {
+class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     Q_OBJECT
 
   public:
@@ -60,6 +62,13 @@ class MainWindow : public QMainWindow, public GameView {
     bool PublishPage(const std::string& fileName, const std::string& utf8Html);
     void SetPageOpener(PageOpener opener) { pageOpener_ = std::move(opener); }
 
+    // Starts the computer's games on a worker thread, or stops them.
+    void ToggleSimulation();
+    SimulationController& simulation() { return simulation_; }
+    // The statistics page of the user beside the computer, and the text reports 1..4.
+    void ShowStatisticsPage();
+    void CopyStatText(int kind);
+
     // GameView
     void RequestRepaint(bool now) override;
     void ShowMessage(const std::string& caption, const std::string& text) override;
@@ -72,6 +81,11 @@ class MainWindow : public QMainWindow, public GameView {
     // The hand slot shown as under the pointer, or -1.
     int hoveredSlot() const { return hovered_; }
     QWidget* table() const { return table_; }
+
+    // SimulationHost: the worker's requests, queued for the interface thread.
+    void PostRepaint() override;
+    void PostResultBox() override;
+    void PostFinished() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -96,6 +110,12 @@ class MainWindow : public QMainWindow, public GameView {
     void UserSettings();
     void EraseUserData();
     void ShowAbout();
+    // A modal message box; the button pressed.
+    int ShowBox(const std::string& caption, const std::string& text, int buttons);
+    void BuildSimulationCommands();
+    void StartSimulation();
+    void EndSimulation();
+    void ShowSimulationResult();
 
     std::string dataDirectory_;
     PageOpener pageOpener_ = OpenWithDesktop;
@@ -121,6 +141,9 @@ class MainWindow : public QMainWindow, public GameView {
     std::array<QLabel*, kMaxTurns> discardLabels_{};
     std::map<int, QAction*> actions_;
     std::map<int, QAbstractButton*> buttons_;
+    QMessageBox* openBox_ = nullptr;  // the message box being shown, if any
+    // Last, so the worker is stopped before anything it reaches goes.
+    SimulationController simulation_{*this};
 };
 
 }  // namespace mizaro
