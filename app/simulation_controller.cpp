@@ -38,7 +38,10 @@ bool SimulationController::Start(StatSummary& com, const SimulationOptions& opti
         endedByItself_ = false;
     }
     {
+        // Nothing of an earlier run is shown: the table keeps the player's game until the
+        // worker's first deal.
         std::lock_guard lock(shownMutex_);
+        shownState_ = KyokuState{};
         shownCounters_.CopyCounters(com);
     }
     running_.store(true);
