@@ -15,7 +15,7 @@ namespace {
 // The expected bytes are files beside this test, code page 932 as the program writes them.
 std::string Golden(const char* name) {
     const std::filesystem::path path =
-        std::filesystem::path(__FILE__).parent_path() / "golden" / name;
+        std::filesystem::path(MIZARO_TEST_SOURCE_DIR) / "stats" / "golden" / name;
     std::optional<std::string> bytes = ReadWholeFile(path.string());
     EXPECT_TRUE(bytes.has_value()) << path;
     return bytes.value_or("");
