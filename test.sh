@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once in the release build and once
 # more under AddressSanitizer and UndefinedBehaviorSanitizer; the file readers also face their
-# fuzz corpora.
+# fuzz corpora, and the threaded tests ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -22,6 +22,13 @@ cmake --build build-fuzz --target fuzzers -j "$jobs"
 for target in fuzz_settings fuzz_counter_file fuzz_game_log fuzz_position_file; do
   build-fuzz/bin/$target -runs=0 fuzz/corpus/$target/
 done
+
+# The threaded tests (every suite named ...ThreadTest) under ThreadSanitizer. Only the engine
+# test programs that hold them are built; the window stays out, since Qt itself is not built
+# for the sanitizer.
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIZARO_TSAN=ON -DMIZARO_GUI=OFF
+cmake --build build-tsan --target app_tests stats_tests -j "$jobs"
+ctest --test-dir build-tsan -R ThreadTest --output-on-failure -j "$jobs"
 
 # Last, so the closing line is the test runner's summary.
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIZARO_SANITIZE=ON

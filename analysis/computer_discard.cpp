@@ -48,16 +48,24 @@ TileKind DeepChoice(const KyokuState& state) {
 }
 
 void AcceptanceValues(const KyokuState& state, DiscardValues& values) {
+    values.fill(0.0);
+    if (state.turn < 1 || state.turn > kMaxTurns) return;  // no discard is left to make
     const int before = state.Shanten();
+    TileCounts hand = state.hand;
+    // Only held kinds can be discarded, and only a kind that may lower the shanten of the 13
+    // tiles left can bring the 14 below `before`: the others need no count. A kind with one
+    // tile left adds nothing, since the count is of the tiles left after drawing one.
     for (TileKind i = 0; i < kKinds; ++i) {
-        values[i] = 0.0;
-        KyokuState after = state;
-        if (!after.Discard(i, false)) continue;
+        if (hand[i] < 1) continue;
+        --hand[i];
+        const Candidates candidates = EffectiveCandidates(hand);
         for (TileKind j = 0; j < kKinds; ++j) {
-            if (!after.DrawKind(j)) continue;
-            if (after.Shanten() < before) values[i] += after.wall[j];
-            after.RemoveFromHand(j, true);
+            if (!candidates.flags[j] || state.wall[j] < 2) continue;
+            ++hand[j];
+            if (Shanten(hand) < before) values[i] += state.wall[j] - 1;
+            --hand[j];
         }
+        ++hand[i];
     }
 }
 

@@ -5,19 +5,13 @@
 
 #include "analysis/nanikiru_search.h"
 #include "app/edit_mode.h"
+#include "app/status_text.h"
 
 namespace mizaro {
 
 namespace {
 
 constexpr int kLastDrawTurn = kMaxTurns;  // draws are made while turn < 19
-
-std::string ExhaustedText(int shanten) {
-    if (shanten == 0) return "テンパイ";
-    char text[64];
-    std::snprintf(text, sizeof text, "ノーテン ( %d 向聴 )", shanten);
-    return text;
-}
 
 }  // namespace
 

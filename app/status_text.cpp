@@ -13,6 +13,24 @@ std::string StatusLine(int games, int wins, double winPoints) {
     return text;
 }
 
+std::string SimulationStatusLine(const std::string& line, double msPerGame) {
+    char ms[64];
+    std::snprintf(ms, sizeof ms, "    %7.2f ms", msPerGame);
+    return line + ms;
+}
+
+double MsPerGame(int nowMs, int startMs, int games, int startGames) {
+    if (games <= startGames) return 0.0;
+    return static_cast<double>(nowMs - startMs) / (games - startGames);
+}
+
+std::string ExhaustedText(int shanten) {
+    if (shanten == 0) return "テンパイ";
+    char text[64];
+    std::snprintf(text, sizeof text, "ノーテン ( %d 向聴 )", shanten);
+    return text;
+}
+
 std::string InfoText(bool showShanten, const ShantenResult& shanten) {
     if (!showShanten) return "一般\t? \n七対子\t? \n国士\t?";
     char text[96];

@@ -12,6 +12,16 @@ namespace mizaro {
 // before the first game.
 std::string StatusLine(int games, int wins, double winPoints);
 
+// The status line during a simulation: `line` followed by the milliseconds per game.
+std::string SimulationStatusLine(const std::string& line, double msPerGame);
+
+// The milliseconds per game since a simulation started: at `startMs` with `startGames` games
+// recorded; 0 before the first game.
+double MsPerGame(int nowMs, int startMs, int games, int startGames);
+
+// The text of an exhausted game's message: ready, or how far from it.
+std::string ExhaustedText(int shanten);
+
 inline constexpr const char* kEditStatusLine = "編集モード";
 
 // The regular, seven-pairs and thirteen-orphans shanten, or question marks when hidden.

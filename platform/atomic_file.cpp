@@ -27,16 +27,16 @@ bool WriteAll(int fd, std::string_view data) {
     return true;
 }
 
-constexpr std::string_view kTemporaryMark = ".tmp";
-
-// A name no other writer in this or another process uses at the same time: the target's name,
-// ".tmp", the writer's process id, "-" and a counter.
+// A name beside the target that no other writer in this or another process uses at the same
+// time: a prefix, the writer's process id, "-", a counter and a suffix. It does not grow with
+// the target's name: a target whose name is near the file-name limit must still be writable.
 std::string TemporaryName(const std::string& path) {
     static std::atomic<unsigned> counter{0};
-    char suffix[64];
-    std::snprintf(suffix, sizeof suffix, ".tmp%ld-%u", static_cast<long>(getpid()),
+    char name[64];
+    std::snprintf(name, sizeof name, ".mizaro%ld-%u.tmp", static_cast<long>(getpid()),
                   counter.fetch_add(1));
-    return path + suffix;
+    const std::size_t slash = path.find_last_of('/');
+    return (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + name;
 }
 
 bool AllDigits(std::string_view s) {
@@ -46,16 +46,29 @@ bool AllDigits(std::string_view s) {
     return true;
 }
 
-// The process id in a name TemporaryName made, or nothing for any other name.
-std::optional<long> TemporaryWriter(std::string_view name) {
-    const std::size_t mark = name.rfind(kTemporaryMark);
-    if (mark == std::string_view::npos || mark == 0) return std::nullopt;
-    const std::string_view rest = name.substr(mark + kTemporaryMark.size());
-    const std::size_t dash = rest.find('-');
+constexpr std::string_view kTemporaryPrefix = ".mizaro";
+constexpr std::string_view kTemporarySuffix = ".tmp";
+
+// "<pid>-<counter>" as a process id, or nothing.
+std::optional<long> WriterOf(std::string_view idAndCounter) {
+    const std::size_t dash = idAndCounter.find('-');
     if (dash == std::string_view::npos) return std::nullopt;
-    const std::string_view pid = rest.substr(0, dash);
-    if (!AllDigits(pid) || !AllDigits(rest.substr(dash + 1))) return std::nullopt;
+    const std::string_view pid = idAndCounter.substr(0, dash);
+    if (!AllDigits(pid) || !AllDigits(idAndCounter.substr(dash + 1))) return std::nullopt;
     return std::stol(std::string(pid));
+}
+
+// The process id in a name TemporaryName made, or nothing for any other name. Earlier versions
+// named the temporary file after its target ("<target>.tmp<pid>-<counter>"); a crash may have
+// left such a file too.
+std::optional<long> TemporaryWriter(std::string_view name) {
+    if (name.starts_with(kTemporaryPrefix) && name.ends_with(kTemporarySuffix)) {
+        return WriterOf(name.substr(kTemporaryPrefix.size(), name.size() - kTemporaryPrefix.size() -
+                                                                 kTemporarySuffix.size()));
+    }
+    const std::size_t mark = name.rfind(kTemporarySuffix);
+    if (mark == std::string_view::npos || mark == 0) return std::nullopt;
+    return WriterOf(name.substr(mark + kTemporarySuffix.size()));
 }
 
 bool ProcessRuns(long pid) {

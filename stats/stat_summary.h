@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -59,8 +60,8 @@ struct StatSummary {
     // Writes the counter file alone under a name made from the local time,
     // "StatCom" + YYYYMMDDhhmmss + ".txt", in `directory` (the working directory by default).
     // False when it could not be written or a snapshot of that second is already there; the
-    // caller then keeps the counters rather than clearing them unsaved.
-    bool SaveSnapshot(const std::string& directory = "");
+    // caller then keeps the counters rather than clearing them unsaved. `when` names the file.
+    bool SaveSnapshot(const std::string& directory = "", std::time_t when = std::time(nullptr));
 };
 
 // The turn after whose discard the hand was first ready: 1 + the leading run of positive

@@ -50,10 +50,9 @@ bool StatSummary::Save(const std::string& directory) {
     return countersOk && logOk;
 }
 
-bool StatSummary::SaveSnapshot(const std::string& directory) {
-    std::time_t now = std::time(nullptr);
+bool StatSummary::SaveSnapshot(const std::string& directory, std::time_t when) {
     std::tm local{};
-    if (!localtime_r(&now, &local)) return false;
+    if (!localtime_r(&when, &local)) return false;
     char fileName[64];
     std::snprintf(fileName, sizeof fileName, "StatCom%04d%02d%02d%02d%02d%02d.txt",
                   local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,

@@ -53,7 +53,12 @@ constexpr int kSelectDown = 32786;
 constexpr int kSelectRight = 32787;
 constexpr int kSelectLeft = 32788;
 constexpr int kNewGame = 32793;
-constexpr int kSwallowKeys = 32789;  // Enter and Esc
+constexpr int kSwallowKeys = 32789;      // Enter and Esc
+constexpr int kStatTextFigures = 32780;  // F6; F7, F8, F9 follow
+constexpr int kStatTextYaku = 32781;
+constexpr int kStatTextShanten = 32782;
+constexpr int kStatTextAll = 32783;
+constexpr int kStatTextCopy = 32777;  // Ctrl+C
 
 // Buttons and the combo box.
 constexpr int kStatisticsButton = 1043;

@@ -95,6 +95,7 @@ MainWindow::MainWindow(const std::string& dataDirectory, QWidget* parent)
     comStats_.Load(std::string(kComputerStatName), dataDirectory_);
     TellUnreadableFiles();
 
+    BuildSimulationCommands();
     flow_.NewGame();
     Refresh();
     BuildDetailAnalysis();
@@ -234,7 +235,8 @@ bool MainWindow::SwitchUser(const std::string& name, bool saveCurrent) {
 }
 
 void MainWindow::Refresh() {
-    const KyokuState state = flow_.state;
+    // During a simulation the worker plays; the table shows the copy it last published.
+    const KyokuState state = flow_.simRunning ? simulation_.StateCopy() : flow_.state;
     const int held = state.HandTileCount();
     if (held == kHandSlots || held == kHandSlots - 1) {
         const SlotKinds slots = HandSlotKinds(state);
@@ -269,6 +271,11 @@ void MainWindow::Refresh() {
 
     if (flow_.playMode == kEditMode) {
         statusText_ = kEditStatusLine;
+    } else if (flow_.simRunning) {
+        const StatSummary shown = simulation_.ShownCopy();
+        statusText_ = SimulationStatusLine(
+            StatusLine(shown.N, shown.nAgari, shown.AgariTen),
+            MsPerGame(SimulationClockMs(), shown.simStartClock, shown.N, shown.simStartN));
     } else {
         const StatSummary& shown = flow_.userStats;
         statusText_ = StatusLine(shown.N, shown.nAgari, shown.AgariTen);
@@ -283,11 +290,19 @@ void MainWindow::RequestRepaint(bool now) {
 }
 
 void MainWindow::ShowMessage(const std::string& caption, const std::string& text) {
+    ShowBox(caption, text, QMessageBox::Ok);
+}
+
+int MainWindow::ShowBox(const std::string& caption, const std::string& text, int buttons) {
     const bool columns = text.find('\t') != std::string::npos;
     QMessageBox box(QMessageBox::NoIcon, Q(caption), columns ? TabbedHtml(text) : Q(text),
-                    QMessageBox::Ok, this);
+                    QMessageBox::StandardButtons(buttons), this);
     box.setTextFormat(columns ? Qt::RichText : Qt::PlainText);
-    box.exec();
+    QMessageBox* outer = openBox_;
+    openBox_ = &box;
+    const int answer = box.exec();
+    openBox_ = outer;
+    return answer;
 }
 
 int MainWindow::SlotAt(QPoint p) {

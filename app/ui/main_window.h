@@ -12,6 +12,7 @@
 
 #include "app/game_flow.h"
 #include "app/settings.h"
+#include "app/simulation_controller.h"
 #include "app/ui/page_opener.h"
 #include "app/ui/table_widget.h"
 #include "stats/stat_summary.h"
@@ -21,6 +22,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QMessageBox;
 class QPushButton;
 
 namespace mizaro {
@@ -30,7 +32,7 @@ struct AnalysisText;
 
 inline constexpr const char* kWindowTitlePrefix = "Mizaro     ";
 
-class MainWindow : public QMainWindow, public GameView {
+class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     Q_OBJECT
 
   public:
@@ -64,6 +66,13 @@ class MainWindow : public QMainWindow, public GameView {
     bool PublishPage(const std::string& fileName, const std::string& utf8Html);
     void SetPageOpener(PageOpener opener) { pageOpener_ = std::move(opener); }
 
+    // Starts the computer's games on a worker thread, or stops them.
+    void ToggleSimulation();
+    SimulationController& simulation() { return simulation_; }
+    // The statistics page of the user beside the computer, and the text reports 1..4.
+    void ShowStatisticsPage();
+    void CopyStatText(int kind);
+
     // GameView
     void RequestRepaint(bool now) override;
     void ShowMessage(const std::string& caption, const std::string& text) override;
@@ -80,6 +89,11 @@ class MainWindow : public QMainWindow, public GameView {
     DetailDialog* detailDialog() const { return detailDialog_; }
     // Replays the records of `summary` under the progress window and shows the result.
     void RunDetailAnalysis(StatSummary& summary);
+
+    // SimulationHost: the worker's requests, queued for the interface thread.
+    void PostRepaint() override;
+    void PostResultBox() override;
+    void PostFinished() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -121,6 +135,12 @@ class MainWindow : public QMainWindow, public GameView {
     void ShowAbout();
     void ShowGameReview();
     void BuildDetailAnalysis();
+    // A modal message box; the button pressed.
+    int ShowBox(const std::string& caption, const std::string& text, int buttons);
+    void BuildSimulationCommands();
+    void StartSimulation();
+    void EndSimulation();
+    void ShowSimulationResult();
 
     std::string dataDirectory_;
     PageOpener pageOpener_ = OpenWithDesktop;
@@ -149,6 +169,9 @@ class MainWindow : public QMainWindow, public GameView {
     std::map<int, QAction*> actions_;
     std::map<int, QAbstractButton*> buttons_;
     DetailDialog* detailDialog_ = nullptr;
+    QMessageBox* openBox_ = nullptr;  // the message box being shown, if any
+    // Last, so the worker is stopped before anything it reaches goes.
+    SimulationController simulation_{*this};
 };
 
 }  // namespace mizaro

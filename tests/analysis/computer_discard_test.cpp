@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/random.h"
 #include "core/shanten.h"
 #include "search_test_util.h"
 
@@ -88,6 +89,43 @@ TEST(AcceptanceValues, CountTheTilesLeftThatLowerTheShanten) {
     EXPECT_EQ(s.wall[ParseTile("4m")], 0);
     EXPECT_EQ(values[ParseTile("2z")], 3.0);  // the draw itself leaves three 8s
     EXPECT_EQ(values[ParseTile("4m")], 0.0);  // a discard that raises the shanten
+}
+
+// The count by its definition: every discard on a copy of the state, then every draw.
+DiscardValues AcceptanceByDefinition(const KyokuState& state) {
+    DiscardValues values{};
+    const int before = state.Shanten();
+    for (TileKind i = 0; i < kKinds; ++i) {
+        KyokuState after = state;
+        if (!after.Discard(i, false)) continue;
+        for (TileKind j = 0; j < kKinds; ++j) {
+            if (!after.DrawKind(j)) continue;
+            if (after.Shanten() < before) values[i] += after.wall[j];
+            after.RemoveFromHand(j, true);
+        }
+    }
+    return values;
+}
+
+TEST(AcceptanceValues, AgreeWithTheCountByDefinitionInPlayedGames) {
+    // Hands of every mode and of every stage of a game, played on by the count itself.
+    SeedThreadRandom(20261207);
+    int compared = 0;
+    for (int game = 0; game < 120; ++game) {
+        KyokuState s;
+        s.mode = game % 4;
+        s.Reset();
+        s.Deal();
+        s.DrawDoraIndicator();
+        while (s.turn <= kMaxTurns && s.Draw() != kNoTile && s.Shanten() >= 0) {
+            DiscardValues values{};
+            AcceptanceValues(s, values);
+            ASSERT_EQ(values, AcceptanceByDefinition(s)) << s.HandDigits() << " mode " << s.mode;
+            ++compared;
+            if (!s.Discard(ChooseDiscard(s, values), false)) break;
+        }
+    }
+    EXPECT_GT(compared, 1000);
 }
 
 TEST(AcceptanceChoice, LeaningTowardsOrphansThrowsSimplesFirst) {

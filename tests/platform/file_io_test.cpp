@@ -59,10 +59,13 @@ TEST(AtomicFile, StaleTemporariesOfEndedWritersAreRemovedAndNothingElse) {
     const std::string dead = std::to_string(ended);
     const std::string alive = std::to_string(getppid());
     const std::string own = std::to_string(getpid());
-    const std::vector<std::string> stale = {"StatMan.txt.tmp" + dead + "-0",
-                                            "QTW.ini.tmp" + dead + "-17"};
+    // Today's names, and those of earlier versions, which named them after their target.
+    const std::vector<std::string> stale = {
+        ".mizaro" + dead + "-4.tmp", "StatMan.txt.tmp" + dead + "-0", "QTW.ini.tmp" + dead + "-17"};
     const std::vector<std::string> kept = {"StatMan.txt",
                                            "StatMan.txt.tmp" + alive + "-3",
+                                           ".mizaro" + alive + "-3.tmp",
+                                           ".mizaro" + dead + "-x.tmp",
                                            "Stat.htm.tmp" + own + "-1",
                                            "notes.tmp",
                                            "a.tmp" + dead,
@@ -73,7 +76,7 @@ TEST(AtomicFile, StaleTemporariesOfEndedWritersAreRemovedAndNothingElse) {
     for (const auto& name : kept) ASSERT_TRUE(WriteFileAtomically(tmp.File(name), "x"));
     std::filesystem::create_directory(tmp.File("img.tmp" + dead + "-2"));
 
-    EXPECT_EQ(RemoveStaleTemporaries(tmp.Dir()), 2);
+    EXPECT_EQ(RemoveStaleTemporaries(tmp.Dir()), 3);
     for (const auto& name : stale) EXPECT_FALSE(std::filesystem::exists(tmp.File(name))) << name;
     for (const auto& name : kept) EXPECT_TRUE(std::filesystem::exists(tmp.File(name))) << name;
     EXPECT_TRUE(std::filesystem::exists(tmp.File("img.tmp" + dead + "-2")));

@@ -14,6 +14,8 @@ void RegisterCommands(CLI::App& app, CLI::App& bench) {
     AddReviewCommand(app, bench);
     AddDetailCommands(app, bench);
     AddPageCommands(app, bench);
+    AddSimulateCommands(app, bench);
+    AddStatCommands(app, bench);
 }
 
 int ExitCode() {

@@ -15,6 +15,8 @@ void AddCheckCommand(CLI::App& app, CLI::App& bench);
 void AddReviewCommand(CLI::App& app, CLI::App& bench);
 void AddDetailCommands(CLI::App& app, CLI::App& bench);
 void AddPageCommands(CLI::App& app, CLI::App& bench);
+void AddSimulateCommands(CLI::App& app, CLI::App& bench);
+void AddStatCommands(CLI::App& app, CLI::App& bench);
 
 // The process exit code a command asks for (0 unless it set one).
 int ExitCode();
