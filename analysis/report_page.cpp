@@ -26,6 +26,8 @@ constexpr std::array<const char*, kShantenRows> kShantenLabels = {
 struct PageWriter {
     std::string& out;
     int k;
+    std::size_t sizeLimit;
+    bool cut = false;
 
     void ImageTag(TileKind kind) {
         AppendF(out, "<IMG SRC=\"%s\" ALT=\"\">", TileImagePath(kind).c_str());
@@ -126,6 +128,10 @@ struct PageWriter {
     void NodeSection(const NanikiruSearch& node, int depth) {
         const KyokuState& s = node.state();
         if (s.HandTileCount() != 13) return;  // a winning node has no replies to show
+        if (out.size() >= sizeLimit) {
+            cut = true;
+            return;
+        }
         const int shanten = Shanten(s.hand);
         AppendF(out, "<P><A NAME=\"%s\">\n", s.PositionKey(shanten == -1, node.slack()).c_str());
         WriteHandImages(s, out);
@@ -210,6 +216,7 @@ struct PageWriter {
         PositionsTable(top);
         if (depth > 0)
             for (const NanikiruSearch* c : candidates) NodeSection(*c, depth - 1);
+        if (cut) out += "<P>ページが大きくなりすぎるため、ここで打ち切りました。</P>\n";
     }
 };
 
@@ -223,14 +230,14 @@ double BestCandidateValue(const NanikiruSearch& top) {
     return best;
 }
 
-std::string ReportPage(const NanikiruSearch& top, int depth) {
+std::string ReportPage(const NanikiruSearch& top, int depth, std::size_t sizeLimit) {
     std::string page = PageHead("何切る？ Mizaro");
-    PageWriter{page, top.state().turn + 1}.Body(top, depth);
+    PageWriter{page, top.state().turn + 1, sizeLimit}.Body(top, depth);
     page += kPageTail;
     return page;
 }
 
-AnalysisText ReportPageFor(const KyokuState& game, int slack, int depth) {
+AnalysisText ReportPageFor(const KyokuState& game, int slack, int depth, std::size_t sizeLimit) {
     if (Shanten(game.hand) > kReportMaxShanten) {
         AnalysisText refused;
         AppendF(refused.refusal, "%d 向聴以上は計算時間がかかるので未対応です",
@@ -239,7 +246,7 @@ AnalysisText ReportPageFor(const KyokuState& game, int slack, int depth) {
     }
     NanikiruSearch top(game, true, true, slack);
     top.AnalyzeDiscards();
-    AnalysisText page{ReportPage(top, depth), {}};
+    AnalysisText page{ReportPage(top, depth, sizeLimit), {}};
     top.FreeCache();
     return page;
 }

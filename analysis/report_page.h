@@ -3,6 +3,8 @@
 // the positions the search computed and, down to a chosen depth, the best reply to every draw.
 #pragma once
 
+#include <cstddef>
+
 #include "analysis/nanikiru_search.h"
 #include "analysis/page_text.h"
 
@@ -13,14 +15,21 @@ inline constexpr int kReportMaxShanten = 3;
 inline constexpr int kMinReportDepth = 1;
 inline constexpr int kMaxReportDepth = 5;
 
+// A hand reached along many paths gets a section for each, so the deeper sections multiply with
+// every level of depth: past this size no further section is begun, and the page says it was
+// cut. Pages below it are whole.
+inline constexpr std::size_t kReportPageSizeLimit = 20u << 20;
+
 // Searches the 14-tile hand of `game` with `slack` (0, or 1 for hand changes) and returns the
 // whole page, or the refusal of a hand too far from ready.
-AnalysisText ReportPageFor(const KyokuState& game, int slack, int depth);
+AnalysisText ReportPageFor(const KyokuState& game, int slack, int depth,
+                           std::size_t sizeLimit = kReportPageSizeLimit);
 
 // The largest candidate value at the draw after the top discard, 0 when none is positive.
 double BestCandidateValue(const NanikiruSearch& top);
 
 // The page of a top node after AnalyzeDiscards, read while its memo is alive.
-std::string ReportPage(const NanikiruSearch& top, int depth);
+std::string ReportPage(const NanikiruSearch& top, int depth,
+                       std::size_t sizeLimit = kReportPageSizeLimit);
 
 }  // namespace mizaro

@@ -31,7 +31,7 @@ struct StatSummary {
     std::vector<GameRecord> records;          // oldest first
     int simStartClock = 0;
     int simStartN = 0;
-    // Paths of this summary's files that exist but could not be read at the last Load. What
+    // Paths of this summary's files that exist but were not read at the last Load. What
     // is in memory is then not what is on disk, so Save never writes over them; Reset keeps
     // them, so erasing the data in memory cannot wipe the file either.
     std::vector<std::string> unreadableFiles;
@@ -51,7 +51,8 @@ struct StatSummary {
     // Reads the counter file and the game log of `newName` from `directory`. A file that
     // cannot be opened leaves the summary empty, as does a name that cannot be a file name.
     // A counter file that exists but cannot be read puts both files in `unreadableFiles` (the
-    // log is then not read either); a log that cannot be read puts the log there.
+    // log is then not read either); a log that cannot be read puts the log there, as does a
+    // log whose counter file is missing (it is not read, and is kept for the player).
     void Load(const std::string& newName, const std::string& directory = DataDirectory());
     // Writes the counter file, then the log; each replaces its file whole or not at all. Files
     // in `unreadableFiles` are left as they are, and that is not a failure: the player is told

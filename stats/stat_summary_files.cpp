@@ -28,7 +28,13 @@ void StatSummary::Load(const std::string& newName, const std::string& directory)
         unreadableFiles = {counterPath, logPath};
         return;
     }
-    if (counters.status == ReadStatus::kMissing) return;
+    if (counters.status == ReadStatus::kMissing) {
+        // A log is only read with its counters, but one without them still holds the games of
+        // counters that were lost or deleted alone: a fresh log must not be saved over it.
+        if (ReadFileContents(logPath).status != ReadStatus::kMissing)
+            unreadableFiles.push_back(logPath);
+        return;
+    }
     ParseCounterFile(counters.data, *this);
     // Counters and records are independent; a log that does not open leaves no records.
     FileContents log = ReadFileContents(logPath);

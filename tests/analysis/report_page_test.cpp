@@ -78,6 +78,31 @@ TEST(ReportPage, EdgesOfThePage) {
     EXPECT_EQ(Count(one, "二向聴"), 0);
 }
 
+// Past its size limit the page begins no further section and says so at its end: what it shows
+// is the start of the whole page, and a page below the limit is the whole page.
+TEST(ReportPage, StopsDescendingPastTheSizeLimit) {
+    const PositionRequest request = ParsePositionLine(kThreeDragons);
+    const auto page = [&](std::size_t limit) {
+        return WithoutSearchTime(ReportPageFor(request.state, request.slack, 3, limit).text);
+    };
+    const std::string whole = page(kReportPageSizeLimit);
+    const std::string tail =
+        "<P>ページが大きくなりすぎるため、ここで打ち切りました。</P>\n" + std::string(kPageTail);
+    EXPECT_EQ(Count(whole, "ここで打ち切りました"), 0);
+    EXPECT_EQ(page(whole.size()), whole);
+
+    const std::size_t sections = whole.find("<P><A NAME=\"");
+    ASSERT_NE(sections, std::string::npos);
+    const std::size_t limit = (sections + whole.size()) / 2;
+    const std::string cut = page(limit);
+    ASSERT_GT(cut.size(), tail.size());
+    ASSERT_EQ(cut.substr(cut.size() - tail.size()), tail);
+    const std::string shown = cut.substr(0, cut.size() - tail.size());
+    EXPECT_GE(shown.size(), limit);
+    EXPECT_LT(shown.rfind("<P><A NAME=\""), limit) << "no section begun past the limit";
+    EXPECT_EQ(whole.compare(0, shown.size(), shown), 0);
+}
+
 // Every link of a page written deep enough leads to an anchor on it; one level less and the
 // links into the last level have no target.
 TEST(ReportPage, LinksFindTheirSectionsDownToTheDepth) {

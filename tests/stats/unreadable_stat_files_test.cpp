@@ -103,6 +103,26 @@ TEST(UnreadableStatFiles, ALogThatCannotBeReadIsKeptWhileTheCountersGoOn) {
     EXPECT_EQ(again.records.size(), 6u);
 }
 
+TEST(UnreadableStatFiles, ALogWhoseCountersAreMissingIsKeptNotStartedAfresh) {
+    TempDir dir;
+    const History before(dir, "jiro");
+    const std::string log = dir.File("StatMan_jiro.log");
+    ASSERT_TRUE(std::filesystem::remove(dir.File("StatMan_jiro.txt")));
+    StatSummary st;
+    st.Load("jiro", dir.Dir());
+    EXPECT_EQ(st.N, 0);
+    EXPECT_TRUE(st.records.empty());
+    EXPECT_EQ(st.unreadableFiles, std::vector<std::string>{log});
+    PlayEraseAndSave(st, dir.Dir());
+    EXPECT_EQ(ReadWholeFile(log), before.log);
+    // The fresh counters were saved, and with them the kept games are read again.
+    StatSummary again;
+    again.Load("jiro", dir.Dir());
+    EXPECT_EQ(again.N, 0);
+    EXPECT_EQ(again.records.size(), 6u);
+    EXPECT_TRUE(again.unreadableFiles.empty());
+}
+
 TEST(UnreadableStatFiles, RealReadFailuresAreTakenForUnreadableNotMissing) {
     TempDir dir;
     EXPECT_EQ(ReadFileContents(dir.File("none.txt")).status, ReadStatus::kMissing);
