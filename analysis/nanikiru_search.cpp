@@ -1,6 +1,7 @@
 #include "analysis/nanikiru_search.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 #include <chrono>
 #include <limits>
@@ -81,6 +82,27 @@ const KyokuState& NanikiruSearch::state() const {
     if (full_.compare_exchange_strong(expected, built.get(), std::memory_order_acq_rel))
         return *built.release();
     return *expected;
+}
+
+TurnValues NanikiruSearch::Turns(TurnRow row) const {
+    TurnValues values{};
+    for (int k = 1; k <= turnCount_; ++k) values[k] = Turn(row, k);
+    return values;
+}
+
+void NanikiruSearch::StoreTurns(const TurnValues& ev, const TurnValues& win,
+                                const TurnValues& tenpai) {
+    // Compared bit by bit, so that a stored value always reads back exactly, sign included.
+    auto zero = [](double v) { return std::bit_cast<std::uint64_t>(v) == 0; };
+    int count = kLastDraw;
+    while (count > 0 && zero(ev[count]) && zero(win[count]) && zero(tenpai[count])) --count;
+    if (count != turnCount_) {
+        turns_ = count > 0 ? std::make_unique<double[]>(kTurnRows * count) : nullptr;
+        turnCount_ = count;
+    }
+    const TurnValues* rows[kTurnRows] = {&ev, &win, &tenpai};
+    for (int r = 0; r < kTurnRows; ++r)
+        for (int k = 1; k <= count; ++k) turns_[r * count + (k - 1)] = (*rows[r])[k];
 }
 
 SearchCache& NanikiruSearch::OwnCache() {
@@ -196,10 +218,12 @@ void NanikiruSearch::AnalyzeDiscards() {
     }
     groups_.push_back({kNoTile, 0, static_cast<int>(children_.size())});
 
+    TurnValues win{}, tenpai{};
     for (int k = 1; k <= kLastDraw; ++k) {
-        if (top <= 0) tenpaiProb_[k] = 1.0;
-        if (top == -1) winProb_[k] = 1.0;
+        if (top <= 0) tenpai[k] = 1.0;
+        if (top == -1) win[k] = 1.0;
     }
+    StoreTurns(TurnValues{}, win, tenpai);
     SumCounts();
     seconds_ = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
@@ -208,7 +232,7 @@ void NanikiruSearch::CandidateValues(DiscardValues& values) const {
     values.fill(0.0);
     if (shanten_ == -1) return;
     for (const NanikiruSearch* c : CandidateNodes())
-        values[c->lastDiscard_] = TurnValue(c->ev_, state().turn + 1);
+        values[c->lastDiscard_] = c->Turn(kEvRow, state().turn + 1);
 }
 
 void NanikiruSearch::Search(bool clearCache) {
@@ -285,8 +309,6 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
     stack.resize(bottom);
     groups_.assign(groups.begin(), groups.begin() + groupCount);
 
-    for (int k = 1; k <= kLastDraw; ++k)
-        if (v <= 0) tenpaiProb_[k] = 1.0;
     SumCounts();
     Evaluate();
 }
@@ -309,30 +331,30 @@ void NanikiruSearch::Evaluate() {
             b.tenpai.fill(0.0);
             for (const NanikiruSearch* c : Members(groups_[n])) {
                 for (int k = 1; k <= kLastDraw; ++k) {
-                    const double value = TurnValue(c->ev_, k + 1);
+                    const double value = c->Turn(kEvRow, k + 1);
                     if (value > b.ev[k]) {
                         b.ev[k] = value;
-                        b.win[k] = TurnValue(c->winProb_, k + 1);
-                        b.tenpai[k] = TurnValue(c->tenpaiProb_, k + 1);
+                        b.win[k] = c->Turn(kWinRow, k + 1);
+                        b.tenpai[k] = c->Turn(kTenpaiRow, k + 1);
                     }
                 }
             }
         }
     }
-    TurnValues ippatsuBonus{};
+    TurnValues ev{}, win{}, tenpai{}, ippatsuBonus{};
     for (int k = kLastDraw; k >= 1; --k) {
-        tenpaiProb_[k] = ready ? 1.0 : 0.0;
-        winProb_[k] = 0.0;
+        tenpai[k] = ready ? 1.0 : 0.0;
+        win[k] = 0.0;
         const int drawsLeft = kTurnSlots - k;  // draw k included
         if (drawsLeft <= s) {
-            ev_[k] = 0.0;  // too few draws to complete the hand
+            ev[k] = 0.0;  // too few draws to complete the hand
             continue;
         }
         const double pool = kPoolBeforeFirstDraw - k;
         // The share of draws that leave the present hand; the rest keeps it.
         double move = effTiles_ / pool;
-        double e = 0.0, eIppatsu = 0.0, tenpai = 0.0, win = 0.0;
-        const double stayValue = TurnValue(ev_, k + 1);  // before this pass's ippatsu bonus
+        double e = 0.0, eIppatsu = 0.0, tenpaiMove = 0.0, winMove = 0.0;
+        const double stayValue = TurnValue(ev, k + 1);  // before this pass's ippatsu bonus
         for (std::size_t n = 0; n < groups_.size(); ++n) {
             const DrawGroup& g = groups_[n];
             const NanikiruSearch& c0 = *Members(g).front();
@@ -352,27 +374,28 @@ void NanikiruSearch::Evaluate() {
             if (k == kLastDraw || stayValue < best) {
                 e += p * best;
                 eIppatsu += p * bestIppatsu;
-                tenpai += p * bestTenpai;
-                win += p * bestWin;
+                tenpaiMove += p * bestTenpai;
+                winMove += p * bestWin;
             } else {
                 move -= p;  // keeping the hand is at least as good
             }
         }
-        ev_[k] = e;
+        ev[k] = e;
         ippatsuBonus[k] = eIppatsu - e;
-        if (tenpaiProb_[k] < 1.0) tenpaiProb_[k] = tenpai;
-        if (winProb_[k] < 1.0) winProb_[k] = win;
+        if (tenpai[k] < 1.0) tenpai[k] = tenpaiMove;
+        if (win[k] < 1.0) win[k] = winMove;
         if (k < kLastDraw) {
             const double keep = 1.0 - move;
-            ev_[k] += keep * ev_[k + 1];
-            if (tenpaiProb_[k] < 1.0) tenpaiProb_[k] += keep * tenpaiProb_[k + 1];
-            if (winProb_[k] < 1.0) winProb_[k] += keep * winProb_[k + 1];
+            ev[k] += keep * ev[k + 1];
+            if (tenpai[k] < 1.0) tenpai[k] += keep * tenpai[k + 1];
+            if (win[k] < 1.0) win[k] += keep * win[k + 1];
         }
     }
     // Riichi is declared on reaching ready, so only the very next draw can be an ippatsu win;
     // adding the bonus after the recurrence keeps it from reaching earlier draw numbers.
     if (ready)
-        for (int k = 1; k <= kLastDraw; ++k) ev_[k] += ippatsuBonus[k];
+        for (int k = 1; k <= kLastDraw; ++k) ev[k] += ippatsuBonus[k];
+    StoreTurns(ev, win, tenpai);
 }
 
 }  // namespace mizaro

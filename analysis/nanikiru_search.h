@@ -80,9 +80,9 @@ class NanikiruSearch {
     bool expectUra() const { return expectUra_; }
     int effKinds() const { return effKinds_; }
     int effTiles() const { return effTiles_; }
-    const TurnValues& ev() const { return ev_; }
-    const TurnValues& winProb() const { return winProb_; }
-    const TurnValues& tenpaiProb() const { return tenpaiProb_; }
+    TurnValues ev() const { return Turns(kEvRow); }
+    TurnValues winProb() const { return Turns(kWinRow); }
+    TurnValues tenpaiProb() const { return Turns(kTenpaiRow); }
     const PositionCounts& evaluated() const { return evaluated_; }
     const PositionCounts& visited() const { return visited_; }
     double seconds() const { return seconds_; }
@@ -118,6 +118,16 @@ class NanikiruSearch {
     // values a win; `s.result` is left holding the reading without ippatsu.
     static std::pair<int, int> ScoreWin(KyokuState& s, bool expectUra);
 
+    // The per-turn values are kept only up to the last draw number at which any of them is
+    // non-zero: a hand n steps from ready has none in its last n draws, and a winning node
+    // none at all.
+    enum TurnRow { kEvRow, kWinRow, kTenpaiRow, kTurnRows };
+    double Turn(TurnRow row, int k) const {
+        return k >= 1 && k <= turnCount_ ? turns_[row * turnCount_ + (k - 1)] : 0.0;
+    }
+    TurnValues Turns(TurnRow row) const;
+    void StoreTurns(const TurnValues& ev, const TurnValues& win, const TurnValues& tenpai);
+
     // The position as it differs from the base state.
     std::array<std::int8_t, kKinds> hand_{};
     std::array<std::int8_t, kKinds> wall_{};
@@ -134,9 +144,8 @@ class NanikiruSearch {
     int shanten_ = 0;  // of the position as searched
     int effKinds_ = 0;
     int effTiles_ = 0;
-    TurnValues ev_{};
-    TurnValues winProb_{};
-    TurnValues tenpaiProb_{};
+    int turnCount_ = 0;
+    std::unique_ptr<double[]> turns_;  // kTurnRows rows of turnCount_ draws, from draw 1
     PositionCounts evaluated_{};
     PositionCounts visited_{};
     double seconds_ = 0.0;

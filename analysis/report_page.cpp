@@ -69,7 +69,7 @@ struct PageWriter {
 
     // One value per candidate for every draw number the same position could arise before.
     void TurnTable(Candidates candidates, const char* title,
-                   const TurnValues& (NanikiruSearch::*values)() const, const char* cellFormat,
+                   TurnValues (NanikiruSearch::*values)() const, const char* cellFormat,
                    double scale) {
         std::vector<std::string> cells(static_cast<std::size_t>(kTurnRows) * candidates.size());
         for (int r = 1; r <= kTurnRows; ++r)

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
@@ -21,9 +24,11 @@ class NanikiruSearchTestPeer {
         n.effTiles_ = effTiles;
     }
     static void SetValues(NanikiruSearch& n, int k, double ev, double win, double tenpai) {
-        n.ev_[k] = ev;
-        n.winProb_[k] = win;
-        n.tenpaiProb_[k] = tenpai;
+        TurnValues evs = n.ev(), wins = n.winProb(), tenpais = n.tenpaiProb();
+        evs[k] = ev;
+        wins[k] = win;
+        tenpais[k] = tenpai;
+        n.StoreTurns(evs, wins, tenpais);
     }
     static void AddGroup(NanikiruSearch& parent, TileKind drawn,
                          const std::vector<const NanikiruSearch*>& members) {
@@ -319,6 +324,35 @@ struct HandBuiltTree {
         return after;
     }
 };
+
+TEST(NanikiruSearch, ValuesReadBackExactlyWhateverTheirLastNonZeroDraw) {
+    HandBuiltTree t;
+    NanikiruSearch node(t.Reply("1z"), true, true, 0);
+    TurnValues ev{}, win{}, tenpai{};
+    auto expectStored = [&](const char* when) {
+        for (int k = 0; k < kTurnSlots; ++k) {
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(node.ev()[k]),
+                      std::bit_cast<std::uint64_t>(ev[k]))
+                << when << " ev at " << k;
+            EXPECT_EQ(node.winProb()[k], win[k]) << when << " win at " << k;
+            EXPECT_EQ(node.tenpaiProb()[k], tenpai[k]) << when << " tenpai at " << k;
+        }
+    };
+    expectStored("new");
+    // A negative zero on the last draw is a value, not an absent one.
+    Peer::SetValues(node, 3, ev[3] = 12.5, win[3] = 0.25, tenpai[3] = 0.5);
+    Peer::SetValues(node, 18, ev[18] = -0.0, 0.0, 0.0);
+    expectStored("spread");
+    EXPECT_TRUE(std::signbit(node.ev()[18]));
+    // The values shrink back when the late draws become zero, and grow again.
+    Peer::SetValues(node, 18, ev[18] = 0.0, 0.0, 0.0);
+    expectStored("shrunk");
+    Peer::SetValues(node, 10, ev[10] = 7.0, win[10] = 0.125, tenpai[10] = 1.0);
+    expectStored("grown");
+    for (int k : {3, 10}) Peer::SetValues(node, k, ev[k] = 0.0, win[k] = 0.0, tenpai[k] = 0.0);
+    expectStored("cleared");
+    EXPECT_EQ(TurnValue(node.ev(), 19), 0.0);
+}
 
 TEST(NanikiruSearch, HandBuiltTiesKeepTheLowerDiscard) {
     // A one-shanten parent; after drawing d two replies of equal value but different odds.
