@@ -27,7 +27,7 @@ done
 # test programs that hold them are built; the window stays out, since Qt itself is not built
 # for the sanitizer.
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIZARO_TSAN=ON -DMIZARO_GUI=OFF
-cmake --build build-tsan --target app_tests stats_tests -j "$jobs"
+cmake --build build-tsan --target analysis_tests app_tests stats_tests -j "$jobs"
 ctest --test-dir build-tsan -R ThreadTest --output-on-failure -j "$jobs"
 
 # Last, so the closing line is the test runner's summary.

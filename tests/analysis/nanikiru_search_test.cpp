@@ -501,7 +501,7 @@ TEST(NanikiruSearch, CallerNodesStayReadableAfterFreeCache) {
     EXPECT_EQ(node.visited(), visited);
 }
 
-TEST(NanikiruSearch, AnalysesOnTwoThreadsMatchSequentialOnes) {
+TEST(SearchThreadTest, AnalysesOnTwoThreadsMatchSequentialOnes) {
     const char* lines[] = {"123m46p79s358m9p115z turn=2", "123m456p79s35m11z27z turn=3 slack=1"};
     struct Outcome {
         std::vector<TurnValues> ev;
