@@ -18,7 +18,7 @@
 namespace mizaro::testing {
 
 inline void ExpectGolden(const std::string& name, const std::string& utf8) {
-    const std::string path = std::string(MIZARO_GOLDEN_DIR) + "/" + name;
+    const std::string path = std::string(MIZARO_TEST_SOURCE_DIR) + "/analysis/golden/" + name;
     const std::optional<std::string> bytes = Utf8ToCp932(utf8);
     ASSERT_TRUE(bytes) << name << ": the page holds a character code page 932 lacks";
     const char* update = std::getenv("MIZARO_UPDATE_GOLDEN");

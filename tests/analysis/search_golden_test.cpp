@@ -36,7 +36,7 @@ void ExpectTurns(const nlohmann::json& recorded, const TurnValues& values, doubl
 }
 
 TEST(SearchGolden, EveryValueIsAsRecorded) {
-    const std::string dir = MIZARO_TEST_DATA_DIR;
+    const std::string dir = MIZARO_TEST_SOURCE_DIR "/analysis/data";
     const std::vector<std::string> positions = ReadLines(dir + "/search_golden_positions.txt");
     const std::vector<std::string> recorded = ReadLines(dir + "/search_golden.jsonl");
     ASSERT_GE(recorded.size(), 16u);
