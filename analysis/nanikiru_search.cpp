@@ -7,6 +7,7 @@
 #include <limits>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "core/shanten.h"
 
@@ -45,17 +46,16 @@ NanikiruSearch::NanikiruSearch(const KyokuState& state, bool riichiAssumed, bool
     : slack_(slack), expectUra_(expectUra) {
     auto full = std::make_unique<KyokuState>(state);
     if (riichiAssumed) full->reachTurn = kAssumedRiichiTurn;
-    CopyCounts(hand_, full->hand);
+    key_ = HandKey(full->hand);
     CopyCounts(wall_, full->wall);
     lastDraw_ = static_cast<std::int8_t>(full->lastDraw);
     lastDiscard_ = static_cast<std::int8_t>(full->lastDiscard);
     full_.store(full.release(), std::memory_order_release);
 }
 
-NanikiruSearch::NanikiruSearch(const KyokuState* base, const KyokuState& work, bool expectUra,
-                               int slack)
-    : base_(base), slack_(slack), expectUra_(expectUra) {
-    CopyCounts(hand_, work.hand);
+NanikiruSearch::NanikiruSearch(const KyokuState* base, const KyokuState& work, const SearchKey& key,
+                               bool expectUra, int slack)
+    : key_(key), base_(base), slack_(slack), expectUra_(expectUra) {
     CopyCounts(wall_, work.wall);
     lastDraw_ = static_cast<std::int8_t>(work.lastDraw);
     lastDiscard_ = static_cast<std::int8_t>(work.lastDiscard);
@@ -70,10 +70,8 @@ const KyokuState& NanikiruSearch::state() const {
     // A created node: the base with this node's own fields, scored again when it is a win
     // (the scoring is deterministic, so the reading is the one the search valued).
     auto built = std::make_unique<KyokuState>(*base_);
-    for (TileKind k = 0; k < kKinds; ++k) {
-        built->hand[k] = hand_[k];
-        built->wall[k] = wall_[k];
-    }
+    built->hand = HandOfKey(key_);
+    for (TileKind k = 0; k < kKinds; ++k) built->wall[k] = wall_[k];
     built->lastDraw = lastDraw_;
     built->lastDiscard = lastDiscard_;
     if (winning_) ScoreWin(*built, expectUra_);
@@ -91,18 +89,35 @@ TurnValues NanikiruSearch::Turns(TurnRow row) const {
 }
 
 void NanikiruSearch::StoreTurns(const TurnValues& ev, const TurnValues& win,
-                                const TurnValues& tenpai) {
+                                const TurnValues& tenpai, SearchArena* arena) {
     // Compared bit by bit, so that a stored value always reads back exactly, sign included.
     auto zero = [](double v) { return std::bit_cast<std::uint64_t>(v) == 0; };
     int count = kLastDraw;
     while (count > 0 && zero(ev[count]) && zero(win[count]) && zero(tenpai[count])) --count;
-    if (count != turnCount_) {
-        turns_ = count > 0 ? std::make_unique<double[]>(kTurnRows * count) : nullptr;
-        turnCount_ = count;
+    double* to = nullptr;
+    if (count > 0 && base_ && arena) {
+        to = arena->Allocate<double>(kTurnRows * count);
+    } else if (count > 0) {
+        ownTurns_ = std::make_unique<double[]>(kTurnRows * count);
+        to = ownTurns_.get();
     }
+    turnCount_ = count;
+    turns_ = to;
     const TurnValues* rows[kTurnRows] = {&ev, &win, &tenpai};
     for (int r = 0; r < kTurnRows; ++r)
-        for (int k = 1; k <= count; ++k) turns_[r * count + (k - 1)] = (*rows[r])[k];
+        for (int k = 1; k <= count; ++k) to[r * count + (k - 1)] = (*rows[r])[k];
+}
+
+void NanikiruSearch::SetChildren(SearchCache& cache,
+                                 std::span<const NanikiruSearch* const> children,
+                                 std::span<const DrawGroup> groups) {
+    auto* c = cache.Arena().Allocate<const NanikiruSearch*>(children.size());
+    std::copy(children.begin(), children.end(), c);
+    auto* g = cache.Arena().Allocate<DrawGroup>(groups.size());
+    std::copy(groups.begin(), groups.end(), g);
+    children_ = c;
+    groups_ = g;
+    groupCount_ = static_cast<int>(groups.size());
 }
 
 SearchCache& NanikiruSearch::OwnCache() {
@@ -121,14 +136,26 @@ KyokuState NanikiruSearch::StartAnalysis(SearchCache& cache) const {
 void NanikiruSearch::FreeCache() {
     // The groups point into the memo; dropping them keeps a later read from reaching freed
     // nodes.
-    groups_.clear();
-    children_.clear();
+    groups_ = nullptr;
+    children_ = nullptr;
+    groupCount_ = 0;
     if (cache_) cache_->Clear();
 }
 
+void NanikiruSearch::AdoptCache(std::unique_ptr<SearchCache> cache) {
+    FreeCache();
+    cache_ = std::move(cache);
+    if (cache_) cache_->Clear();
+}
+
+std::unique_ptr<SearchCache> NanikiruSearch::ReleaseCache() {
+    FreeCache();
+    return std::move(cache_);
+}
+
 std::span<const NanikiruSearch* const> NanikiruSearch::CandidateNodes() const {
-    if (groups_.empty()) return {};
-    return Members(groups_.front());
+    if (groupCount_ == 0) return {};
+    return Members(groups_[0]);
 }
 
 void NanikiruSearch::AddCounts(const NanikiruSearch& child, bool computedHere) {
@@ -158,8 +185,9 @@ const NanikiruSearch* NanikiruSearch::Child(SearchCache& cache, KyokuState& work
     const TileKind lastDraw = work.lastDraw, lastDiscard = work.lastDiscard;
     if (drawn != kNoTile) work.DrawKind(drawn);
     if (discarded != kNoTile) work.RemoveFromHand(discarded, false);
-    std::unique_ptr<NanikiruSearch> node(
-        new NanikiruSearch(cache.base(), work, expectUra_, childSlack));
+    const SearchCache::NodeRoom room = cache.NewNodeRoom();
+    NanikiruSearch* node =
+        new (room.storage) NanikiruSearch(cache.base(), work, key, expectUra_, childSlack);
     if (winning) {
         node->evaluated_[0] = node->visited_[0] = 1;
         node->winning_ = true;
@@ -173,7 +201,7 @@ const NanikiruSearch* NanikiruSearch::Child(SearchCache& cache, KyokuState& work
     work.lastDraw = lastDraw;
     work.lastDiscard = lastDiscard;
     AddCounts(*node, true);
-    return cache.Insert(key, std::move(node));
+    return cache.Insert(key, room.index);
 }
 
 std::pair<int, int> NanikiruSearch::ScoreWin(KyokuState& s, bool expectUra) {
@@ -203,6 +231,7 @@ void NanikiruSearch::AnalyzeDiscards() {
     evaluated_[top + 1] += 1;
     visited_[top + 1] += 1;
 
+    std::vector<const NanikiruSearch*>& candidates = cache.ChildStack();
     TileCounts after = hand;
     for (TileKind i = 0; i < kKinds; ++i) {
         if (hand[i] < 1) continue;
@@ -211,19 +240,22 @@ void NanikiruSearch::AnalyzeDiscards() {
         // From one step before ready only the discards that keep the hand ready count.
         if (diff <= slack_ && !(top == 0 && diff != 0)) {
             const int childSlack = slack_ - diff;
-            children_.push_back(Child(cache, work, MakeSearchKey(after, childSlack, kNoTile),
-                                      kNoTile, i, childSlack, false));
+            const NanikiruSearch* c = Child(cache, work, MakeSearchKey(after, childSlack, kNoTile),
+                                            kNoTile, i, childSlack, false);
+            candidates.push_back(c);
         }
         ++after[i];
     }
-    groups_.push_back({kNoTile, 0, static_cast<int>(children_.size())});
+    const DrawGroup all{kNoTile, 0, static_cast<int>(candidates.size())};
+    SetChildren(cache, candidates, {&all, 1});
+    candidates.clear();
 
     TurnValues win{}, tenpai{};
     for (int k = 1; k <= kLastDraw; ++k) {
         if (top <= 0) tenpai[k] = 1.0;
         if (top == -1) win[k] = 1.0;
     }
-    StoreTurns(TurnValues{}, win, tenpai);
+    StoreTurns(TurnValues{}, win, tenpai, nullptr);
     SumCounts();
     seconds_ = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
@@ -251,8 +283,9 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
     const int v = effective.shanten;
     shanten_ = v;
     effKinds_ = effTiles_ = 0;
-    groups_.clear();
-    children_.clear();
+    groups_ = nullptr;
+    children_ = nullptr;
+    groupCount_ = 0;
     // The children go on the analysis' shared stack first (the ones of deeper nodes come and
     // go above them) and are copied out at the end, so that every node holds exactly its own.
     std::vector<const NanikiruSearch*>& stack = cache.ChildStack();
@@ -305,15 +338,15 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
         }
         --drawnHand[i];
     }
-    children_.assign(stack.begin() + static_cast<std::ptrdiff_t>(bottom), stack.end());
+    SetChildren(cache, std::span(stack).subspan(bottom),
+                std::span(groups).first(static_cast<std::size_t>(groupCount)));
     stack.resize(bottom);
-    groups_.assign(groups.begin(), groups.begin() + groupCount);
 
     SumCounts();
-    Evaluate();
+    Evaluate(&cache.Arena());
 }
 
-void NanikiruSearch::Evaluate() {
+void NanikiruSearch::Evaluate(SearchArena* arena) {
     const int s = shanten_;
     const bool ready = s == 0;
     // Each group's best reply at every draw number, found in one pass over each reply's
@@ -322,9 +355,9 @@ void NanikiruSearch::Evaluate() {
         TurnValues ev, win, tenpai;
     };
     std::array<BestReply, kKinds> bestReplies;
-    assert(groups_.size() <= bestReplies.size());  // one group per drawn kind
+    assert(groupCount_ <= static_cast<int>(bestReplies.size()));  // one group per drawn kind
     if (!ready) {
-        for (std::size_t n = 0; n < groups_.size(); ++n) {
+        for (int n = 0; n < groupCount_; ++n) {
             BestReply& b = bestReplies[n];
             b.ev.fill(0.0);
             b.win.fill(0.0);
@@ -355,7 +388,7 @@ void NanikiruSearch::Evaluate() {
         double move = effTiles_ / pool;
         double e = 0.0, eIppatsu = 0.0, tenpaiMove = 0.0, winMove = 0.0;
         const double stayValue = TurnValue(ev, k + 1);  // before this pass's ippatsu bonus
-        for (std::size_t n = 0; n < groups_.size(); ++n) {
+        for (int n = 0; n < groupCount_; ++n) {
             const DrawGroup& g = groups_[n];
             const NanikiruSearch& c0 = *Members(g).front();
             // The wall count before the draw as the child records it: a memoised child may
@@ -395,7 +428,7 @@ void NanikiruSearch::Evaluate() {
     // adding the bonus after the recurrence keeps it from reaching earlier draw numbers.
     if (ready)
         for (int k = 1; k <= kLastDraw; ++k) ev[k] += ippatsuBonus[k];
-    StoreTurns(ev, win, tenpai);
+    StoreTurns(ev, win, tenpai, arena);
 }
 
 }  // namespace mizaro

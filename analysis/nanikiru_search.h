@@ -23,7 +23,6 @@
 #include <memory>
 #include <span>
 #include <utility>
-#include <vector>
 
 #include "analysis/search_cache.h"
 #include "core/kyoku_state.h"
@@ -73,6 +72,12 @@ class NanikiruSearch {
     void CandidateValues(DiscardValues& values) const;
     // Deletes every node of this node's memo; the node's own fields stay readable.
     void FreeCache();
+    // A caller that runs many small analyses in turn may hand each node the memo of the one
+    // before (emptied by ReleaseCache), so that the storage it grew is used again.
+    void AdoptCache(std::unique_ptr<SearchCache> cache);
+    std::unique_ptr<SearchCache> ReleaseCache();
+    // The memo key of a created node (the hand alone on a caller's node).
+    const SearchKey& key() const { return key_; }
 
     // The node's complete state; safe to call from several threads at once.
     const KyokuState& state() const;
@@ -87,9 +92,11 @@ class NanikiruSearch {
     const PositionCounts& visited() const { return visited_; }
     double seconds() const { return seconds_; }
 
-    const std::vector<DrawGroup>& groups() const { return groups_; }
+    std::span<const DrawGroup> groups() const {
+        return {groups_, static_cast<std::size_t>(groupCount_)};
+    }
     std::span<const NanikiruSearch* const> Members(const DrawGroup& group) const {
-        return {children_.data() + group.first, static_cast<std::size_t>(group.count)};
+        return {children_ + group.first, static_cast<std::size_t>(group.count)};
     }
     // The top node's candidates (its only group); empty before AnalyzeDiscards.
     std::span<const NanikiruSearch* const> CandidateNodes() const;
@@ -100,13 +107,14 @@ class NanikiruSearch {
 
     // A node the search creates: `work` is its position, `base` the rest of its state, shared
     // by every node of the analysis.
-    NanikiruSearch(const KyokuState* base, const KyokuState& work, bool expectUra, int slack);
+    NanikiruSearch(const KyokuState* base, const KyokuState& work, const SearchKey& key,
+                   bool expectUra, int slack);
 
     SearchCache& OwnCache();
     KyokuState StartAnalysis(SearchCache& cache) const;
     // `work` is this node's position; it is changed on the way down and restored.
     void SearchIn(SearchCache& cache, KyokuState& work);
-    void Evaluate();
+    void Evaluate(SearchArena* arena);
     // The child reached from `work` by drawing `drawn` and then discarding `discarded`
     // (either may be kNoTile), taken from the memo under `key` when present, else created,
     // searched (or scored, when `winning`) and memoised. Adds its counters to this node's.
@@ -126,10 +134,15 @@ class NanikiruSearch {
         return k >= 1 && k <= turnCount_ ? turns_[row * turnCount_ + (k - 1)] : 0.0;
     }
     TurnValues Turns(TurnRow row) const;
-    void StoreTurns(const TurnValues& ev, const TurnValues& win, const TurnValues& tenpai);
+    // A created node keeps its values in the memo's arena, a caller's node in its own storage
+    // so that they outlive the memo.
+    void StoreTurns(const TurnValues& ev, const TurnValues& win, const TurnValues& tenpai,
+                    SearchArena* arena);
+    void SetChildren(SearchCache& cache, std::span<const NanikiruSearch* const> children,
+                     std::span<const DrawGroup> groups);
 
     // The position as it differs from the base state.
-    std::array<std::int8_t, kKinds> hand_{};
+    SearchKey key_;  // holds the hand
     std::array<std::int8_t, kKinds> wall_{};
     std::int8_t lastDraw_ = 0;
     std::int8_t lastDiscard_ = 0;
@@ -145,7 +158,8 @@ class NanikiruSearch {
     int effKinds_ = 0;
     int effTiles_ = 0;
     int turnCount_ = 0;
-    std::unique_ptr<double[]> turns_;  // kTurnRows rows of turnCount_ draws, from draw 1
+    const double* turns_ = nullptr;       // kTurnRows rows of turnCount_ draws, from draw 1
+    std::unique_ptr<double[]> ownTurns_;  // where turns_ points on a caller's node
     PositionCounts evaluated_{};
     PositionCounts visited_{};
     double seconds_ = 0.0;
@@ -153,8 +167,10 @@ class NanikiruSearch {
     // number and from every parent, and they depend on the node's own state alone.
     int winPoints_ = 0;
     int winPointsIppatsu_ = 0;
-    std::vector<DrawGroup> groups_;
-    std::vector<const NanikiruSearch*> children_;
+    // In the memo's arena.
+    const DrawGroup* groups_ = nullptr;
+    const NanikiruSearch* const* children_ = nullptr;
+    int groupCount_ = 0;
     std::unique_ptr<SearchCache> cache_;  // only on a node that started an analysis
 };
 

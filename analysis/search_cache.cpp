@@ -1,6 +1,8 @@
 #include "analysis/search_cache.h"
 
+#include <algorithm>
 #include <cassert>
+#include <new>
 
 #include "analysis/nanikiru_search.h"
 
@@ -14,6 +16,13 @@ constexpr int kSlackShift = (kKinds - kKindsInLow) * kCountBits;  // 39
 constexpr int kDrawFlagShift = kSlackShift + 3;
 constexpr int kDrawShift = kDrawFlagShift + 1;
 constexpr std::size_t kFirstSlots = 1024;
+constexpr int kNodeBlockShift = 8;  // 256 nodes a block
+constexpr std::uint32_t kNodesPerBlock = std::uint32_t{1} << kNodeBlockShift;
+
+// The slot's position comes from the low bits of the hash; the tag takes the high ones.
+std::uint32_t TagOf(std::size_t hash) {
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(hash) >> 32);
+}
 
 }  // namespace
 
@@ -41,42 +50,83 @@ SearchKey WithSlack(SearchKey handKey, int slack, TileKind winningDraw) {
     return key;
 }
 
-SearchCache::SearchCache() = default;
-SearchCache::~SearchCache() = default;
+TileCounts HandOfKey(const SearchKey& key) {
+    constexpr std::uint64_t kCountMask = (1u << kCountBits) - 1;
+    TileCounts hand{};
+    for (TileKind k = 0; k < kKindsInLow; ++k)
+        hand[k] = static_cast<int>(key.low >> (k * kCountBits) & kCountMask);
+    for (TileKind k = kKindsInLow; k < kKinds; ++k)
+        hand[k] = static_cast<int>(key.high >> ((k - kKindsInLow) * kCountBits) & kCountMask);
+    return hand;
+}
 
-std::size_t SearchCache::SlotOf(const SearchKey& key) const {
+SearchCache::SearchCache() = default;
+
+SearchCache::~SearchCache() {
+    Clear();
+}
+
+NanikiruSearch* SearchCache::Node(std::uint32_t index) const {
+    std::byte* block = nodeBlocks_[index >> kNodeBlockShift].get();
+    return std::launder(reinterpret_cast<NanikiruSearch*>(block + (index & (kNodesPerBlock - 1)) *
+                                                                      sizeof(NanikiruSearch)));
+}
+
+std::size_t SearchCache::SlotOf(const SearchKey& key, std::size_t hash) const {
     const std::size_t mask = slots_.size() - 1;
-    std::size_t i = SearchKeyHash{}(key)&mask;
-    while (slots_[i].node && !(slots_[i].key == key)) i = (i + 1) & mask;
+    const std::uint32_t tag = TagOf(hash);
+    std::size_t i = hash & mask;
+    while (slots_[i].node != 0 && !(slots_[i].tag == tag && Node(slots_[i].node - 1)->key() == key))
+        i = (i + 1) & mask;
     return i;
 }
 
 NanikiruSearch* SearchCache::Find(const SearchKey& key) const {
     if (slots_.empty()) return nullptr;
-    return slots_[SlotOf(key)].node;
+    const Slot& slot = slots_[SlotOf(key, SearchKeyHash{}(key))];
+    return slot.node != 0 ? Node(slot.node - 1) : nullptr;
+}
+
+SearchCache::NodeRoom SearchCache::NewNodeRoom() {
+    if ((nodeCount_ >> kNodeBlockShift) == nodeBlocks_.size())
+        nodeBlocks_.emplace_back(new std::byte[kNodesPerBlock * sizeof(NanikiruSearch)]);
+    const std::uint32_t index = nodeCount_++;
+    return {Node(index), index};
 }
 
 void SearchCache::Grow() {
     std::vector<Slot> old = std::move(slots_);
     slots_.assign(old.empty() ? kFirstSlots : old.size() * 2, Slot{});
-    for (const Slot& slot : old)
-        if (slot.node) slots_[SlotOf(slot.key)] = slot;
+    for (const Slot& slot : old) {
+        if (slot.node == 0) continue;
+        const SearchKey& key = Node(slot.node - 1)->key();
+        slots_[SlotOf(key, SearchKeyHash{}(key))] = slot;
+    }
 }
 
-NanikiruSearch* SearchCache::Insert(const SearchKey& key, std::unique_ptr<NanikiruSearch> node) {
-    if ((owned_.size() + 1) * 2 > slots_.size()) Grow();
-    Slot& slot = slots_[SlotOf(key)];
-    if (slot.node) return slot.node;
-    slot = {key, node.get()};
-    owned_.push_back(std::move(node));
-    return slot.node;
+NanikiruSearch* SearchCache::Insert(const SearchKey& key, std::uint32_t index) {
+    if ((findable_ + 1) * 2 > slots_.size()) Grow();
+    const std::size_t hash = SearchKeyHash{}(key);
+    Slot& slot = slots_[SlotOf(key, hash)];
+    if (slot.node != 0) return Node(slot.node - 1);
+    slot = {TagOf(hash), index + 1};
+    ++findable_;
+    return Node(index);
 }
 
 void SearchCache::Clear() {
-    slots_.clear();
-    slots_.shrink_to_fit();
-    owned_.clear();
-    owned_.shrink_to_fit();
+    for (std::uint32_t i = 0; i < nodeCount_; ++i) Node(i)->~NanikiruSearch();
+    nodeCount_ = 0;
+    if (nodeBlocks_.size() > 1) nodeBlocks_.resize(1);
+    findable_ = 0;
+    if (slots_.size() > kFirstSlots) {
+        slots_.clear();
+        slots_.shrink_to_fit();
+    } else {
+        std::fill(slots_.begin(), slots_.end(), Slot{});
+    }
+    arena_.Reset();
+    childStack_.clear();
 }
 
 }  // namespace mizaro

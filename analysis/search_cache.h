@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "analysis/search_arena.h"
 #include "core/kyoku_state.h"
 #include "core/tile.h"
 
@@ -64,9 +65,16 @@ struct SearchKeyHash {
     }
 };
 
-// Owns every node inserted in it; Clear deletes them. Not shared between analyses, so two
-// analyses on two threads need no lock. An open-addressing table: the search looks a key up
-// for every reply it tries, so a lookup must not chase list nodes.
+// The hand of a key: its 34 counts.
+TileCounts HandOfKey(const SearchKey& key);
+
+// Owns the nodes of one analysis and the arrays they point to; Clear deletes them all. Not
+// shared between analyses, so two analyses on two threads need no lock.
+//
+// The table is open addressing over 8-byte slots, each a tag from the key's hash and the index
+// of its node: the search looks a key up for every reply it tries, so a probe must not chase
+// list nodes, and the node it finds is read next anyway, where the full key is compared.
+// Nodes sit in fixed blocks addressed by index, so that a slot needs no pointer.
 class SearchCache {
   public:
     SearchCache();
@@ -75,10 +83,22 @@ class SearchCache {
     SearchCache& operator=(const SearchCache&) = delete;
 
     NanikiruSearch* Find(const SearchKey& key) const;
-    // Takes ownership; a key already present keeps its node and the new one is deleted.
-    NanikiruSearch* Insert(const SearchKey& key, std::unique_ptr<NanikiruSearch> node);
+    // Room for one more node, to be built there before it is inserted; `index` names it.
+    struct NodeRoom {
+        void* storage;
+        std::uint32_t index;
+    };
+    NodeRoom NewNodeRoom();
+    // Makes the node built at `index` findable under its key; a key already present keeps
+    // its node, and the one given stays unused until Clear.
+    NanikiruSearch* Insert(const SearchKey& key, std::uint32_t index);
+    // Deletes every node and forgets every array. The first blocks of storage are kept, so
+    // that a memo used for many small analyses in turn allocates nothing after the first.
     void Clear();
-    std::size_t Size() const { return owned_.size(); }
+    std::size_t Size() const { return findable_; }
+
+    // The arrays of the nodes: their per-turn values and successor lists.
+    SearchArena& Arena() { return arena_; }
 
     // The state the nodes of this analysis share beside their own hand and wall: the top's,
     // with riichi assumed.
@@ -89,15 +109,19 @@ class SearchCache {
 
   private:
     struct Slot {
-        SearchKey key;
-        NanikiruSearch* node = nullptr;  // nullptr marks a free slot
+        std::uint32_t tag = 0;
+        std::uint32_t node = 0;  // the node's index + 1; 0 marks a free slot
     };
-    std::size_t SlotOf(const SearchKey& key) const;  // its slot, or the free slot to take
+    NanikiruSearch* Node(std::uint32_t index) const;
+    std::size_t SlotOf(const SearchKey& key, std::size_t hash) const;  // its slot or a free one
     void Grow();
 
     KyokuState base_;          // before the nodes, which point to it until they are gone
     std::vector<Slot> slots_;  // a power of two, at most half full
-    std::vector<std::unique_ptr<NanikiruSearch>> owned_;
+    std::size_t findable_ = 0;
+    std::vector<std::unique_ptr<std::byte[]>> nodeBlocks_;
+    std::uint32_t nodeCount_ = 0;
+    SearchArena arena_;
     std::vector<const NanikiruSearch*> childStack_;
 };
 

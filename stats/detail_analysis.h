@@ -7,10 +7,12 @@
 
 #include <array>
 #include <atomic>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
+#include "analysis/search_cache.h"
 #include "core/kyoku_state.h"
 #include "core/yaku_han.h"
 #include "stats/game_record.h"
@@ -120,6 +122,9 @@ class DetailAnalysis {
     // Fills `game` from its record on a fresh Normal-mode state. False, with `game` at its
     // initial values, for a record that cannot be replayed faithfully.
     static bool Replay(ReplayedGame& game);
+    // The same with the search memo of the game replayed before on this thread, emptied and
+    // handed on, so that thousands of small searches in turn allocate nothing after the first.
+    static bool Replay(ReplayedGame& game, std::unique_ptr<SearchCache>& memo);
 
     // Rebuilds `selected` from `games` and `filter`.
     void ApplyFilter();

@@ -20,6 +20,11 @@ enum class Slot : char { kPending, kReplayed, kSkipped };
 }  // namespace
 
 bool DetailAnalysis::Replay(ReplayedGame& g) {
+    std::unique_ptr<SearchCache> memo;
+    return Replay(g, memo);
+}
+
+bool DetailAnalysis::Replay(ReplayedGame& g, std::unique_ptr<SearchCache>& memo) {
     const GameRecord r = g.record;
     g = ReplayedGame{};
     g.record = r;
@@ -47,9 +52,10 @@ bool DetailAnalysis::Replay(ReplayedGame& g) {
         for (TileKind k = 0; k < kKinds; ++k)
             for (int c = 0; c < s.hand[k] && n < kDealtTiles; ++c) g.reachHand[n++] = k;
         NanikiruSearch search(s, true, true, 0);
-        search.Search(true);
+        search.AdoptCache(std::move(memo));
+        search.Search(false);
         g.reachEv = TurnValue(search.ev(), t + 1);
-        search.FreeCache();
+        memo = search.ReleaseCache();
     }
     if (won == 0) return true;
 
@@ -74,21 +80,22 @@ void DetailAnalysis::ReplayAll(const std::vector<GameRecord>& records, int jobs)
     SetProgressText("");
 
     const int n = static_cast<int>(records.size());
-    std::vector<ReplayedGame> slots(n);
-    // Each slot and its mark are written by the one thread that took its index, and read
+    // Each game and its mark are written by the one thread that took its index, and read
     // only after every thread has been joined.
+    games.resize(n);
     std::vector<Slot> marks(n, Slot::kPending);
     std::atomic<int> next{0};
     std::atomic<int> finished{0};
 
     auto work = [&] {
+        std::unique_ptr<SearchCache> memo;
         while (!cancelRequested.load()) {
             const int i = next.fetch_add(1);
             if (i >= n) return;
             ReportStart(i, n);
-            slots[i].record = records[i];
-            slots[i].record.Decode();
-            marks[i] = Replay(slots[i]) ? Slot::kReplayed : Slot::kSkipped;
+            games[i].record = records[i];
+            games[i].record.Decode();
+            marks[i] = Replay(games[i], memo) ? Slot::kReplayed : Slot::kSkipped;
             ReportFinished(finished.fetch_add(1) + 1, n);
         }
     };
@@ -98,11 +105,16 @@ void DetailAnalysis::ReplayAll(const std::vector<GameRecord>& records, int jobs)
     work();
     for (std::thread& h : helpers) h.join();
 
-    games.reserve(n);
+    // Kept in place, in record order, so that no second copy of every game is made.
+    std::size_t kept = 0;
     for (int i = 0; i < n; ++i) {
-        if (marks[i] == Slot::kReplayed) games.push_back(std::move(slots[i]));
+        if (marks[i] == Slot::kReplayed) {
+            if (kept != static_cast<std::size_t>(i)) games[kept] = std::move(games[i]);
+            ++kept;
+        }
         if (marks[i] == Slot::kSkipped) ++skipped;
     }
+    games.resize(kept);
 }
 
 std::string DetailAnalysis::ProgressText() const {

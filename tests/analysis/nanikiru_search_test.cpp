@@ -28,15 +28,20 @@ class NanikiruSearchTestPeer {
         evs[k] = ev;
         wins[k] = win;
         tenpais[k] = tenpai;
-        n.StoreTurns(evs, wins, tenpais);
+        n.StoreTurns(evs, wins, tenpais, nullptr);
     }
     static void AddGroup(NanikiruSearch& parent, TileKind drawn,
                          const std::vector<const NanikiruSearch*>& members) {
-        const int first = static_cast<int>(parent.children_.size());
-        for (const NanikiruSearch* m : members) parent.children_.push_back(m);
-        parent.groups_.push_back({drawn, first, static_cast<int>(members.size())});
+        std::vector<DrawGroup> groups(parent.groups().begin(), parent.groups().end());
+        std::vector<const NanikiruSearch*> children;
+        for (const DrawGroup& g : groups)
+            for (const NanikiruSearch* m : parent.Members(g)) children.push_back(m);
+        groups.push_back(
+            {drawn, static_cast<int>(children.size()), static_cast<int>(members.size())});
+        children.insert(children.end(), members.begin(), members.end());
+        parent.SetChildren(parent.OwnCache(), children, groups);
     }
-    static void Evaluate(NanikiruSearch& n) { n.Evaluate(); }
+    static void Evaluate(NanikiruSearch& n) { n.Evaluate(nullptr); }
 };
 
 namespace {
