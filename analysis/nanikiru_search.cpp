@@ -25,6 +25,22 @@ constexpr int kPoolBeforeFirstDraw = 123;
 // The first turn that scores no 天和: a win the search imagines always comes after a discard.
 constexpr int kFirstTurnAfterDiscard = 2;
 
+// A drawn kind that no held tile can join (no tile of its suit within two places, or an honour
+// not held) adds nothing to the regular form, whichever tile the reply gives up. The shanten
+// of every reply then depends only on the held tiles and on whether the thirteen orphans count
+// the drawn kind, so all such draws of one class share one count of their replies.
+enum DeadDraw { kDeadSimple, kDeadOrphan, kDeadDrawKinds, kNo = kDeadDrawKinds };
+
+DeadDraw DeadDrawOf(const TileCounts& hand, TileKind drawn) {
+    constexpr TileKind kFirstHonour = 27;
+    constexpr int kSuitLength = 9, kReach = 2;
+    if (drawn >= kFirstHonour) return hand[drawn] == 0 ? kDeadOrphan : kNo;
+    const int place = drawn % kSuitLength, suitStart = drawn - place;
+    for (int p = std::max(0, place - kReach); p <= std::min(kSuitLength - 1, place + kReach); ++p)
+        if (hand[suitStart + p] > 0) return kNo;
+    return place == 0 || place == kSuitLength - 1 ? kDeadOrphan : kDeadSimple;
+}
+
 // Reuses are counted in full, so a deep search with slack reaches billions of visits; the
 // count stops at the largest int instead of wrapping.
 int SaturatingAdd(int a, int b) {
@@ -43,7 +59,9 @@ void CopyCounts(Counts& to, const TileCounts& from) {
 
 NanikiruSearch::NanikiruSearch(const KyokuState& state, bool riichiAssumed, bool expectUra,
                                int slack)
-    : slack_(slack), expectUra_(expectUra) {
+    : slack_(static_cast<std::int8_t>(slack)),
+      expectUra_(expectUra),
+      caller_(std::make_unique<CallerPart>()) {
     auto full = std::make_unique<KyokuState>(state);
     if (riichiAssumed) full->reachTurn = kAssumedRiichiTurn;
     key_ = HandKey(full->hand);
@@ -55,7 +73,7 @@ NanikiruSearch::NanikiruSearch(const KyokuState& state, bool riichiAssumed, bool
 
 NanikiruSearch::NanikiruSearch(const KyokuState* base, const KyokuState& work, const SearchKey& key,
                                bool expectUra, int slack)
-    : key_(key), base_(base), slack_(slack), expectUra_(expectUra) {
+    : key_(key), slack_(static_cast<std::int8_t>(slack)), expectUra_(expectUra), base_(base) {
     CopyCounts(wall_, work.wall);
     lastDraw_ = static_cast<std::int8_t>(work.lastDraw);
     lastDiscard_ = static_cast<std::int8_t>(work.lastDiscard);
@@ -98,10 +116,10 @@ void NanikiruSearch::StoreTurns(const TurnValues& ev, const TurnValues& win,
     if (count > 0 && base_ && arena) {
         to = arena->Allocate<double>(kTurnRows * count);
     } else if (count > 0) {
-        ownTurns_ = std::make_unique<double[]>(kTurnRows * count);
-        to = ownTurns_.get();
+        caller_->turns = std::make_unique<double[]>(kTurnRows * count);
+        to = caller_->turns.get();
     }
-    turnCount_ = count;
+    turnCount_ = static_cast<std::int8_t>(count);
     turns_ = to;
     const TurnValues* rows[kTurnRows] = {&ev, &win, &tenpai};
     for (int r = 0; r < kTurnRows; ++r)
@@ -121,8 +139,8 @@ void NanikiruSearch::SetChildren(SearchCache& cache,
 }
 
 SearchCache& NanikiruSearch::OwnCache() {
-    if (!cache_) cache_ = std::make_unique<SearchCache>();
-    return *cache_;
+    if (!caller_->cache) caller_->cache = std::make_unique<SearchCache>();
+    return *caller_->cache;
 }
 
 // The working state of an analysis starts as its base: this node's, with riichi assumed.
@@ -139,18 +157,18 @@ void NanikiruSearch::FreeCache() {
     groups_ = nullptr;
     children_ = nullptr;
     groupCount_ = 0;
-    if (cache_) cache_->Clear();
+    if (caller_ && caller_->cache) caller_->cache->Clear();
 }
 
 void NanikiruSearch::AdoptCache(std::unique_ptr<SearchCache> cache) {
     FreeCache();
-    cache_ = std::move(cache);
-    if (cache_) cache_->Clear();
+    caller_->cache = std::move(cache);
+    if (caller_->cache) caller_->cache->Clear();
 }
 
 std::unique_ptr<SearchCache> NanikiruSearch::ReleaseCache() {
     FreeCache();
-    return std::move(cache_);
+    return std::move(caller_->cache);
 }
 
 std::span<const NanikiruSearch* const> NanikiruSearch::CandidateNodes() const {
@@ -226,7 +244,7 @@ void NanikiruSearch::AnalyzeDiscards() {
 
     const TileCounts hand = work.hand;
     const int top = Shanten(hand);
-    shanten_ = top;
+    shanten_ = static_cast<std::int8_t>(top);
     auto start = std::chrono::steady_clock::now();
     evaluated_[top + 1] += 1;
     visited_[top + 1] += 1;
@@ -257,7 +275,8 @@ void NanikiruSearch::AnalyzeDiscards() {
     }
     StoreTurns(TurnValues{}, win, tenpai, nullptr);
     SumCounts();
-    seconds_ = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    caller_->seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 void NanikiruSearch::CandidateValues(DiscardValues& values) const {
@@ -281,8 +300,9 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
     if (work.HandTileCount() != kHandBetweenDraws) return;
     const mizaro::Candidates effective = EffectiveCandidates(work.hand);
     const int v = effective.shanten;
-    shanten_ = v;
-    effKinds_ = effTiles_ = 0;
+    shanten_ = static_cast<std::int8_t>(v);
+    effKinds_ = 0;
+    effTiles_ = 0;
     groups_ = nullptr;
     children_ = nullptr;
     groupCount_ = 0;
@@ -297,6 +317,9 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
 
     TileCounts drawnHand = work.hand;
     const SearchKey handKey = HandKey(work.hand);
+    std::array<int, kKinds> liveReplies;
+    std::array<int, kKinds> deadReplies[kDeadDrawKinds];
+    bool deadCounted[kDeadDrawKinds] = {false, false};
     for (TileKind i = 0; i < kKinds; ++i) {
         const int wallCount = work.wall[i];
         if (wallCount <= 0) continue;
@@ -305,11 +328,12 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
         if (slack_ <= 0 && !effective.flags[i]) continue;
         ++drawnHand[i];
         const SearchKey drawnKey = AddTile(handKey, i);
-        const int u = Shanten(drawnHand);
+        // Drawing never raises the shanten, and an unflagged kind cannot lower it.
+        const int u = effective.flags[i] ? Shanten(drawnHand) : v;
         // A ready hand looks only at winning draws, whatever slack it has left.
         if (u < v + slack_ && !(u == 0 && v == 0)) {
             ++effKinds_;
-            effTiles_ += wallCount;
+            effTiles_ = static_cast<std::int16_t>(effTiles_ + wallCount);
             const int first = static_cast<int>(stack.size() - bottom);
             if (u == -1) {
                 stack.push_back(
@@ -317,8 +341,13 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
             } else {
                 // The drawn tile itself is never discarded: keeping the old hand is the stay
                 // option of the recurrence.
-                std::array<int, kKinds> replyShanten;
-                ShantenOfDiscards(drawnHand, i, replyShanten);
+                const DeadDraw dead = DeadDrawOf(work.hand, i);
+                std::array<int, kKinds>& replyShanten =
+                    dead == kNo ? liveReplies : deadReplies[dead];
+                if (dead == kNo || !deadCounted[dead]) {
+                    ShantenOfDiscards(drawnHand, i, replyShanten);
+                    if (dead != kNo) deadCounted[dead] = true;
+                }
                 for (TileKind j = 0; j < kKinds; ++j) {
                     if (j == i || drawnHand[j] < 1) continue;
                     const SearchKey repliedKey = RemoveTile(drawnKey, j);
@@ -363,17 +392,26 @@ void NanikiruSearch::Evaluate(SearchArena* arena) {
             b.win.fill(0.0);
             b.tenpai.fill(0.0);
             for (const NanikiruSearch* c : Members(groups_[n])) {
-                for (int k = 1; k <= kLastDraw; ++k) {
-                    const double value = c->Turn(kEvRow, k + 1);
+                // The child's value at draw k + 1 is row[k]. Past its stored draws it is 0,
+                // which never beats the best so far, so those draws are not visited.
+                const int count = c->turnCount_;
+                const double* row = c->turns_;
+                for (int k = 1; k < count; ++k) {
+                    const double value = row[k];
                     if (value > b.ev[k]) {
                         b.ev[k] = value;
-                        b.win[k] = c->Turn(kWinRow, k + 1);
-                        b.tenpai[k] = c->Turn(kTenpaiRow, k + 1);
+                        b.win[k] = row[count + k];
+                        b.tenpai[k] = row[2 * count + k];
                     }
                 }
             }
         }
     }
+    // The wall count before the draw as the first child of each group records it: a memoised
+    // child may come from another path and carry another wall.
+    std::array<int, kKinds> drawnBefore;
+    for (int n = 0; n < groupCount_; ++n)
+        drawnBefore[n] = Members(groups_[n]).front()->wall_[groups_[n].drawn] + 1;
     TurnValues ev{}, win{}, tenpai{}, ippatsuBonus{};
     for (int k = kLastDraw; k >= 1; --k) {
         tenpai[k] = ready ? 1.0 : 0.0;
@@ -389,11 +427,8 @@ void NanikiruSearch::Evaluate(SearchArena* arena) {
         double e = 0.0, eIppatsu = 0.0, tenpaiMove = 0.0, winMove = 0.0;
         const double stayValue = TurnValue(ev, k + 1);  // before this pass's ippatsu bonus
         for (int n = 0; n < groupCount_; ++n) {
-            const DrawGroup& g = groups_[n];
-            const NanikiruSearch& c0 = *Members(g).front();
-            // The wall count before the draw as the child records it: a memoised child may
-            // come from another path and carry another wall.
-            const double p = (c0.wall_[g.drawn] + 1) / pool;
+            const NanikiruSearch& c0 = *Members(groups_[n]).front();
+            const double p = drawnBefore[n] / pool;
             double best = 0.0, bestIppatsu = 0.0, bestWin = 0.0, bestTenpai = 0.0;
             if (ready) {
                 best = c0.winPoints_;

@@ -56,7 +56,7 @@ struct DrawGroup {
     int count = 0;
 };
 
-class NanikiruSearch {
+class alignas(64) NanikiruSearch {
   public:
     NanikiruSearch(const KyokuState& state, bool riichiAssumed, bool expectUra, int slack);
     ~NanikiruSearch();
@@ -90,7 +90,7 @@ class NanikiruSearch {
     TurnValues tenpaiProb() const { return Turns(kTenpaiRow); }
     const PositionCounts& evaluated() const { return evaluated_; }
     const PositionCounts& visited() const { return visited_; }
-    double seconds() const { return seconds_; }
+    double seconds() const { return caller_ ? caller_->seconds : 0.0; }
 
     std::span<const DrawGroup> groups() const {
         return {groups_, static_cast<std::size_t>(groupCount_)};
@@ -141,28 +141,31 @@ class NanikiruSearch {
     void SetChildren(SearchCache& cache, std::span<const NanikiruSearch* const> children,
                      std::span<const DrawGroup> groups);
 
+    // What only a node a caller built has: the memo of its analyses, its values (kept apart
+    // from the memo so that they outlive it) and its search time.
+    struct CallerPart {
+        std::unique_ptr<SearchCache> cache;
+        std::unique_ptr<double[]> turns;
+        double seconds = 0.0;
+    };
+
+    // The fields are ordered so that what a parent reads of each child (the key at the memo
+    // probe, the counters, the values) shares the node's first cache line.
+    SearchKey key_;                  // holds the hand
+    const double* turns_ = nullptr;  // kTurnRows rows of turnCount_ draws, from draw 1
+    std::int8_t turnCount_ = 0;
+    std::int8_t shanten_ = 0;  // of the position as searched
+    std::int8_t slack_ = 0;
+    bool winning_ = false;
+    PositionCounts visited_{};
+
     // The position as it differs from the base state.
-    SearchKey key_;  // holds the hand
     std::array<std::int8_t, kKinds> wall_{};
     std::int8_t lastDraw_ = 0;
     std::int8_t lastDiscard_ = 0;
-    bool winning_ = false;
-    // The top's state for a created node; nullptr on a node a caller built.
-    const KyokuState* base_ = nullptr;
-    // The full state: given at construction on a caller's node, built on first use on a
-    // created one. Owned.
-    mutable std::atomic<KyokuState*> full_{nullptr};
-    int slack_ = 0;
     bool expectUra_ = true;
-    int shanten_ = 0;  // of the position as searched
-    int effKinds_ = 0;
-    int effTiles_ = 0;
-    int turnCount_ = 0;
-    const double* turns_ = nullptr;       // kTurnRows rows of turnCount_ draws, from draw 1
-    std::unique_ptr<double[]> ownTurns_;  // where turns_ points on a caller's node
-    PositionCounts evaluated_{};
-    PositionCounts visited_{};
-    double seconds_ = 0.0;
+    std::int8_t effKinds_ = 0;
+    std::int16_t effTiles_ = 0;
     // A winning node's points, scored once: the recurrence asks for them at every draw
     // number and from every parent, and they depend on the node's own state alone.
     int winPoints_ = 0;
@@ -170,8 +173,15 @@ class NanikiruSearch {
     // In the memo's arena.
     const DrawGroup* groups_ = nullptr;
     const NanikiruSearch* const* children_ = nullptr;
+
     int groupCount_ = 0;
-    std::unique_ptr<SearchCache> cache_;  // only on a node that started an analysis
+    PositionCounts evaluated_{};
+    // The top's state for a created node; nullptr on a node a caller built.
+    const KyokuState* base_ = nullptr;
+    // The full state: given at construction on a caller's node, built on first use on a
+    // created one. Owned.
+    mutable std::atomic<KyokuState*> full_{nullptr};
+    std::unique_ptr<CallerPart> caller_;  // only on a node a caller built
 };
 
 }  // namespace mizaro

@@ -60,6 +60,10 @@ TileCounts HandOfKey(const SearchKey& key) {
     return hand;
 }
 
+struct SearchCache::NodeSlot {
+    alignas(NanikiruSearch) std::byte bytes[sizeof(NanikiruSearch)];
+};
+
 SearchCache::SearchCache() = default;
 
 SearchCache::~SearchCache() {
@@ -67,9 +71,8 @@ SearchCache::~SearchCache() {
 }
 
 NanikiruSearch* SearchCache::Node(std::uint32_t index) const {
-    std::byte* block = nodeBlocks_[index >> kNodeBlockShift].get();
-    return std::launder(reinterpret_cast<NanikiruSearch*>(block + (index & (kNodesPerBlock - 1)) *
-                                                                      sizeof(NanikiruSearch)));
+    NodeSlot& slot = nodeBlocks_[index >> kNodeBlockShift][index & (kNodesPerBlock - 1)];
+    return std::launder(reinterpret_cast<NanikiruSearch*>(slot.bytes));
 }
 
 std::size_t SearchCache::SlotOf(const SearchKey& key, std::size_t hash) const {
@@ -89,7 +92,7 @@ NanikiruSearch* SearchCache::Find(const SearchKey& key) const {
 
 SearchCache::NodeRoom SearchCache::NewNodeRoom() {
     if ((nodeCount_ >> kNodeBlockShift) == nodeBlocks_.size())
-        nodeBlocks_.emplace_back(new std::byte[kNodesPerBlock * sizeof(NanikiruSearch)]);
+        nodeBlocks_.emplace_back(new NodeSlot[kNodesPerBlock]);
     const std::uint32_t index = nodeCount_++;
     return {Node(index), index};
 }

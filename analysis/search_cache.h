@@ -119,7 +119,8 @@ class SearchCache {
     KyokuState base_;          // before the nodes, which point to it until they are gone
     std::vector<Slot> slots_;  // a power of two, at most half full
     std::size_t findable_ = 0;
-    std::vector<std::unique_ptr<std::byte[]>> nodeBlocks_;
+    struct NodeSlot;  // room for one node, aligned as a node
+    std::vector<std::unique_ptr<NodeSlot[]>> nodeBlocks_;
     std::uint32_t nodeCount_ = 0;
     SearchArena arena_;
     std::vector<const NanikiruSearch*> childStack_;

@@ -20,8 +20,8 @@ namespace mizaro {
 class NanikiruSearchTestPeer {
   public:
     static void SetShape(NanikiruSearch& n, int shanten, int effTiles) {
-        n.shanten_ = shanten;
-        n.effTiles_ = effTiles;
+        n.shanten_ = static_cast<std::int8_t>(shanten);
+        n.effTiles_ = static_cast<std::int16_t>(effTiles);
     }
     static void SetValues(NanikiruSearch& n, int k, double ev, double win, double tenpai) {
         TurnValues evs = n.ev(), wins = n.winProb(), tenpais = n.tenpaiProb();
