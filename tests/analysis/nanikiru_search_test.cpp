@@ -7,9 +7,11 @@
 #include <cmath>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "search_test_util.h"
@@ -486,6 +488,35 @@ TEST(NanikiruSearch, CompleteHandHasNoCandidatesWithoutSlack) {
     DiscardValues values;
     top.CandidateValues(values);
     for (double v : values) EXPECT_EQ(v, 0.0);
+}
+
+TEST(NanikiruSearch, AMemoHandedOnGivesTheValuesOfAFreshOne) {
+    // The first analysis fills more than the blocks a cleared memo keeps; every later one
+    // must read nothing of what came before.
+    const std::pair<std::string, int> lines[] = {{"1235m4678p2469s17z turn=3", 0},
+                                                 {"123m46p79s358m9p115z turn=2", 0},
+                                                 {"12335m456p79s1127z turn=5", 1},
+                                                 {"1235m4678p2469s17z turn=3", 0}};
+    std::unique_ptr<SearchCache> memo;
+    for (const auto& [line, slack] : lines) {
+        NanikiruSearch fresh(Position(line), true, true, slack);
+        fresh.AnalyzeDiscards();
+        NanikiruSearch handed(Position(line), true, true, slack);
+        handed.AdoptCache(std::move(memo));
+        handed.AnalyzeDiscards();
+        EXPECT_EQ(handed.evaluated(), fresh.evaluated()) << line;
+        EXPECT_EQ(handed.visited(), fresh.visited()) << line;
+        ASSERT_EQ(handed.CandidateNodes().size(), fresh.CandidateNodes().size()) << line;
+        for (std::size_t i = 0; i < fresh.CandidateNodes().size(); ++i) {
+            // Bit for bit: the same operations on the same values.
+            EXPECT_EQ(handed.CandidateNodes()[i]->ev(), fresh.CandidateNodes()[i]->ev()) << line;
+            EXPECT_EQ(handed.CandidateNodes()[i]->winProb(), fresh.CandidateNodes()[i]->winProb())
+                << line;
+        }
+        memo = handed.ReleaseCache();
+        ASSERT_NE(memo, nullptr);
+        EXPECT_EQ(memo->Size(), 0u);
+    }
 }
 
 TEST(NanikiruSearch, CallerNodesStayReadableAfterFreeCache) {
