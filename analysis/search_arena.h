@@ -4,8 +4,9 @@
 #pragma once
 
 #include <cstddef>
-#include <memory>
 #include <vector>
+
+#include "platform/large_block.h"
 
 namespace mizaro {
 
@@ -26,7 +27,7 @@ class SearchArena {
     void* AllocateBytes(std::size_t bytes, std::size_t align);
 
     struct Block {
-        std::unique_ptr<std::byte[]> data;
+        LargeBlock data;
         std::size_t size = 0;
     };
     std::vector<Block> blocks_;

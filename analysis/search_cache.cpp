@@ -92,7 +92,7 @@ NanikiruSearch* SearchCache::Find(const SearchKey& key) const {
 
 SearchCache::NodeRoom SearchCache::NewNodeRoom() {
     if ((nodeCount_ >> kNodeBlockShift) == nodeBlocks_.size())
-        nodeBlocks_.emplace_back(new NodeSlot[kNodesPerBlock]);
+        nodeBlocks_.push_back(arena_.Allocate<NodeSlot>(kNodesPerBlock));
     const std::uint32_t index = nodeCount_++;
     return {Node(index), index};
 }
@@ -120,7 +120,7 @@ NanikiruSearch* SearchCache::Insert(const SearchKey& key, std::uint32_t index) {
 void SearchCache::Clear() {
     for (std::uint32_t i = 0; i < nodeCount_; ++i) Node(i)->~NanikiruSearch();
     nodeCount_ = 0;
-    if (nodeBlocks_.size() > 1) nodeBlocks_.resize(1);
+    nodeBlocks_.clear();
     findable_ = 0;
     if (slots_.size() > kFirstSlots) {
         slots_.clear();

@@ -119,8 +119,8 @@ class SearchCache {
     KyokuState base_;          // before the nodes, which point to it until they are gone
     std::vector<Slot> slots_;  // a power of two, at most half full
     std::size_t findable_ = 0;
-    struct NodeSlot;  // room for one node, aligned as a node
-    std::vector<std::unique_ptr<NodeSlot[]>> nodeBlocks_;
+    struct NodeSlot;                     // room for one node, aligned as a node
+    std::vector<NodeSlot*> nodeBlocks_;  // in the arena
     std::uint32_t nodeCount_ = 0;
     SearchArena arena_;
     std::vector<const NanikiruSearch*> childStack_;
