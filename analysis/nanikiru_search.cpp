@@ -41,6 +41,13 @@ DeadDraw DeadDrawOf(const TileCounts& hand, TileKind drawn) {
     return place == 0 || place == kSuitLength - 1 ? kDeadOrphan : kDeadSimple;
 }
 
+// A reply the search will try: the discard and the slack left after it.
+struct Reply {
+    SearchKey key;
+    TileKind discarded;
+    int slack;
+};
+
 // Reuses are counted in full, so a deep search with slack reaches billions of visits; the
 // count stops at the largest int instead of wrapping.
 int SaturatingAdd(int a, int b) {
@@ -348,17 +355,28 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
                     ShantenOfDiscards(drawnHand, i, replyShanten);
                     if (dead != kNo) deadCounted[dead] = true;
                 }
+                std::array<Reply, kKinds> replies;
+                int replyCount = 0;
                 for (TileKind j = 0; j < kKinds; ++j) {
                     if (j == i || drawnHand[j] < 1) continue;
-                    const SearchKey repliedKey = RemoveTile(drawnKey, j);
                     const int step = replyShanten[j] - v;
                     if (step < slack_) {
                         // Lowering the shanten keeps the slack; keeping it costs one.
                         const int childSlack = slack_ - step - 1;
-                        stack.push_back(Child(cache, work,
-                                              WithSlack(repliedKey, childSlack, kNoTile), i, j,
-                                              childSlack, false));
+                        replies[replyCount++] = {
+                            WithSlack(RemoveTile(drawnKey, j), childSlack, kNoTile), j, childSlack};
                     }
+                }
+                // Most replies are found in the memo, each a read far away in memory: asking
+                // for all of them before the first is needed lets the reads overlap.
+                for (int r = 0; r < replyCount; ++r) cache.PrefetchSlot(replies[r].key);
+                for (int r = 0; r < replyCount; ++r) cache.PrefetchNode(replies[r].key);
+                for (int r = 0; r < replyCount; ++r) {
+                    const Reply& reply = replies[r];
+                    const NanikiruSearch* c =
+                        Child(cache, work, reply.key, i, reply.discarded, reply.slack, false);
+                    __builtin_prefetch(c->turns_);  // read when this node is valued
+                    stack.push_back(c);
                 }
             }
             const int count = static_cast<int>(stack.size() - bottom) - first;

@@ -90,6 +90,24 @@ NanikiruSearch* SearchCache::Find(const SearchKey& key) const {
     return slot.node != 0 ? Node(slot.node - 1) : nullptr;
 }
 
+void SearchCache::PrefetchSlot(const SearchKey& key) const {
+    if (slots_.empty()) return;
+    __builtin_prefetch(&slots_[SearchKeyHash{}(key) & (slots_.size() - 1)]);
+}
+
+void SearchCache::PrefetchNode(const SearchKey& key) const {
+    if (slots_.empty()) return;
+    // The first slot with the key's tag names the node Find will compare, almost always.
+    const std::size_t hash = SearchKeyHash{}(key), mask = slots_.size() - 1;
+    const std::uint32_t tag = TagOf(hash);
+    for (std::size_t i = hash & mask; slots_[i].node != 0; i = (i + 1) & mask) {
+        if (slots_[i].tag == tag) {
+            __builtin_prefetch(Node(slots_[i].node - 1));
+            return;
+        }
+    }
+}
+
 SearchCache::NodeRoom SearchCache::NewNodeRoom() {
     if ((nodeCount_ >> kNodeBlockShift) == nodeBlocks_.size())
         nodeBlocks_.push_back(arena_.Allocate<NodeSlot>(kNodesPerBlock));

@@ -83,6 +83,10 @@ class SearchCache {
     SearchCache& operator=(const SearchCache&) = delete;
 
     NanikiruSearch* Find(const SearchKey& key) const;
+    // Hints that Find(key) follows soon: the first brings the key's slot towards the
+    // processor, the second (once the slot has arrived) the node it names.
+    void PrefetchSlot(const SearchKey& key) const;
+    void PrefetchNode(const SearchKey& key) const;
     // Room for one more node, to be built there before it is inserted; `index` names it.
     struct NodeRoom {
         void* storage;
