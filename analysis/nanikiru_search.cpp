@@ -271,7 +271,7 @@ void NanikiruSearch::AnalyzeDiscards() {
         }
         ++after[i];
     }
-    const DrawGroup all{kNoTile, 0, static_cast<int>(candidates.size())};
+    const DrawGroup all{kNoTile, static_cast<std::uint8_t>(candidates.size()), 0};
     SetChildren(cache, candidates, {&all, 1});
     candidates.clear();
 
@@ -381,7 +381,10 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
             }
             const int count = static_cast<int>(stack.size() - bottom) - first;
             // A kind without any reply still counts as effective and as a move.
-            if (count > 0) groups[groupCount++] = {i, first, count};
+            if (count > 0)
+                groups[groupCount++] = {static_cast<std::int8_t>(i),
+                                        static_cast<std::uint8_t>(count),
+                                        static_cast<std::uint16_t>(first)};
         }
         --drawnHand[i];
     }

@@ -38,8 +38,9 @@ class NanikiruSearchTestPeer {
         std::vector<const NanikiruSearch*> children;
         for (const DrawGroup& g : groups)
             for (const NanikiruSearch* m : parent.Members(g)) children.push_back(m);
-        groups.push_back(
-            {drawn, static_cast<int>(children.size()), static_cast<int>(members.size())});
+        groups.push_back({static_cast<std::int8_t>(drawn),
+                          static_cast<std::uint8_t>(members.size()),
+                          static_cast<std::uint16_t>(children.size())});
         children.insert(children.end(), members.begin(), members.end());
         parent.SetChildren(parent.OwnCache(), children, groups);
     }
