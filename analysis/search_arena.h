@@ -20,16 +20,23 @@ class SearchArena {
     }
 
     // Forgets every allocation. The first block is kept, so a small analysis that follows
-    // needs no new memory; the others go back to the system.
+    // needs no new memory; the others are kept by the thread for its next analysis, up to a
+    // bound, beyond which they go back to the system.
     void Reset();
 
-  private:
-    void* AllocateBytes(std::size_t bytes, std::size_t align);
+    SearchArena() = default;
+    ~SearchArena();
+    SearchArena(const SearchArena&) = delete;
+    SearchArena& operator=(const SearchArena&) = delete;
 
     struct Block {
         LargeBlock data;
         std::size_t size = 0;
     };
+
+  private:
+    void* AllocateBytes(std::size_t bytes, std::size_t align);
+
     std::vector<Block> blocks_;
     std::size_t used_ = 0;  // bytes taken from the last block
 };
