@@ -64,6 +64,16 @@ FourSums Combine(SuitOptions a, SuitOptions b, Groups extra) {
     return {{f + b.first, f + b.second, s + b.first, s + b.second}};
 }
 
+// The best reach of either of `own`'s arrangements added to any of the `n` sums.
+int BestReach(const Groups* sums, int n, SuitOptions own) {
+    int reach = 0;
+    for (int i = 0; i < n; ++i) {
+        reach = std::max(reach, Reach(sums[i] + own.first));
+        reach = std::max(reach, Reach(sums[i] + own.second));
+    }
+    return reach;
+}
+
 // SetsValue: the best value over the 8 ways to pick one arrangement in each suit, at most 8;
 // `others` holds the other two suits' combinations with the honours and kReachBase added.
 int SetsValue(const FourSums& others, SuitOptions own) {
@@ -243,15 +253,126 @@ int Regular(const HandScan& h, const TileCounts& hand, const ShantenTable& table
     return std::min(best, SetsValue(others[2], suit[2]));
 }
 
-int Chiitoi(const HandScan& h) {
-    int shanten = kChiitoiPairs - 1 - h.pairs;
-    if (h.kinds < kChiitoiPairs) shanten += kChiitoiPairs - h.kinds;
+int Chiitoi(int pairs, int kinds) {
+    int shanten = kChiitoiPairs - 1 - pairs;
+    if (kinds < kChiitoiPairs) shanten += kChiitoiPairs - kinds;
     return shanten;
 }
 
-int Kokushi(const HandScan& h) {
-    return kKokushiKinds - h.orphans - (h.orphanPair ? 1 : 0);
+int Chiitoi(const HandScan& h) {
+    return Chiitoi(h.pairs, h.kinds);
 }
+
+int Kokushi(int orphans, bool orphanPair) {
+    return kKokushiKinds - orphans - (orphanPair ? 1 : 0);
+}
+
+int Kokushi(const HandScan& h) {
+    return Kokushi(h.orphans, h.orphanPair);
+}
+
+// The counts of a hand in which only the tiles of one suit change, as when a tile of that suit
+// is drawn or discarded. Everything outside the suit is combined once: each changed hand then
+// costs a read of the suit's new pattern (and one per pair place in it) and a few comparisons,
+// while its other suits' pair places are already folded into `pairSums_`.
+//
+// Regular values its pair places in kind order and stops once the running best equals the
+// target; without regard to order, that is the smallest pair value whenever no pair place
+// values below the target (never with the generated table and 13 or 14 tiles). Otherwise the
+// order decides and the hand is counted in full.
+class SuitChange {
+  public:
+    // The hand holds at most kCompleteTiles tiles, so at most seven pair places outside the suit.
+    static constexpr int kMaxPairSums = 4 * kCompleteTiles / 2;
+
+    SuitChange() = default;
+    SuitChange(const HandScan& base, const TileCounts& hand, int suit, const ShantenTable& table)
+        : table_(&table) {
+        const Groups honours = Arrangement(base.honourTriples, base.honourPairs) + kReachBase;
+        SuitOptions options[kSuits];
+        for (int s = 0; s < kSuits; ++s) options[s] = Options(base.suit[s].Sets());
+        const int a = (suit + 1) % kSuits, b = (suit + 2) % kSuits;
+        others_ = Combine(options[a], options[b], honours);
+        // A pair in another suit, with the third suit beside it.
+        for (int t : {a, b}) {
+            const SuitOptions third = options[t == a ? b : a];
+            for (std::uint32_t bits = base.suit[t].PairBits(); bits != 0; bits &= bits - 1) {
+                const std::uint32_t rest =
+                    base.pattern[t] - 2 * kPatternPlace[std::countr_zero(bits)];
+                AddPairSums(Combine(Options(table.SuitSetsOf(rest)), third, honours));
+            }
+        }
+        for (std::uint32_t bits = base.honourPairBits; bits != 0; bits &= bits - 1) {
+            int c = hand[kFirstHonour + std::countr_zero(bits)];
+            Groups rest =
+                Arrangement(base.honourTriples - (c >= 3), base.honourPairs + (c == 4) - (c == 2));
+            AddPairSums(Combine(options[a], options[b], rest + kReachBase));
+        }
+        const SuitFacts own = base.suit[suit];
+        kinds_ = base.kinds - own.Kinds();
+        pairs_ = base.pairs - std::popcount(own.PairBits());
+        orphans_ = base.orphans - own.Ends();
+        orphanPair_ = base.honours.Pairs() > 0 || base.suit[a].EndPair() || base.suit[b].EndPair();
+    }
+
+    // The shanten of the hand whose suit holds `pattern` (base-5 index), `tiles` tiles in all;
+    // `hand` is that hand, read only when the order of the pair places decides.
+    int Min(std::uint32_t pattern, int tiles, const TileCounts& hand) const {
+        const SuitFacts facts = table_->FactsOf(pattern);
+        const SuitOptions own = Options(facts.Sets());
+        const std::uint32_t pairBits = facts.PairBits();
+        int regular = SetsValue(others_, own);
+        if (pairSumCount_ > 0 || pairBits != 0) {
+            int pairBest = kNoPairBest;
+            if (pairSumCount_ > 0)
+                pairBest = kNoPairBest - 1 - BestReach(pairSums_.data(), pairSumCount_, own);
+            for (std::uint32_t bits = pairBits; bits != 0; bits &= bits - 1) {
+                const std::uint32_t rest = pattern - 2 * kPatternPlace[std::countr_zero(bits)];
+                pairBest =
+                    std::min(pairBest, SetsValue(others_, Options(table_->SuitSetsOf(rest))) - 1);
+            }
+            const int target = kCompleteTiles - 1 - tiles;
+            if (pairBest > target) {
+                regular = std::min(regular, pairBest);
+            } else if (pairBest == target) {
+                regular = target;
+            } else {
+                regular = Regular(Scan(hand, *table_), hand, *table_);
+            }
+        }
+        const int chiitoi = Chiitoi(pairs_ + std::popcount(pairBits), kinds_ + facts.Kinds());
+        const int kokushi = Kokushi(orphans_ + facts.Ends(), orphanPair_ || facts.EndPair());
+        return std::min({regular, chiitoi, kokushi});
+    }
+
+  private:
+    // Keeps `sums` but for those another kept sum matches or beats in both fields.
+    void AddPairSums(const FourSums& sums) {
+        for (Groups g : sums.sum) {
+            bool beaten = false;
+            for (int i = 0; i < pairSumCount_ && !beaten; ++i) beaten = Covers(pairSums_[i], g);
+            if (beaten) continue;
+            int kept = 0;
+            for (int i = 0; i < pairSumCount_; ++i)
+                if (!Covers(g, pairSums_[i])) pairSums_[kept++] = pairSums_[i];
+            assert(kept < kMaxPairSums);
+            pairSums_[kept++] = g;
+            pairSumCount_ = kept;
+        }
+    }
+
+    static bool Covers(Groups a, Groups b) {
+        return (a >> kWeightShift) >= (b >> kWeightShift) && (a & kSetsMask) >= (b & kSetsMask);
+    }
+
+    const ShantenTable* table_ = nullptr;
+    FourSums others_{};
+    std::array<Groups, kMaxPairSums> pairSums_{};
+    int pairSumCount_ = 0;
+    // The other forms' counts outside the suit.
+    int kinds_ = 0, pairs_ = 0, orphans_ = 0;
+    bool orphanPair_ = false;
+};
 
 }  // namespace
 
@@ -289,14 +410,29 @@ int Shanten(const TileCounts& hand) {
 }
 
 void ShantenOfDiscards(const TileCounts& hand, TileKind skip, std::array<int, kKinds>& without) {
-    const ShantenTable& table = ProcessShantenTable();
+    ShantenOfDiscards(hand, skip, without, ProcessShantenTable());
+}
+
+void ShantenOfDiscards(const TileCounts& hand, TileKind skip, std::array<int, kKinds>& without,
+                       const ShantenTable& table) {
     const HandScan full = Scan(hand, table);
+    // A suit's changes share one SuitChange, made when its first discard comes.
+    SuitChange changes[kSuits];
+    bool made[kSuits] = {};
+    const bool small = full.tiles <= kCompleteTiles;
     TileCounts less = hand;
     for (TileKind k = 0; k < kKinds; ++k) {
         if (k == skip || hand[k] < 1) continue;
         --less[k];
-        const HandScan h = ScanWithout(full, k, table);
-        without[k] = std::min({Regular(h, less, table), Chiitoi(h), Kokushi(h)});
+        if (k < kFirstHonour && small) {
+            const int s = k / kSuitLength;
+            if (!made[s]) changes[s] = SuitChange(full, hand, s, table), made[s] = true;
+            without[k] = changes[s].Min(full.pattern[s] - kPatternPlace[k % kSuitLength],
+                                        full.tiles - 1, less);
+        } else {
+            const HandScan h = ScanWithout(full, k, table);
+            without[k] = std::min({Regular(h, less, table), Chiitoi(h), Kokushi(h)});
+        }
         ++less[k];
     }
 }

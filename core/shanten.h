@@ -32,9 +32,13 @@ ShantenResult ShantenForms(const TileCounts& hand);
 int Shanten(const TileCounts& hand);
 
 // In `without[k]`, for every kind k held other than `skip`, the shanten of the hand less one
-// tile of kind k; the other entries are left as they are. The hand is scanned once and each
-// discard reads only its own suit again, so this is cheaper than one count per discard.
+// tile of kind k; the other entries are left as they are. The hand is scanned once, what lies
+// outside a suit is combined once for all the discards of that suit, and each discard reads
+// only its own suit again, so this is far cheaper than one count per discard.
 void ShantenOfDiscards(const TileCounts& hand, TileKind skip, std::array<int, kKinds>& without);
+// The same counts against a given table rather than the process's own.
+void ShantenOfDiscards(const TileCounts& hand, TileKind skip, std::array<int, kKinds>& without,
+                       const ShantenTable& table);
 
 // The minimum shanten and the kinds whose draw may lower it (a superset of the kinds that do).
 struct Candidates {
