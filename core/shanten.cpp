@@ -64,7 +64,14 @@ FourSums Combine(SuitOptions a, SuitOptions b, Groups extra) {
     return {{f + b.first, f + b.second, s + b.first, s + b.second}};
 }
 
-// The best reach of either of `own`'s arrangements added to any of the `n` sums.
+// The best reach of `own` added to any of the `n` sums.
+int BestReach(const Groups* sums, int n, Groups own) {
+    int reach = 0;
+    for (int i = 0; i < n; ++i) reach = std::max(reach, Reach(sums[i] + own));
+    return reach;
+}
+
+// The same for either of two arrangements.
 int BestReach(const Groups* sums, int n, SuitOptions own) {
     int reach = 0;
     for (int i = 0; i < n; ++i) {
@@ -204,6 +211,14 @@ HandScan Scan(const TileCounts& hand, const ShantenTable& table) {
     return h;
 }
 
+// The base-5 place of honour kind k in the honour index: the first honour is the most
+// significant digit.
+std::uint32_t HonourPlace(TileKind k) {
+    std::uint32_t place = 1;
+    for (int i = kKinds - 1; i > k; --i) place *= 5;
+    return place;
+}
+
 // The scan of the hand less one tile of kind k: only the suit (or the honours) of k is read
 // again.
 HandScan ScanWithout(const HandScan& full, TileKind k, const ShantenTable& table) {
@@ -213,13 +228,17 @@ HandScan ScanWithout(const HandScan& full, TileKind k, const ShantenTable& table
         h.pattern[s] -= kPatternPlace[k % kSuitLength];
         h.suit[s] = table.FactsOf(h.pattern[s]);
     } else {
-        std::uint32_t place = 1;  // the first honour is the most significant base-5 digit
-        for (int i = kKinds - 1; i > k; --i) place *= 5;
-        h.honourIndex -= place;
+        h.honourIndex -= HonourPlace(k);
         h.honours = HonourTable()[h.honourIndex];
     }
     Summarise(h, full.tiles - full.honours.Tiles() - (k < kFirstHonour ? 1 : 0));
     return h;
+}
+
+// The honours' arrangement once a pair is set aside from a kind held `c` times: the pair leaves
+// nothing (2), a single (3) or a pair (4) behind.
+Groups HonourRest(int triples, int lonePairs, int c) {
+    return Arrangement(triples - (c >= 3), lonePairs + (c == 4) - (c == 2));
 }
 
 int Regular(const HandScan& h, const TileCounts& hand, const ShantenTable& table) {
@@ -244,9 +263,8 @@ int Regular(const HandScan& h, const TileCounts& hand, const ShantenTable& table
         }
     }
     for (std::uint32_t bits = h.honourPairBits; bits != 0; bits &= bits - 1) {
-        // The pair leaves nothing (2), a single (3) or a pair (4) behind.
         int c = hand[kFirstHonour + std::countr_zero(bits)];
-        Groups rest = Arrangement(h.honourTriples - (c >= 3), h.honourPairs + (c == 4) - (c == 2));
+        Groups rest = HonourRest(h.honourTriples, h.honourPairs, c);
         best = std::min(best, SetsValue(Combine(suit[0], suit[1], rest + kReachBase), suit[2]) - 1);
         if (best == target) return best;
     }
@@ -271,90 +289,152 @@ int Kokushi(const HandScan& h) {
     return Kokushi(h.orphans, h.orphanPair);
 }
 
-// The counts of a hand in which only the tiles of one suit change, as when a tile of that suit
-// is drawn or discarded. Everything outside the suit is combined once: each changed hand then
-// costs a read of the suit's new pattern (and one per pair place in it) and a few comparisons,
-// while its other suits' pair places are already folded into `pairSums_`.
-//
-// Regular values its pair places in kind order and stops once the running best equals the
-// target; without regard to order, that is the smallest pair value whenever no pair place
-// values below the target (never with the generated table and 13 or 14 tiles). Otherwise the
-// order decides and the hand is counted in full.
-class SuitChange {
-  public:
-    // The hand holds at most kCompleteTiles tiles, so at most seven pair places outside the suit.
-    static constexpr int kMaxPairSums = 4 * kCompleteTiles / 2;
+// The honour part of a hand, beside the three suits.
+constexpr int kHonourPart = kSuits;
+constexpr int kParts = kSuits + 1;
 
-    SuitChange() = default;
-    SuitChange(const HandScan& base, const TileCounts& hand, int suit, const ShantenTable& table)
-        : table_(&table) {
-        const Groups honours = Arrangement(base.honourTriples, base.honourPairs) + kReachBase;
+// The regular value from the best value without a pair and the best over the pair places,
+// found without regard to their order. Regular takes them in kind order and stops once the
+// running best equals the target, which is the same whenever no pair place values below the
+// target (never with the generated table and 13 or 14 tiles); otherwise the order decides and
+// the hand is counted in full.
+int SettleRegular(int noPair, int pairBest, bool anyPair, int tiles, const TileCounts& hand,
+                  const ShantenTable& table) {
+    if (!anyPair) return noPair;
+    const int target = kCompleteTiles - 1 - tiles;
+    if (pairBest > target) return std::min(noPair, pairBest);
+    if (pairBest == target) return target;
+    return Regular(Scan(hand, table), hand, table);
+}
+
+// The counts of a hand in which only the tiles of one part (a suit or the honours) change, as
+// when a tile of it is drawn or discarded. Everything outside the part is combined once, its
+// pair places included; each changed hand then costs one read of the part's new pattern (and
+// one per pair place in a suit) and a few comparisons.
+class PartChange {
+  public:
+    // Made in place, since the object is large: `base` is the scan of `hand`, which holds at
+    // most kCompleteTiles tiles.
+    void Make(const HandScan& base, const TileCounts& hand, int part, const ShantenTable& table) {
+        assert(base.tiles <= kCompleteTiles);
+        table_ = &table;
+        otherCount_ = pairSumCount_ = 0;
+        orphanPair_ = false;
         SuitOptions options[kSuits];
         for (int s = 0; s < kSuits; ++s) options[s] = Options(base.suit[s].Sets());
-        const int a = (suit + 1) % kSuits, b = (suit + 2) % kSuits;
-        others_ = Combine(options[a], options[b], honours);
-        // A pair in another suit, with the third suit beside it.
+        const Groups honours = Arrangement(base.honourTriples, base.honourPairs) + kReachBase;
+        if (part == kHonourPart) {
+            // The honours' own arrangement is added at each count, so only the base goes in.
+            AddSums(others_, otherCount_, options[0], options[1], options[2], kReachBase);
+            for (int s = 0; s < kSuits; ++s) {
+                ForEachPairRest(base, s, [&](SuitOptions rest) {
+                    Groups sums[8];
+                    int n = 0;
+                    AddSums(sums, n, rest, options[(s + 1) % kSuits], options[(s + 2) % kSuits],
+                            kReachBase);
+                    AddPairSums(sums, n);
+                });
+            }
+            kinds_ = base.kinds - base.honours.Kinds();
+            pairs_ = base.pairs - base.honours.Pairs();
+            orphans_ = base.orphans - base.honours.Kinds();
+            for (int s = 0; s < kSuits; ++s) orphanPair_ = orphanPair_ || base.suit[s].EndPair();
+            return;
+        }
+        const int a = (part + 1) % kSuits, b = (part + 2) % kSuits;
+        const FourSums others = Combine(options[a], options[b], honours);
+        std::copy(std::begin(others.sum), std::end(others.sum), others_);
+        otherCount_ = 4;
         for (int t : {a, b}) {
             const SuitOptions third = options[t == a ? b : a];
-            for (std::uint32_t bits = base.suit[t].PairBits(); bits != 0; bits &= bits - 1) {
-                const std::uint32_t rest =
-                    base.pattern[t] - 2 * kPatternPlace[std::countr_zero(bits)];
-                AddPairSums(Combine(Options(table.SuitSetsOf(rest)), third, honours));
-            }
+            ForEachPairRest(base, t, [&](SuitOptions rest) {
+                AddPairSums(Combine(rest, third, honours).sum, 4);
+            });
         }
         for (std::uint32_t bits = base.honourPairBits; bits != 0; bits &= bits - 1) {
-            int c = hand[kFirstHonour + std::countr_zero(bits)];
-            Groups rest =
-                Arrangement(base.honourTriples - (c >= 3), base.honourPairs + (c == 4) - (c == 2));
-            AddPairSums(Combine(options[a], options[b], rest + kReachBase));
+            const int c = hand[kFirstHonour + std::countr_zero(bits)];
+            const Groups rest = HonourRest(base.honourTriples, base.honourPairs, c);
+            AddPairSums(Combine(options[a], options[b], rest + kReachBase).sum, 4);
         }
-        const SuitFacts own = base.suit[suit];
+        const SuitFacts own = base.suit[part];
         kinds_ = base.kinds - own.Kinds();
-        pairs_ = base.pairs - std::popcount(own.PairBits());
+        pairs_ = base.pairs - BitCount(own.PairBits());
         orphans_ = base.orphans - own.Ends();
         orphanPair_ = base.honours.Pairs() > 0 || base.suit[a].EndPair() || base.suit[b].EndPair();
     }
 
-    // The shanten of the hand whose suit holds `pattern` (base-5 index), `tiles` tiles in all;
-    // `hand` is that hand, read only when the order of the pair places decides.
-    int Min(std::uint32_t pattern, int tiles, const TileCounts& hand) const {
+    // The shanten of the hand whose suit (this part) holds `pattern` (its base-5 index), with
+    // `tiles` tiles in all; `hand` is that hand, read only when the order of the pair places
+    // decides.
+    int SuitMin(std::uint32_t pattern, int tiles, const TileCounts& hand) const {
         const SuitFacts facts = table_->FactsOf(pattern);
         const SuitOptions own = Options(facts.Sets());
         const std::uint32_t pairBits = facts.PairBits();
-        int regular = SetsValue(others_, own);
-        if (pairSumCount_ > 0 || pairBits != 0) {
-            int pairBest = kNoPairBest;
-            if (pairSumCount_ > 0)
-                pairBest = kNoPairBest - 1 - BestReach(pairSums_.data(), pairSumCount_, own);
-            for (std::uint32_t bits = pairBits; bits != 0; bits &= bits - 1) {
-                const std::uint32_t rest = pattern - 2 * kPatternPlace[std::countr_zero(bits)];
-                pairBest =
-                    std::min(pairBest, SetsValue(others_, Options(table_->SuitSetsOf(rest))) - 1);
-            }
-            const int target = kCompleteTiles - 1 - tiles;
-            if (pairBest > target) {
-                regular = std::min(regular, pairBest);
-            } else if (pairBest == target) {
-                regular = target;
-            } else {
-                regular = Regular(Scan(hand, *table_), hand, *table_);
-            }
+        const int noPair = kNoPairBest - BestReach(others_, otherCount_, own);
+        int pairBest = PairSumsBest(own);
+        for (std::uint32_t bits = pairBits; bits != 0; bits &= bits - 1) {
+            const std::uint32_t rest = pattern - 2 * kPatternPlace[std::countr_zero(bits)];
+            const SuitOptions restOptions = Options(table_->SuitSetsOf(rest));
+            pairBest =
+                std::min(pairBest, kNoPairBest - 1 - BestReach(others_, otherCount_, restOptions));
         }
-        const int chiitoi = Chiitoi(pairs_ + std::popcount(pairBits), kinds_ + facts.Kinds());
+        const bool anyPair = pairSumCount_ > 0 || pairBits != 0;
+        const int regular = SettleRegular(noPair, pairBest, anyPair, tiles, hand, *table_);
+        const int chiitoi = Chiitoi(pairs_ + BitCount(pairBits), kinds_ + facts.Kinds());
         const int kokushi = Kokushi(orphans_ + facts.Ends(), orphanPair_ || facts.EndPair());
         return std::min({regular, chiitoi, kokushi});
     }
 
+    // The same for the honours (this part) held as `honourIndex` (base 5).
+    int HonourMin(std::uint32_t honourIndex, int tiles, const TileCounts& hand) const {
+        const HonourFacts facts = HonourTable()[honourIndex];
+        const Groups own = Arrangement(facts.Triples(), facts.LonePairs());
+        const int noPair = kNoPairBest - BestReach(others_, otherCount_, own);
+        int pairBest = PairSumsBest({own, own});
+        for (std::uint32_t bits = facts.PairBits(); bits != 0; bits &= bits - 1) {
+            const int c = hand[kFirstHonour + std::countr_zero(bits)];
+            const Groups rest = HonourRest(facts.Triples(), facts.LonePairs(), c);
+            pairBest = std::min(pairBest, kNoPairBest - 1 - BestReach(others_, otherCount_, rest));
+        }
+        const bool anyPair = pairSumCount_ > 0 || facts.Pairs() > 0;
+        const int regular = SettleRegular(noPair, pairBest, anyPair, tiles, hand, *table_);
+        const int chiitoi = Chiitoi(pairs_ + facts.Pairs(), kinds_ + facts.Kinds());
+        const int kokushi = Kokushi(orphans_ + facts.Kinds(), orphanPair_ || facts.Pairs() > 0);
+        return std::min({regular, chiitoi, kokushi});
+    }
+
   private:
-    // Keeps `sums` but for those another kept sum matches or beats in both fields.
-    void AddPairSums(const FourSums& sums) {
-        for (Groups g : sums.sum) {
+    // At most seven pair places outside the part, each giving at most eight sums.
+    static constexpr int kMaxPairSums = 8 * kCompleteTiles / 2;
+
+    // The options of suit s once each of its pairs is set aside, in turn.
+    template <class Visit>
+    void ForEachPairRest(const HandScan& base, int s, Visit visit) const {
+        for (std::uint32_t bits = base.suit[s].PairBits(); bits != 0; bits &= bits - 1) {
+            const std::uint32_t rest = base.pattern[s] - 2 * kPatternPlace[std::countr_zero(bits)];
+            visit(Options(table_->SuitSetsOf(rest)));
+        }
+    }
+
+    // The eight ways to pick one arrangement of each of three suits, plus `extra`.
+    static void AddSums(Groups* sums, int& n, SuitOptions x, SuitOptions y, SuitOptions z,
+                        Groups extra) {
+        for (Groups gx : {x.first, x.second})
+            for (Groups gy : {y.first, y.second})
+                for (Groups gz : {z.first, z.second}) sums[n++] = gx + gy + gz + extra;
+    }
+
+    // Keeps the sums but for those another kept sum matches or beats in both fields: only the
+    // best reach over them is asked for.
+    void AddPairSums(const Groups* sums, int n) {
+        for (int i = 0; i < n; ++i) {
+            const Groups g = sums[i];
             bool beaten = false;
-            for (int i = 0; i < pairSumCount_ && !beaten; ++i) beaten = Covers(pairSums_[i], g);
+            for (int j = 0; j < pairSumCount_ && !beaten; ++j) beaten = Covers(pairSums_[j], g);
             if (beaten) continue;
             int kept = 0;
-            for (int i = 0; i < pairSumCount_; ++i)
-                if (!Covers(g, pairSums_[i])) pairSums_[kept++] = pairSums_[i];
+            for (int j = 0; j < pairSumCount_; ++j)
+                if (!Covers(g, pairSums_[j])) pairSums_[kept++] = pairSums_[j];
             assert(kept < kMaxPairSums);
             pairSums_[kept++] = g;
             pairSumCount_ = kept;
@@ -365,11 +445,19 @@ class SuitChange {
         return (a >> kWeightShift) >= (b >> kWeightShift) && (a & kSetsMask) >= (b & kSetsMask);
     }
 
+    // The best value with the pair outside the part; kNoPairBest when there is none.
+    int PairSumsBest(SuitOptions own) const {
+        if (pairSumCount_ == 0) return kNoPairBest;
+        return kNoPairBest - 1 - BestReach(pairSums_, pairSumCount_, own);
+    }
+
     const ShantenTable* table_ = nullptr;
-    FourSums others_{};
-    std::array<Groups, kMaxPairSums> pairSums_{};
+    // The sums without a pair outside the part: 4 for a suit, 8 for the honours.
+    Groups others_[8];
+    int otherCount_ = 0;
+    Groups pairSums_[kMaxPairSums];
     int pairSumCount_ = 0;
-    // The other forms' counts outside the suit.
+    // The other forms' counts outside the part.
     int kinds_ = 0, pairs_ = 0, orphans_ = 0;
     bool orphanPair_ = false;
 };
@@ -416,22 +504,27 @@ void ShantenOfDiscards(const TileCounts& hand, TileKind skip, std::array<int, kK
 void ShantenOfDiscards(const TileCounts& hand, TileKind skip, std::array<int, kKinds>& without,
                        const ShantenTable& table) {
     const HandScan full = Scan(hand, table);
-    // A suit's changes share one SuitChange, made when its first discard comes.
-    SuitChange changes[kSuits];
-    bool made[kSuits] = {};
+    // A part's discards share one PartChange, made when its first discard comes.
+    PartChange changes[kParts];
+    bool made[kParts] = {};
     const bool small = full.tiles <= kCompleteTiles;
     TileCounts less = hand;
     for (TileKind k = 0; k < kKinds; ++k) {
         if (k == skip || hand[k] < 1) continue;
         --less[k];
-        if (k < kFirstHonour && small) {
-            const int s = k / kSuitLength;
-            if (!made[s]) changes[s] = SuitChange(full, hand, s, table), made[s] = true;
-            without[k] = changes[s].Min(full.pattern[s] - kPatternPlace[k % kSuitLength],
-                                        full.tiles - 1, less);
-        } else {
+        const int part = k < kFirstHonour ? k / kSuitLength : kHonourPart;
+        if (!small) {
             const HandScan h = ScanWithout(full, k, table);
             without[k] = std::min({Regular(h, less, table), Chiitoi(h), Kokushi(h)});
+        } else {
+            if (!made[part]) changes[part].Make(full, hand, part, table), made[part] = true;
+            if (part == kHonourPart) {
+                without[k] = changes[part].HonourMin(full.honourIndex - HonourPlace(k),
+                                                     full.tiles - 1, less);
+            } else {
+                without[k] = changes[part].SuitMin(
+                    full.pattern[part] - kPatternPlace[k % kSuitLength], full.tiles - 1, less);
+            }
         }
         ++less[k];
     }
