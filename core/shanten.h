@@ -9,6 +9,7 @@
 
 #include <array>
 
+#include "core/shanten_parts.h"
 #include "core/tile.h"
 
 namespace mizaro {
@@ -46,5 +47,32 @@ struct Candidates {
     std::array<bool, kKinds> flags{};
 };
 Candidates EffectiveCandidates(const TileCounts& hand);
+
+// The counts a discard search makes around one hand between draws, each equal to the count
+// named beside it but far cheaper: what lies outside each part of the hand (a suit or the
+// honours) is combined once here, so a draw costs one read of its own part, and the discards
+// after a draw share the drawn hand's work. Meant for hands of at most 13 tiles (larger ones
+// are counted in full); never allocates.
+class ShantenAround {
+  public:
+    explicit ShantenAround(const TileCounts& hand);
+    // The same counts against a given table rather than the process's own.
+    ShantenAround(const TileCounts& hand, const ShantenTable& table);
+
+    // EffectiveCandidates(hand).
+    const Candidates& Effective() const { return effective_; }
+    // Shanten(hand plus one `drawn`); the hand holds fewer than four of it.
+    int AfterDraw(TileKind drawn) const;
+    // ShantenOfDiscards(hand plus one `drawn`, drawn, without), on the same condition.
+    void AfterExchange(TileKind drawn, std::array<int, kKinds>& without) const;
+
+  private:
+    const ShantenTable& table_;
+    TileCounts hand_;
+    shanten_parts::HandScan scan_;
+    Candidates effective_;
+    bool small_ = false;  // room for one more tile: the parts below are made
+    shanten_parts::PartChange parts_[shanten_parts::kParts];
+};
 
 }  // namespace mizaro

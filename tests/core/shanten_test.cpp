@@ -331,16 +331,44 @@ TEST(ShantenTest, CandidatesFollowTheFormsAtTheMinimum) {
     EXPECT_EQ(Flagged("1m8p123456789s11z"), "123m6789p123456789s1z");
 }
 
-// The search counts the discards of a 14-tile hand by reading one suit again per discard; each
-// must equal the rules' count of the hand left, for honours, pairs and the orphans as well, and
-// whatever the table says (its values decide when the order of the pair places matters).
+// The counts of changed hands read only the part that changed; each must equal the rules'
+// count of the changed hand, for honours, pairs and the orphans as well, and whatever the table
+// says (its values decide when the order of the pair places matters).
+class ChangedCounts {
+  public:
+    explicit ChangedCounts(const ShantenTable& table) : table_(table), literal_(table) {}
+
+    int Rules(const TileCounts& hand) const {
+        return std::min({literal_(hand), ChiitoiShanten(hand), KokushiShanten(hand)});
+    }
+
+    // `without` as ShantenOfDiscards leaves it for `hand`, starting from 99 everywhere.
+    void ExpectDiscards(const TileCounts& hand, TileKind skip,
+                        const std::array<int, kKinds>& without) const {
+        for (TileKind k = 0; k < kKinds; ++k) {
+            if (k == skip || hand[k] == 0) {
+                EXPECT_EQ(without[k], 99) << FormatHand(hand) << " - " << k;
+                continue;
+            }
+            TileCounts less = hand;
+            --less[k];
+            ASSERT_EQ(without[k], Rules(less)) << FormatHand(hand) << " - " << k;
+        }
+    }
+
+    const ShantenTable& table_;
+
+  private:
+    LiteralRegular literal_;
+};
+
 TEST(ShantenTest, DiscardCountsFollowTheRules) {
     std::mt19937 rng(1234);
     const ShantenTable* tables[] = {&ProcessShantenTable(), &ScrambledTable()};
     for (const ShantenTable* table : tables) {
-        LiteralRegular literal(*table);
+        ChangedCounts check(*table);
         for (int i = 0; i < 3000; ++i) {
-            const int tiles = i % 4 == 3 ? 1 + static_cast<int>(rng() % 14) : 14;
+            const int tiles = i % 4 == 3 ? 1 + static_cast<int>(rng() % 15) : 14;
             const TileCounts hand =
                 i == 0 ? Hand("19m19p19s1234567z5m")
                        : Deal(rng, tiles, i % 3 == 1 ? 18 : 0, i % 3 == 0 ? 8 : kKinds - 1);
@@ -348,16 +376,36 @@ TEST(ShantenTest, DiscardCountsFollowTheRules) {
             std::array<int, kKinds> without;
             without.fill(99);
             ShantenOfDiscards(hand, skip, without, *table);
-            for (TileKind k = 0; k < kKinds; ++k) {
-                if (k == skip || hand[k] == 0) {
-                    EXPECT_EQ(without[k], 99);
-                    continue;
-                }
-                TileCounts less = hand;
-                --less[k];
-                const int rules =
-                    std::min({literal(less), ChiitoiShanten(less), KokushiShanten(less)});
-                ASSERT_EQ(without[k], rules) << FormatHand(hand) << " - " << k;
+            check.ExpectDiscards(hand, skip, without);
+        }
+    }
+}
+
+// The search's own pattern around a hand between draws: every draw, then every discard after it.
+TEST(ShantenTest, CountsAroundAHandFollowTheRules) {
+    std::mt19937 rng(4321);
+    const ShantenTable* tables[] = {&ProcessShantenTable(), &ScrambledTable()};
+    for (const ShantenTable* table : tables) {
+        ChangedCounts check(*table);
+        for (int i = 0; i < 200; ++i) {
+            const int tiles = i % 4 == 3 ? 1 + static_cast<int>(rng() % 14) : 13;
+            const TileCounts hand =
+                i == 0 ? Hand("19m19p19s123456z5m")
+                       : Deal(rng, tiles, i % 3 == 1 ? 18 : 0, i % 3 == 0 ? 8 : kKinds - 1);
+            const ShantenAround around(hand, *table);
+            ASSERT_EQ(around.Effective().shanten, check.Rules(hand)) << FormatHand(hand);
+            if (table == &ProcessShantenTable()) {
+                ASSERT_EQ(around.Effective().flags, EffectiveCandidates(hand).flags);
+            }
+            for (TileKind drawn = 0; drawn < kKinds; ++drawn) {
+                if (hand[drawn] == 4) continue;
+                TileCounts more = hand;
+                ++more[drawn];
+                ASSERT_EQ(around.AfterDraw(drawn), check.Rules(more)) << FormatHand(more);
+                std::array<int, kKinds> without;
+                without.fill(99);
+                around.AfterExchange(drawn, without);
+                check.ExpectDiscards(more, drawn, without);
             }
         }
     }

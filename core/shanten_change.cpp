@@ -1,0 +1,275 @@
+// The shanten counts of hands one tile away from a scanned hand: the discards of a hand and
+// the draws and exchanges around it. Each reads again only the part (a suit or the honours)
+// that changed, against everything else combined once.
+#include "core/shanten.h"
+
+#include <algorithm>
+#include <bit>
+#include <cassert>
+#include <cstdint>
+
+#include "core/shanten_parts.h"
+#include "core/shanten_table.h"
+
+namespace mizaro {
+
+namespace shanten_parts {
+
+namespace {
+
+// The regular value from the best value without a pair and the best over the pair places,
+// found without regard to their order. Regular takes them in kind order and stops once the
+// running best equals the target, which is the same whenever no pair place values below the
+// target (never with the generated table and 13 or 14 tiles); otherwise the order decides and
+// the hand is counted in full.
+int SettleRegular(int noPair, int pairBest, bool anyPair, int tiles, const HandEdit& edit,
+                  const ShantenTable& table) {
+    if (!anyPair) return noPair;
+    const int target = kCompleteTiles - 1 - tiles;
+    if (pairBest > target) return std::min(noPair, pairBest);
+    if (pairBest == target) return target;
+    const TileCounts hand = edit.Build();
+    return Regular(Scan(hand, table), hand, table);
+}
+
+// The eight ways to pick one arrangement of each of three suits, plus `extra`.
+void AddSums(Groups* sums, int& n, SuitOptions x, SuitOptions y, SuitOptions z, Groups extra) {
+    for (Groups gx : {x.first, x.second})
+        for (Groups gy : {y.first, y.second})
+            for (Groups gz : {z.first, z.second}) sums[n++] = gx + gy + gz + extra;
+}
+
+// Whether a matches or beats b in both fields, so that b never gives the best reach.
+bool Covers(Groups a, Groups b) {
+    return (a >> kWeightShift) >= (b >> kWeightShift) && (a & kSetsMask) >= (b & kSetsMask);
+}
+
+// The options of suit s of `base` once each of its pairs is set aside, in turn.
+template <class Visit>
+void ForEachPairRest(const HandScan& base, int s, const ShantenTable& table, Visit visit) {
+    for (std::uint32_t bits = base.suit[s].PairBits(); bits != 0; bits &= bits - 1) {
+        const std::uint32_t rest = base.pattern[s] - 2 * kPatternPlace[std::countr_zero(bits)];
+        visit(Options(table.SuitSetsOf(rest)));
+    }
+}
+
+}  // namespace
+
+TileCounts HandEdit::Build() const {
+    TileCounts hand = *base;
+    if (added != kNoTile) ++hand[added];
+    if (removed != kNoTile) --hand[removed];
+    return hand;
+}
+
+void PartChange::Make(const HandScan& base, const TileCounts& hand, int part,
+                      const ShantenTable& table) {
+    assert(base.tiles <= kCompleteTiles);
+    table_ = &table;
+    otherCount_ = pairSumCount_ = 0;
+    orphanPair_ = false;
+    SuitOptions options[kSuits];
+    for (int s = 0; s < kSuits; ++s) options[s] = Options(base.suit[s].Sets());
+    const Groups honours = Arrangement(base.honourTriples, base.honourPairs) + kReachBase;
+    if (part == kHonourPart) {
+        // The honours' own arrangement is added at each count, so only the base goes in.
+        AddSums(others_, otherCount_, options[0], options[1], options[2], kReachBase);
+        for (int s = 0; s < kSuits; ++s) {
+            ForEachPairRest(base, s, table, [&](SuitOptions rest) {
+                Groups sums[8];
+                int n = 0;
+                AddSums(sums, n, rest, options[(s + 1) % kSuits], options[(s + 2) % kSuits],
+                        kReachBase);
+                AddPairSums(sums, n);
+            });
+        }
+        kinds_ = base.kinds - base.honours.Kinds();
+        pairs_ = base.pairs - base.honours.Pairs();
+        orphans_ = base.orphans - base.honours.Kinds();
+        for (int s = 0; s < kSuits; ++s) orphanPair_ = orphanPair_ || base.suit[s].EndPair();
+        return;
+    }
+    const int a = (part + 1) % kSuits, b = (part + 2) % kSuits;
+    const FourSums others = Combine(options[a], options[b], honours);
+    std::copy(std::begin(others.sum), std::end(others.sum), others_);
+    otherCount_ = 4;
+    for (int t : {a, b}) {
+        const SuitOptions third = options[t == a ? b : a];
+        ForEachPairRest(base, t, table, [&](SuitOptions rest) {
+            AddPairSums(Combine(rest, third, honours).sum, 4);
+        });
+    }
+    for (std::uint32_t bits = base.honourPairBits; bits != 0; bits &= bits - 1) {
+        const int c = hand[kFirstHonour + std::countr_zero(bits)];
+        const Groups rest = HonourRest(base.honourTriples, base.honourPairs, c);
+        AddPairSums(Combine(options[a], options[b], rest + kReachBase).sum, 4);
+    }
+    const SuitFacts own = base.suit[part];
+    kinds_ = base.kinds - own.Kinds();
+    pairs_ = base.pairs - BitCount(own.PairBits());
+    orphans_ = base.orphans - own.Ends();
+    orphanPair_ = base.honours.Pairs() > 0 || base.suit[a].EndPair() || base.suit[b].EndPair();
+}
+
+int PartChange::SuitMin(std::uint32_t pattern, int tiles, const HandEdit& hand) const {
+    const SuitFacts facts = table_->FactsOf(pattern);
+    const SuitOptions own = Options(facts.Sets());
+    const std::uint32_t pairBits = facts.PairBits();
+    const int noPair = kNoPairBest - BestReach(others_, otherCount_, own);
+    int pairBest = PairSumsBest(own);
+    for (std::uint32_t bits = pairBits; bits != 0; bits &= bits - 1) {
+        const std::uint32_t rest = pattern - 2 * kPatternPlace[std::countr_zero(bits)];
+        const SuitOptions restOptions = Options(table_->SuitSetsOf(rest));
+        pairBest =
+            std::min(pairBest, kNoPairBest - 1 - BestReach(others_, otherCount_, restOptions));
+    }
+    const bool anyPair = pairSumCount_ > 0 || pairBits != 0;
+    const int regular = SettleRegular(noPair, pairBest, anyPair, tiles, hand, *table_);
+    const int chiitoi = Chiitoi(pairs_ + BitCount(pairBits), kinds_ + facts.Kinds());
+    const int kokushi = Kokushi(orphans_ + facts.Ends(), orphanPair_ || facts.EndPair());
+    return std::min({regular, chiitoi, kokushi});
+}
+
+int PartChange::HonourMin(std::uint32_t honourIndex, int tiles, const HandEdit& hand) const {
+    const HonourFacts facts = HonourFactsOf(honourIndex);
+    const Groups own = Arrangement(facts.Triples(), facts.LonePairs());
+    const int noPair = kNoPairBest - BestReach(others_, otherCount_, own);
+    int pairBest = PairSumsBest({own, own});
+    for (std::uint32_t bits = facts.PairBits(); bits != 0; bits &= bits - 1) {
+        const int c = hand.Count(kFirstHonour + std::countr_zero(bits));
+        const Groups rest = HonourRest(facts.Triples(), facts.LonePairs(), c);
+        pairBest = std::min(pairBest, kNoPairBest - 1 - BestReach(others_, otherCount_, rest));
+    }
+    const bool anyPair = pairSumCount_ > 0 || facts.Pairs() > 0;
+    const int regular = SettleRegular(noPair, pairBest, anyPair, tiles, hand, *table_);
+    const int chiitoi = Chiitoi(pairs_ + facts.Pairs(), kinds_ + facts.Kinds());
+    const int kokushi = Kokushi(orphans_ + facts.Kinds(), orphanPair_ || facts.Pairs() > 0);
+    return std::min({regular, chiitoi, kokushi});
+}
+
+// Keeps the sums but for those another kept sum covers: only the best reach over them is
+// asked for.
+void PartChange::AddPairSums(const Groups* sums, int n) {
+    for (int i = 0; i < n; ++i) {
+        const Groups g = sums[i];
+        bool beaten = false;
+        for (int j = 0; j < pairSumCount_ && !beaten; ++j) beaten = Covers(pairSums_[j], g);
+        if (beaten) continue;
+        int kept = 0;
+        for (int j = 0; j < pairSumCount_; ++j)
+            if (!Covers(g, pairSums_[j])) pairSums_[kept++] = pairSums_[j];
+        assert(kept < kMaxPairSums);
+        pairSums_[kept++] = g;
+        pairSumCount_ = kept;
+    }
+}
+
+// The best value with the pair outside the part; kNoPairBest when there is none.
+int PartChange::PairSumsBest(SuitOptions own) const {
+    if (pairSumCount_ == 0) return kNoPairBest;
+    return kNoPairBest - 1 - BestReach(pairSums_, pairSumCount_, own);
+}
+
+namespace {
+
+// The shanten of the hand of `scan` with one tile of kind k more (+1) or less (-1), through
+// the change of k's part.
+int ChangedMin(const PartChange& change, const HandScan& scan, TileKind k, int delta,
+               const HandEdit& edit) {
+    const int tiles = scan.tiles + delta;
+    if (k >= kFirstHonour) {
+        const std::uint32_t index =
+            scan.honourIndex + static_cast<std::uint32_t>(delta) * HonourPlace(k);
+        return change.HonourMin(index, tiles, edit);
+    }
+    const int s = k / kSuitLength;
+    const std::uint32_t pattern =
+        scan.pattern[s] + static_cast<std::uint32_t>(delta) * kPatternPlace[k % kSuitLength];
+    return change.SuitMin(pattern, tiles, edit);
+}
+
+// The full count of a scanned hand.
+int FullMin(const HandScan& h, const TileCounts& hand, const ShantenTable& table) {
+    return std::min({Regular(h, hand, table), Chiitoi(h), Kokushi(h)});
+}
+
+}  // namespace
+
+}  // namespace shanten_parts
+
+using namespace shanten_parts;
+
+void ShantenOfDiscards(const TileCounts& hand, TileKind skip, std::array<int, kKinds>& without) {
+    ShantenOfDiscards(hand, skip, without, ProcessShantenTable());
+}
+
+void ShantenOfDiscards(const TileCounts& hand, TileKind skip, std::array<int, kKinds>& without,
+                       const ShantenTable& table) {
+    const HandScan full = Scan(hand, table);
+    if (full.tiles > kCompleteTiles) {
+        TileCounts less = hand;
+        for (TileKind k = 0; k < kKinds; ++k) {
+            if (k == skip || hand[k] < 1) continue;
+            --less[k];
+            without[k] = FullMin(ScanChanged(full, k, -1, table), less, table);
+            ++less[k];
+        }
+        return;
+    }
+    // A part's discards share one PartChange, made when its first discard comes.
+    PartChange changes[kParts];
+    bool made[kParts] = {};
+    for (TileKind k = 0; k < kKinds; ++k) {
+        if (k == skip || hand[k] < 1) continue;
+        const int part = PartOf(k);
+        if (!made[part]) changes[part].Make(full, hand, part, table), made[part] = true;
+        without[k] = ChangedMin(changes[part], full, k, -1, HandEdit{&hand, kNoTile, k});
+    }
+}
+
+ShantenAround::ShantenAround(const TileCounts& hand) : ShantenAround(hand, ProcessShantenTable()) {}
+
+ShantenAround::ShantenAround(const TileCounts& hand, const ShantenTable& table)
+    : table_(table), hand_(hand), scan_(Scan(hand, table)) {
+    effective_ = CandidatesOf(scan_, hand_, Regular(scan_, hand_, table));
+    small_ = scan_.tiles < kCompleteTiles;
+    if (!small_) return;
+    for (int part = 0; part < kParts; ++part) parts_[part].Make(scan_, hand_, part, table);
+}
+
+int ShantenAround::AfterDraw(TileKind drawn) const {
+    assert(hand_[drawn] < kMaxTilesOfKind);
+    if (small_) return ChangedMin(parts_[PartOf(drawn)], scan_, drawn, 1, HandEdit{&hand_, drawn});
+    TileCounts more = hand_;
+    ++more[drawn];
+    return FullMin(ScanChanged(scan_, drawn, 1, table_), more, table_);
+}
+
+void ShantenAround::AfterExchange(TileKind drawn, std::array<int, kKinds>& without) const {
+    assert(hand_[drawn] < kMaxTilesOfKind);
+    TileCounts more = hand_;
+    ++more[drawn];
+    if (!small_) {
+        ShantenOfDiscards(more, drawn, without, table_);
+        return;
+    }
+    // A discard from the drawn tile's part changes only that part of this hand, whose change is
+    // made already; a discard from another part changes one part of the drawn hand.
+    const HandScan drawnScan = ScanChanged(scan_, drawn, 1, table_);
+    const int drawnPart = PartOf(drawn);
+    PartChange changes[kParts];
+    bool made[kParts] = {};
+    for (TileKind k = 0; k < kKinds; ++k) {
+        if (k == drawn || more[k] < 1) continue;
+        const int part = PartOf(k);
+        const HandEdit edit{&hand_, drawn, k};
+        if (part == drawnPart) {
+            without[k] = ChangedMin(parts_[part], drawnScan, k, -1, edit);
+            continue;
+        }
+        if (!made[part]) changes[part].Make(drawnScan, more, part, table_), made[part] = true;
+        without[k] = ChangedMin(changes[part], drawnScan, k, -1, edit);
+    }
+}
+
+}  // namespace mizaro
