@@ -126,7 +126,7 @@ int Regular(const HandScan& h, const TileCounts& hand, const ShantenTable& table
     SuitOptions suit[kSuits];
     for (int s = 0; s < kSuits; ++s) suit[s] = Options(h.suit[s].Sets());
     const Groups honours = Arrangement(h.honourTriples, h.honourPairs) + kReachBase;
-    FourSums others[kSuits];
+    Sums others[kSuits];
     for (int s = 0; s < kSuits; ++s)
         others[s] = Combine(suit[(s + 1) % kSuits], suit[(s + 2) % kSuits], honours);
     const int target = kCompleteTiles - 1 - h.tiles;

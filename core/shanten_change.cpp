@@ -32,11 +32,13 @@ int SettleRegular(int noPair, int pairBest, bool anyPair, int tiles, const HandE
     return Regular(Scan(hand, table), hand, table);
 }
 
-// The eight ways to pick one arrangement of each of three suits, plus `extra`.
+// The ways to pick one arrangement of each of three suits, plus `extra`, without repeats.
 void AddSums(Groups* sums, int& n, SuitOptions x, SuitOptions y, SuitOptions z, Groups extra) {
-    for (Groups gx : {x.first, x.second})
-        for (Groups gy : {y.first, y.second})
-            for (Groups gz : {z.first, z.second}) sums[n++] = gx + gy + gz + extra;
+    const Sums yz = Combine(y, z, extra);
+    for (int i = 0; i < yz.count; ++i) {
+        sums[n++] = x.first + yz.sum[i];
+        if (!x.Single()) sums[n++] = x.second + yz.sum[i];
+    }
 }
 
 // Whether a matches or beats b in both fields, so that b never gives the best reach.
@@ -90,19 +92,21 @@ void PartChange::Make(const HandScan& base, const TileCounts& hand, int part,
         return;
     }
     const int a = (part + 1) % kSuits, b = (part + 2) % kSuits;
-    const FourSums others = Combine(options[a], options[b], honours);
-    std::copy(std::begin(others.sum), std::end(others.sum), others_);
-    otherCount_ = 4;
+    const Sums others = Combine(options[a], options[b], honours);
+    std::copy(others.sum, others.sum + others.count, others_);
+    otherCount_ = others.count;
     for (int t : {a, b}) {
         const SuitOptions third = options[t == a ? b : a];
         ForEachPairRest(base, t, table, [&](SuitOptions rest) {
-            AddPairSums(Combine(rest, third, honours).sum, 4);
+            const Sums sums = Combine(rest, third, honours);
+            AddPairSums(sums.sum, sums.count);
         });
     }
     for (std::uint32_t bits = base.honourPairBits; bits != 0; bits &= bits - 1) {
         const int c = hand[kFirstHonour + std::countr_zero(bits)];
         const Groups rest = HonourRest(base.honourTriples, base.honourPairs, c);
-        AddPairSums(Combine(options[a], options[b], rest + kReachBase).sum, 4);
+        const Sums sums = Combine(options[a], options[b], rest + kReachBase);
+        AddPairSums(sums.sum, sums.count);
     }
     const SuitFacts own = base.suit[part];
     kinds_ = base.kinds - own.Kinds();

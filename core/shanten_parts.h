@@ -54,23 +54,35 @@ constexpr int Reach(Groups g) {
     return std::min(g >> kWeightShift, g & kSetsMask);
 }
 
-// The two arrangements of one suit.
+// The two arrangements of one suit. Nearly every pattern has one arrangement that is best both
+// ways, so the two are mostly the same and the combinations below skip the repeat.
 struct SuitOptions {
     Groups first, second;
+
+    bool Single() const { return first == second; }
 };
 
 inline SuitOptions Options(PackedSuitSets p) {
     return {Arrangement(Sets1(p), Partials1(p)), Arrangement(Sets2(p), Partials2(p))};
 }
 
-// The four ways to combine the arrangements of two suits, plus `extra`.
-struct FourSums {
+// The ways to combine the arrangements of two suits, without the repeats of a suit whose two
+// arrangements agree: one sum for most pairs of suits, at most four.
+struct Sums {
     Groups sum[4];
+    int count = 0;
 };
 
-inline FourSums Combine(SuitOptions a, SuitOptions b, Groups extra) {
+inline Sums Combine(SuitOptions a, SuitOptions b, Groups extra) {
+    Sums out;
     const Groups f = a.first + extra, s = a.second + extra;
-    return {{f + b.first, f + b.second, s + b.first, s + b.second}};
+    out.sum[out.count++] = f + b.first;
+    if (!b.Single()) out.sum[out.count++] = f + b.second;
+    if (!a.Single()) {
+        out.sum[out.count++] = s + b.first;
+        if (!b.Single()) out.sum[out.count++] = s + b.second;
+    }
+    return out;
 }
 
 // The best reach of `own` added to any of the `n` sums.
@@ -82,23 +94,14 @@ inline int BestReach(const Groups* sums, int n, Groups own) {
 
 // The same for either of two arrangements.
 inline int BestReach(const Groups* sums, int n, SuitOptions own) {
-    int reach = 0;
-    for (int i = 0; i < n; ++i) {
-        reach = std::max(reach, Reach(sums[i] + own.first));
-        reach = std::max(reach, Reach(sums[i] + own.second));
-    }
-    return reach;
+    if (own.Single()) return BestReach(sums, n, own.first);
+    return std::max(BestReach(sums, n, own.first), BestReach(sums, n, own.second));
 }
 
-// SetsValue: the best value over the 8 ways to pick one arrangement in each suit, at most 8;
+// SetsValue: the best value over the ways to pick one arrangement in each suit, at most 8;
 // `others` holds the other two suits' combinations with the honours and kReachBase added.
-inline int SetsValue(const FourSums& others, SuitOptions own) {
-    int reach = 0;
-    for (Groups g : others.sum) {
-        reach = std::max(reach, Reach(g + own.first));
-        reach = std::max(reach, Reach(g + own.second));
-    }
-    return kNoPairBest - reach;
+inline int SetsValue(const Sums& others, SuitOptions own) {
+    return kNoPairBest - BestReach(others.sum, others.count, own);
 }
 
 // Bits set in a word of at most 32 bits, without relying on a processor instruction.
