@@ -6,6 +6,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 
 #include "core/shanten_table.h"
@@ -85,10 +86,11 @@ inline Sums Combine(SuitOptions a, SuitOptions b, Groups extra) {
     return out;
 }
 
-// The best reach of `own` added to any of the `n` sums.
+// The best reach of `own` added to any of the `n` sums, n >= 1: mostly a single sum.
 inline int BestReach(const Groups* sums, int n, Groups own) {
-    int reach = 0;
-    for (int i = 0; i < n; ++i) reach = std::max(reach, Reach(sums[i] + own));
+    assert(n >= 1);
+    int reach = Reach(sums[0] + own);
+    for (int i = 1; i < n; ++i) reach = std::max(reach, Reach(sums[i] + own));
     return reach;
 }
 
