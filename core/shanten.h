@@ -72,7 +72,12 @@ class ShantenAround {
     shanten_parts::HandScan scan_;
     Candidates effective_;
     bool small_ = false;  // room for one more tile: the parts below are made
+    // Everything outside one part, for a draw and a discard in that part.
     shanten_parts::PartChange parts_[shanten_parts::kParts];
+    // Everything outside two parts, for a draw in one and a discard in the other.
+    shanten_parts::OutsideTwo outside_[shanten_parts::kPartPairCount];
+    // The part of each held kind once one tile of it is discarded.
+    shanten_parts::PartView discarded_[kKinds];
 };
 
 }  // namespace mizaro

@@ -151,21 +151,108 @@ int PartChange::HonourMin(std::uint32_t honourIndex, int tiles, const HandEdit& 
     return std::min({regular, chiitoi, kokushi});
 }
 
-// Keeps the sums but for those another kept sum covers: only the best reach over them is
-// asked for.
 void PartChange::AddPairSums(const Groups* sums, int n) {
+    AddUncovered(pairSums_, pairSumCount_, kMaxPairSums, sums, n);
+}
+
+void AddUncovered(Groups* list, int& count, int capacity, const Groups* sums, int n) {
     for (int i = 0; i < n; ++i) {
         const Groups g = sums[i];
         bool beaten = false;
-        for (int j = 0; j < pairSumCount_ && !beaten; ++j) beaten = Covers(pairSums_[j], g);
+        for (int j = 0; j < count && !beaten; ++j) beaten = Covers(list[j], g);
         if (beaten) continue;
         int kept = 0;
-        for (int j = 0; j < pairSumCount_; ++j)
-            if (!Covers(g, pairSums_[j])) pairSums_[kept++] = pairSums_[j];
-        assert(kept < kMaxPairSums);
-        pairSums_[kept++] = g;
-        pairSumCount_ = kept;
+        for (int j = 0; j < count; ++j)
+            if (!Covers(g, list[j])) list[kept++] = list[j];
+        assert(kept < capacity);
+        (void)capacity;
+        list[kept++] = g;
+        count = kept;
     }
+}
+
+PartView SuitView(std::uint32_t pattern, const ShantenTable& table) {
+    PartView view;
+    const SuitFacts facts = table.FactsOf(pattern);
+    view.own = Options(facts.Sets());
+    for (std::uint32_t bits = facts.PairBits(); bits != 0; bits &= bits - 1) {
+        const std::uint32_t rest = pattern - 2 * kPatternPlace[std::countr_zero(bits)];
+        const SuitOptions options = Options(table.SuitSetsOf(rest));
+        const Groups both[2] = {options.first, options.second};
+        AddUncovered(view.rests, view.restCount, kMaxRests, both, options.Single() ? 1 : 2);
+    }
+    view.kinds = facts.Kinds();
+    view.pairs = BitCount(facts.PairBits());
+    view.orphans = facts.Ends();
+    view.orphanPair = facts.EndPair();
+    return view;
+}
+
+PartView HonourView(std::uint32_t honourIndex, const HandEdit& hand) {
+    PartView view;
+    const HonourFacts facts = HonourFactsOf(honourIndex);
+    const Groups own = Arrangement(facts.Triples(), facts.LonePairs());
+    view.own = {own, own};
+    for (std::uint32_t bits = facts.PairBits(); bits != 0; bits &= bits - 1) {
+        const int c = hand.Count(kFirstHonour + std::countr_zero(bits));
+        const Groups rest = HonourRest(facts.Triples(), facts.LonePairs(), c);
+        AddUncovered(view.rests, view.restCount, kMaxRests, &rest, 1);
+    }
+    view.kinds = facts.Kinds();
+    view.pairs = facts.Pairs();
+    view.orphans = facts.Kinds();
+    view.orphanPair = facts.Pairs() > 0;
+    return view;
+}
+
+void OutsideTwo::Make(const PartView& c, const PartView& d) {
+    const Sums none = Combine(c.own, d.own, kReachBase);
+    std::copy(none.sum, none.sum + none.count, noPair_);
+    noPairCount_ = none.count;
+    pairSumCount_ = 0;
+    auto addPairs = [&](const PartView& withPair, SuitOptions other) {
+        for (int r = 0; r < withPair.restCount; ++r) {
+            const Groups rest = withPair.rests[r];
+            const Sums sums = Combine({rest, rest}, other, kReachBase);
+            AddUncovered(pairSums_, pairSumCount_, kMaxPairSums, sums.sum, sums.count);
+        }
+    };
+    addPairs(c, d.own);
+    addPairs(d, c.own);
+    kinds_ = c.kinds + d.kinds;
+    pairs_ = c.pairs + d.pairs;
+    orphans_ = c.orphans + d.orphans;
+    orphanPair_ = c.orphanPair || d.orphanPair;
+}
+
+int OutsideTwo::Min(const PartView& a, const PartView& b, int tiles, const HandEdit& hand,
+                    const ShantenTable& table) const {
+    const Sums both = Combine(a.own, b.own, 0);
+    int noPairReach = 0;
+    int pairReach = -1;  // no pair place yet
+    for (int i = 0; i < both.count; ++i) {
+        noPairReach = std::max(noPairReach, BestReach(noPair_, noPairCount_, both.sum[i]));
+        if (pairSumCount_ > 0)
+            pairReach = std::max(pairReach, BestReach(pairSums_, pairSumCount_, both.sum[i]));
+    }
+    // A pair in one of the two changing parts, beside the other's arrangements.
+    auto pairIn = [&](const PartView& withPair, SuitOptions other) {
+        for (int r = 0; r < withPair.restCount; ++r) {
+            const Groups rest = withPair.rests[r];
+            const SuitOptions sums{rest + other.first, rest + other.second};
+            pairReach = std::max(pairReach, BestReach(noPair_, noPairCount_, sums));
+        }
+    };
+    pairIn(a, b.own);
+    pairIn(b, a.own);
+    const bool anyPair = pairReach >= 0;
+    const int noPair = kNoPairBest - noPairReach;
+    const int pairBest = anyPair ? kNoPairBest - 1 - pairReach : kNoPairBest;
+    const int regular = SettleRegular(noPair, pairBest, anyPair, tiles, hand, table);
+    const int chiitoi = Chiitoi(pairs_ + a.pairs + b.pairs, kinds_ + a.kinds + b.kinds);
+    const int kokushi =
+        Kokushi(orphans_ + a.orphans + b.orphans, orphanPair_ || a.orphanPair || b.orphanPair);
+    return std::min({regular, chiitoi, kokushi});
 }
 
 // The best value with the pair outside the part; kNoPairBest when there is none.
@@ -238,7 +325,26 @@ ShantenAround::ShantenAround(const TileCounts& hand, const ShantenTable& table)
     effective_ = CandidatesOf(scan_, hand_, Regular(scan_, hand_, table));
     small_ = scan_.tiles < kCompleteTiles;
     if (!small_) return;
-    for (int part = 0; part < kParts; ++part) parts_[part].Make(scan_, hand_, part, table);
+    PartView own[kParts];
+    for (int part = 0; part < kSuits; ++part) own[part] = SuitView(scan_.pattern[part], table);
+    own[kHonourPart] = HonourView(scan_.honourIndex, HandEdit{&hand_});
+    for (int a = 0; a < kParts; ++a) {
+        parts_[a].Make(scan_, hand_, a, table);
+        for (int b = a + 1; b < kParts; ++b) {
+            int others[2], n = 0;
+            for (int c = 0; c < kParts; ++c)
+                if (c != a && c != b) others[n++] = c;
+            outside_[kPartPairs[a][b]].Make(own[others[0]], own[others[1]]);
+        }
+    }
+    for (TileKind k = 0; k < kKinds; ++k) {
+        if (hand_[k] < 1) continue;
+        const int part = PartOf(k);
+        discarded_[k] =
+            part == kHonourPart
+                ? HonourView(scan_.honourIndex - HonourPlace(k), HandEdit{&hand_, kNoTile, k})
+                : SuitView(scan_.pattern[part] - kPatternPlace[k % kSuitLength], table);
+    }
 }
 
 int ShantenAround::AfterDraw(TileKind drawn) const {
@@ -251,28 +357,34 @@ int ShantenAround::AfterDraw(TileKind drawn) const {
 
 void ShantenAround::AfterExchange(TileKind drawn, std::array<int, kKinds>& without) const {
     assert(hand_[drawn] < kMaxTilesOfKind);
-    TileCounts more = hand_;
-    ++more[drawn];
     if (!small_) {
+        TileCounts more = hand_;
+        ++more[drawn];
         ShantenOfDiscards(more, drawn, without, table_);
         return;
     }
-    // A discard from the drawn tile's part changes only that part of this hand, whose change is
-    // made already; a discard from another part changes one part of the drawn hand.
-    const HandScan drawnScan = ScanChanged(scan_, drawn, 1, table_);
+    // A discard from the drawn tile's part changes only that part of this hand, against the
+    // rest combined already; a discard from another part changes two parts, each read already.
     const int drawnPart = PartOf(drawn);
-    PartChange changes[kParts];
-    bool made[kParts] = {};
+    const bool honour = drawnPart == kHonourPart;
+    const std::uint32_t place = honour ? HonourPlace(drawn) : kPatternPlace[drawn % kSuitLength];
+    const std::uint32_t drawnPattern =
+        (honour ? scan_.honourIndex : scan_.pattern[drawnPart]) + place;
+    const PartView drawnView =
+        honour ? HonourView(drawnPattern, HandEdit{&hand_, drawn}) : SuitView(drawnPattern, table_);
     for (TileKind k = 0; k < kKinds; ++k) {
-        if (k == drawn || more[k] < 1) continue;
+        if (k == drawn || hand_[k] < 1) continue;
         const int part = PartOf(k);
         const HandEdit edit{&hand_, drawn, k};
-        if (part == drawnPart) {
-            without[k] = ChangedMin(parts_[part], drawnScan, k, -1, edit);
-            continue;
+        if (part != drawnPart) {
+            without[k] = outside_[kPartPairs[drawnPart][part]].Min(drawnView, discarded_[k],
+                                                                   scan_.tiles, edit, table_);
+        } else if (honour) {
+            without[k] = parts_[part].HonourMin(drawnPattern - HonourPlace(k), scan_.tiles, edit);
+        } else {
+            without[k] = parts_[part].SuitMin(drawnPattern - kPatternPlace[k % kSuitLength],
+                                              scan_.tiles, edit);
         }
-        if (!made[part]) changes[part].Make(drawnScan, more, part, table_), made[part] = true;
-        without[k] = ChangedMin(changes[part], drawnScan, k, -1, edit);
     }
 }
 

@@ -31,6 +31,11 @@ inline constexpr int kCompleteTiles = 14;
 inline constexpr int kKokushiKinds = 13;
 inline constexpr int kChiitoiPairs = 7;
 
+// The index of each pair of distinct parts, among kPartPairCount.
+inline constexpr int kPartPairCount = 6;
+inline constexpr int kPartPairs[kParts][kParts] = {
+    {-1, 0, 1, 2}, {0, -1, 3, 4}, {1, 3, -1, 5}, {2, 4, 5, -1}};
+
 constexpr int PartOf(TileKind k) {
     return k < kFirstHonour ? k / kSuitLength : kHonourPart;
 }
@@ -233,6 +238,55 @@ class PartChange {
     Groups pairSums_[kMaxPairSums];
     int pairSumCount_ = 0;
     // The other forms' counts outside the part.
+    int kinds_ = 0, pairs_ = 0, orphans_ = 0;
+    bool orphanPair_ = false;
+};
+
+// The largest list of sums a hand of kCompleteTiles tiles can give: at most seven pair places,
+// each leaving at most two arrangements, each added to at most four sums.
+inline constexpr int kMaxPairPlaces = kCompleteTiles / 2;
+inline constexpr int kMaxRests = 2 * kMaxPairPlaces;
+
+// Adds `sums` to `list` (`count` long, room for `capacity`), keeping only the sums no other
+// matches or beats in both fields, since only the best reach over them is asked for.
+void AddUncovered(Groups* list, int& count, int capacity, const Groups* sums, int n);
+
+// One part of a changed hand, read once to be combined with many others: its arrangements,
+// those left once each of its pairs is set aside (none beaten by another), and what the other
+// forms need of it.
+struct PartView {
+    SuitOptions own{};  // the honours' single arrangement twice
+    Groups rests[kMaxRests];
+    int restCount = 0;
+    int kinds = 0, pairs = 0, orphans = 0;
+    bool orphanPair = false;
+};
+
+// The view of a suit held as `pattern`.
+PartView SuitView(std::uint32_t pattern, const ShantenTable& table);
+// The view of the honours held as `honourIndex`, whose counts `hand` gives.
+PartView HonourView(std::uint32_t honourIndex, const HandEdit& hand);
+
+// What lies outside two parts of a hand, combined once for every hand in which only those two
+// change: the sums of the other two parts' arrangements without a pair and with a pair in one
+// of them, the base of the reach included, and their counts for the other forms.
+class OutsideTwo {
+  public:
+    void Make(const PartView& c, const PartView& d);
+
+    // The shanten of the hand whose two changing parts read `a` and `b`, with `tiles` tiles in
+    // all, at most kCompleteTiles; `hand` is that hand, written out only when the order of the
+    // pair places decides.
+    int Min(const PartView& a, const PartView& b, int tiles, const HandEdit& hand,
+            const ShantenTable& table) const;
+
+  private:
+    static constexpr int kMaxPairSums = 2 * 2 * 2 * kMaxPairPlaces;
+
+    Groups noPair_[4];
+    int noPairCount_ = 0;
+    Groups pairSums_[kMaxPairSums];
+    int pairSumCount_ = 0;
     int kinds_ = 0, pairs_ = 0, orphans_ = 0;
     bool orphanPair_ = false;
 };
