@@ -61,9 +61,10 @@ class ShantenAround {
 
     // EffectiveCandidates(hand).
     const Candidates& Effective() const { return effective_; }
-    // Shanten(hand plus one `drawn`); the hand holds fewer than four of it.
+    // Shanten(hand plus one `drawn`). A kind held four times has no tile left to draw: the
+    // hand is counted as it is.
     int AfterDraw(TileKind drawn) const;
-    // ShantenOfDiscards(hand plus one `drawn`, drawn, without), on the same condition.
+    // ShantenOfDiscards(hand plus one `drawn`, drawn, without), likewise.
     void AfterExchange(TileKind drawn, std::array<int, kKinds>& without) const;
 
   private:

@@ -348,7 +348,7 @@ ShantenAround::ShantenAround(const TileCounts& hand, const ShantenTable& table)
 }
 
 int ShantenAround::AfterDraw(TileKind drawn) const {
-    assert(hand_[drawn] < kMaxTilesOfKind);
+    if (hand_[drawn] >= kMaxTilesOfKind) return effective_.shanten;  // no fifth tile to draw
     if (small_) return ChangedMin(parts_[PartOf(drawn)], scan_, drawn, 1, HandEdit{&hand_, drawn});
     TileCounts more = hand_;
     ++more[drawn];
@@ -356,7 +356,10 @@ int ShantenAround::AfterDraw(TileKind drawn) const {
 }
 
 void ShantenAround::AfterExchange(TileKind drawn, std::array<int, kKinds>& without) const {
-    assert(hand_[drawn] < kMaxTilesOfKind);
+    if (hand_[drawn] >= kMaxTilesOfKind) {  // no fifth tile to draw
+        ShantenOfDiscards(hand_, drawn, without, table_);
+        return;
+    }
     if (!small_) {
         TileCounts more = hand_;
         ++more[drawn];

@@ -390,17 +390,18 @@ TEST(ShantenTest, CountsAroundAHandFollowTheRules) {
         for (int i = 0; i < 200; ++i) {
             const int tiles = i % 4 == 3 ? 1 + static_cast<int>(rng() % 14) : 13;
             const TileCounts hand =
-                i == 0 ? Hand("19m19p19s123456z5m")
-                       : Deal(rng, tiles, i % 3 == 1 ? 18 : 0, i % 3 == 0 ? 8 : kKinds - 1);
+                i == 0   ? Hand("19m19p19s123456z5m")
+                : i == 1 ? Hand("1111m258p369s123z")
+                         : Deal(rng, tiles, i % 3 == 1 ? 18 : 0, i % 3 == 0 ? 8 : kKinds - 1);
             const ShantenAround around(hand, *table);
             ASSERT_EQ(around.Effective().shanten, check.Rules(hand)) << FormatHand(hand);
             if (table == &ProcessShantenTable()) {
                 ASSERT_EQ(around.Effective().flags, EffectiveCandidates(hand).flags);
             }
             for (TileKind drawn = 0; drawn < kKinds; ++drawn) {
-                if (hand[drawn] == 4) continue;
+                // A kind held four times has no tile left to draw: the hand stays as it is.
                 TileCounts more = hand;
-                ++more[drawn];
+                if (hand[drawn] < 4) ++more[drawn];
                 ASSERT_EQ(around.AfterDraw(drawn), check.Rules(more)) << FormatHand(more);
                 std::array<int, kKinds> without;
                 without.fill(99);
