@@ -74,9 +74,9 @@ class ShantenAround {
     Candidates effective_;
     bool small_ = false;  // room for one more tile: the parts below are made
     // Everything outside one part, for a draw and a discard in that part.
-    shanten_parts::PartChange parts_[shanten_parts::kParts];
+    shanten_parts::Outside outsideOne_[shanten_parts::kParts];
     // Everything outside two parts, for a draw in one and a discard in the other.
-    shanten_parts::OutsideTwo outside_[shanten_parts::kPartPairCount];
+    shanten_parts::Outside outsideTwo_[shanten_parts::kPartPairCount];
     // The part of each held kind once one tile of it is discarded.
     shanten_parts::PartView discarded_[kKinds];
 };

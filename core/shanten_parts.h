@@ -206,44 +206,8 @@ struct HandEdit {
     TileCounts Build() const;
 };
 
-// The counts of a hand in which only the tiles of one part (a suit or the honours) change, as
-// when a tile of it is drawn or discarded. Everything outside the part is combined once, its
-// pair places included; each changed hand then costs one read of the part's new pattern (and
-// one per pair place in a suit) and a few comparisons.
-class PartChange {
-  public:
-    // Made in place, since the object is large: `base` is the scan of `hand`, which holds at
-    // most kCompleteTiles tiles.
-    void Make(const HandScan& base, const TileCounts& hand, int part, const ShantenTable& table);
-
-    // The shanten of the hand whose suit (this part) holds `pattern` (its base-5 index), with
-    // `tiles` tiles in all, at most kCompleteTiles; `hand` is that hand, written out only when
-    // the order of the pair places decides.
-    int SuitMin(std::uint32_t pattern, int tiles, const HandEdit& hand) const;
-    // The same for the honours (this part) held as `honourIndex`.
-    int HonourMin(std::uint32_t honourIndex, int tiles, const HandEdit& hand) const;
-
-  private:
-    // At most seven pair places outside the part, each giving at most eight sums.
-    static constexpr int kMaxPairSums = 8 * kCompleteTiles / 2;
-
-    void AddPairSums(const Groups* sums, int n);
-    int PairSumsBest(SuitOptions own) const;
-
-    const ShantenTable* table_ = nullptr;
-    // The sums without a pair outside the part: 4 for a suit, 8 for the honours.
-    Groups others_[8];
-    int otherCount_ = 0;
-    // The sums with the pair outside the part, none beaten by another in both fields.
-    Groups pairSums_[kMaxPairSums];
-    int pairSumCount_ = 0;
-    // The other forms' counts outside the part.
-    int kinds_ = 0, pairs_ = 0, orphans_ = 0;
-    bool orphanPair_ = false;
-};
-
-// The largest list of sums a hand of kCompleteTiles tiles can give: at most seven pair places,
-// each leaving at most two arrangements, each added to at most four sums.
+// The largest lists a hand of kCompleteTiles tiles can give: at most seven pair places, each
+// leaving at most two arrangements.
 inline constexpr int kMaxPairPlaces = kCompleteTiles / 2;
 inline constexpr int kMaxRests = 2 * kMaxPairPlaces;
 
@@ -251,9 +215,9 @@ inline constexpr int kMaxRests = 2 * kMaxPairPlaces;
 // matches or beats in both fields, since only the best reach over them is asked for.
 void AddUncovered(Groups* list, int& count, int capacity, const Groups* sums, int n);
 
-// One part of a changed hand, read once to be combined with many others: its arrangements,
-// those left once each of its pairs is set aside (none beaten by another), and what the other
-// forms need of it.
+// One part (a suit or the honours) of a hand, read once to be combined with many others: its
+// arrangements, those left once each of its pairs is set aside (none beaten by another), and
+// what the other forms need of it.
 struct PartView {
     SuitOptions own{};  // the honours' single arrangement twice
     Groups rests[kMaxRests];
@@ -267,23 +231,38 @@ PartView SuitView(std::uint32_t pattern, const ShantenTable& table);
 // The view of the honours held as `honourIndex`, whose counts `hand` gives.
 PartView HonourView(std::uint32_t honourIndex, const HandEdit& hand);
 
-// What lies outside two parts of a hand, combined once for every hand in which only those two
-// change: the sums of the other two parts' arrangements without a pair and with a pair in one
-// of them, the base of the reach included, and their counts for the other forms.
-class OutsideTwo {
+// What lies outside the one or two parts of a hand that change, as when a tile is drawn or
+// discarded, combined once from the other parts' views: the sums of their arrangements without
+// a pair and with a pair in one of them (the base of the reach included), and their counts for
+// the other forms. Each changed hand then costs a read of its changed part at most, and a few
+// comparisons. Made in place, since the object is large; the hands hold at most kCompleteTiles
+// tiles.
+class Outside {
   public:
-    void Make(const PartView& c, const PartView& d);
+    // Combines the views of the `n` parts that do not change (two or three).
+    void Make(const PartView* const* parts, int n);
 
-    // The shanten of the hand whose two changing parts read `a` and `b`, with `tiles` tiles in
-    // all, at most kCompleteTiles; `hand` is that hand, written out only when the order of the
-    // pair places decides.
+    // One part changes: the shanten of the hand whose suit (the changing part) is held as
+    // `pattern`, or whose honours are held as `honourIndex`, with `tiles` tiles in all; `hand`
+    // is that hand, written out only when the order of the pair places decides.
+    int SuitMin(std::uint32_t pattern, int tiles, const HandEdit& hand,
+                const ShantenTable& table) const;
+    int HonourMin(std::uint32_t honourIndex, int tiles, const HandEdit& hand,
+                  const ShantenTable& table) const;
+    // Two parts change, read already.
     int Min(const PartView& a, const PartView& b, int tiles, const HandEdit& hand,
             const ShantenTable& table) const;
 
   private:
-    static constexpr int kMaxPairSums = 2 * 2 * 2 * kMaxPairPlaces;
+    // Every pair place outside leaves at most two arrangements beside at most four sums.
+    static constexpr int kMaxPairSums = 4 * kMaxRests;
 
-    Groups noPair_[4];
+    // The best reach with the pair outside, beside the changing parts' sums; -1 without one.
+    int PairSumsReach(SuitOptions own) const;
+    int Settle(int noPairReach, int pairReach, int tiles, int kinds, int pairs, int orphans,
+               bool orphanPair, const HandEdit& hand, const ShantenTable& table) const;
+
+    Groups noPair_[8];
     int noPairCount_ = 0;
     Groups pairSums_[kMaxPairSums];
     int pairSumCount_ = 0;
