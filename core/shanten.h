@@ -34,8 +34,9 @@ int Shanten(const TileCounts& hand);
 
 // In `without[k]`, for every kind k held other than `skip`, the shanten of the hand less one
 // tile of kind k; the other entries are left as they are. The hand is scanned once, what lies
-// outside a suit is combined once for all the discards of that suit, and each discard reads
-// only its own suit again, so this is far cheaper than one count per discard.
+// outside each part (a suit or the honours) is combined once for all the discards of that
+// part, and each discard reads only its own part again, so this is far cheaper than one count
+// per discard.
 void ShantenOfDiscards(const TileCounts& hand, TileKind skip, std::array<int, kKinds>& without);
 // The same counts against a given table rather than the process's own.
 void ShantenOfDiscards(const TileCounts& hand, TileKind skip, std::array<int, kKinds>& without,
@@ -50,9 +51,11 @@ Candidates EffectiveCandidates(const TileCounts& hand);
 
 // The counts a discard search makes around one hand between draws, each equal to the count
 // named beside it but far cheaper: what lies outside each part of the hand (a suit or the
-// honours) is combined once here, so a draw costs one read of its own part, and the discards
-// after a draw share the drawn hand's work. Meant for hands of at most 13 tiles (larger ones
-// are counted in full); never allocates.
+// honours), and outside each two parts, is combined once here. A draw then costs one read of
+// its own part; a discard after it from the same part one more read, and from another part
+// none, since each held kind's part less one tile is read here too. Meant for hands of at most
+// 13 tiles (larger ones are counted in full); never allocates, and at about 6 KB is meant to
+// live on the stack of the code that asks.
 class ShantenAround {
   public:
     explicit ShantenAround(const TileCounts& hand);

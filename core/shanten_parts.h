@@ -1,8 +1,8 @@
 // The parts of the shanten count, for core/shanten*.cpp only: a hand is read as three suits and
 // the honours, each part one table word, and the three forms are combined from those words.
 // The single count (core/shanten.cpp) combines all four parts; the counts of changed hands
-// (core/shanten_change.cpp) combine everything outside the part that changes once, and each
-// changed hand with it.
+// (core/shanten_change.cpp) combine everything outside the one or two parts that change once,
+// and each changed hand with it.
 #pragma once
 
 #include <algorithm>
