@@ -6,104 +6,20 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/shanten_parts.h"
 #include "core/shanten_table.h"
 
 namespace mizaro {
 
+namespace shanten_parts {
+
 namespace {
 
-constexpr int kSuits = 3;
-constexpr TileKind kFirstHonour = 27;
-constexpr int kMaxTilesOfKind = 4;
-constexpr int kNoPairBest = 8;  // the worst regular value: nothing but unrelated tiles
-constexpr int kGroupsBesidePair = 4;
-constexpr int kCompleteTiles = 14;  // 13 - tiles is the best value a hand of that size can reach
-constexpr int kKokushiKinds = 13;
-constexpr int kChiitoiPairs = 7;
+constexpr std::uint32_t kHonourPatterns = 78125;  // 5^7
 constexpr int kCandidateReach = 2;  // a drawn tile can join a held one within distance 2
 
 constexpr TileKind kKokushiKindList[kKokushiKinds] = {0,  8,  9,  17, 18, 26, 27,
                                                       28, 29, 30, 31, 32, 33};
-
-// Group counts packed as W << 8 | M, with W = 2*sets + partials and M = sets, so that one
-// addition adds both; no hand comes near 256 in either field.
-//
-// The value of M sets and T partial sets is 8 - 2M - T, except that beyond four groups the
-// partial sets stop counting (T becomes 4 - M): that is max(8 - W, 4 - M) = 8 - min(W, M + 4).
-// So the best value is 8 minus the largest "reach" min(W, M + 4), and the 4 is added once with
-// the honours (kReachBase) so that each combination costs a shift, a mask and two comparisons.
-using Groups = int;
-constexpr int kWeightShift = 8;
-constexpr int kSetsMask = 0xFF;
-constexpr Groups kReachBase = kGroupsBesidePair;
-
-constexpr Groups Arrangement(int sets, int partials) {
-    return (2 * sets + partials) << kWeightShift | sets;
-}
-
-constexpr int Reach(Groups g) {
-    return std::min(g >> kWeightShift, g & kSetsMask);
-}
-
-// The two arrangements of one suit.
-struct SuitOptions {
-    Groups first, second;
-};
-
-SuitOptions Options(PackedSuitSets p) {
-    return {Arrangement(Sets1(p), Partials1(p)), Arrangement(Sets2(p), Partials2(p))};
-}
-
-// The four ways to combine the arrangements of two suits, plus `extra`.
-struct FourSums {
-    Groups sum[4];
-};
-
-FourSums Combine(SuitOptions a, SuitOptions b, Groups extra) {
-    const Groups f = a.first + extra, s = a.second + extra;
-    return {{f + b.first, f + b.second, s + b.first, s + b.second}};
-}
-
-// SetsValue: the best value over the 8 ways to pick one arrangement in each suit, at most 8;
-// `others` holds the other two suits' combinations with the honours and kReachBase added.
-int SetsValue(const FourSums& others, SuitOptions own) {
-    int reach = 0;
-    for (Groups g : others.sum) {
-        reach = std::max(reach, Reach(g + own.first));
-        reach = std::max(reach, Reach(g + own.second));
-    }
-    return kNoPairBest - reach;
-}
-
-// Bits set in a word of at most 32 bits, without relying on a processor instruction.
-constexpr int BitCount(std::uint32_t x) {
-    x = x - (x >> 1 & 0x55555555u);
-    x = (x & 0x33333333u) + (x >> 2 & 0x33333333u);
-    x = (x + (x >> 4)) & 0x0F0F0F0Fu;
-    return static_cast<int>(x * 0x01010101u >> 24);
-}
-
-// What the forms need of the seven honour counts, in one word read from a small table indexed
-// by the counts in base 5, so that the honours cost one read as a suit does.
-struct HonourFacts {
-    std::uint32_t word = 0;
-
-    static constexpr int kPairBits = 0, kKinds = 8, kTriples = 12, kLonePairs = 16, kPairs = 20,
-                         kTiles = 24;
-
-    int Field(int shift, std::uint32_t mask) const {
-        return static_cast<int>(word >> shift & mask);
-    }
-    std::uint32_t PairBits() const { return word >> kPairBits & 0x7F; }  // bit i: 27 + i twice
-    int Kinds() const { return Field(kKinds, 0xF); }
-    int Triples() const { return Field(kTriples, 0xF); }      // held 3 or 4 times
-    int LonePairs() const { return Field(kLonePairs, 0xF); }  // held exactly twice
-    int Pairs() const { return Field(kPairs, 0xF); }          // held at least twice
-    int Tiles() const { return Field(kTiles, 0xFF); }
-};
-
-constexpr int kHonourKinds = kKinds - kFirstHonour;
-constexpr std::uint32_t kHonourPatterns = 78125;  // 5^7
 
 const std::vector<HonourFacts>& HonourTable() {
     static const std::vector<HonourFacts> table = [] {
@@ -130,23 +46,6 @@ const std::vector<HonourFacts>& HonourTable() {
     return table;
 }
 
-// Everything the three forms need, gathered with one table read per suit and one for the
-// honours.
-struct HandScan {
-    std::uint32_t pattern[kSuits];  // base-5 index of each suit's counts
-    SuitFacts suit[kSuits];
-    std::uint32_t honourIndex = 0;  // base-5 index of the honour counts
-    HonourFacts honours;
-    int tiles = 0;
-    int kinds = 0;    // kinds held at least once
-    int pairs = 0;    // kinds held at least twice
-    int orphans = 0;  // terminal-or-honour kinds held at least once
-    bool orphanPair = false;
-    int honourTriples = 0;             // honour kinds held 3 or 4 times
-    int honourPairs = 0;               // honour kinds held exactly twice
-    std::uint32_t honourPairBits = 0;  // bit i: honour kind 27 + i held at least twice
-};
-
 // The counts the forms need, from the facts already read and the suits' tile count.
 void Summarise(HandScan& h, int suitTiles) {
     h.tiles = suitTiles;
@@ -170,6 +69,12 @@ void Summarise(HandScan& h, int suitTiles) {
     h.honourPairBits = honours.PairBits();
 }
 
+}  // namespace
+
+HonourFacts HonourFactsOf(std::uint32_t index) {
+    return HonourTable()[index];
+}
+
 HandScan Scan(const TileCounts& hand, const ShantenTable& table) {
     HandScan h;
     int suitTiles = 0;
@@ -189,26 +94,31 @@ HandScan Scan(const TileCounts& hand, const ShantenTable& table) {
         assert(c >= 0 && c <= kMaxTilesOfKind);
         h.honourIndex = h.honourIndex * 5 + static_cast<std::uint32_t>(c);
     }
-    h.honours = HonourTable()[h.honourIndex];
+    h.honours = HonourFactsOf(h.honourIndex);
     Summarise(h, suitTiles);
     return h;
 }
 
-// The scan of the hand less one tile of kind k: only the suit (or the honours) of k is read
-// again.
-HandScan ScanWithout(const HandScan& full, TileKind k, const ShantenTable& table) {
+// The base-5 place of honour kind k in the honour index: the first honour is the most
+// significant digit.
+std::uint32_t HonourPlace(TileKind k) {
+    std::uint32_t place = 1;
+    for (int i = kKinds - 1; i > k; --i) place *= 5;
+    return place;
+}
+
+HandScan ScanChanged(const HandScan& full, TileKind k, int delta, const ShantenTable& table) {
     HandScan h = full;
+    const int suited = k < kFirstHonour ? delta : 0;
     if (k < kFirstHonour) {
         const int s = k / kSuitLength;
-        h.pattern[s] -= kPatternPlace[k % kSuitLength];
+        h.pattern[s] += static_cast<std::uint32_t>(delta) * kPatternPlace[k % kSuitLength];
         h.suit[s] = table.FactsOf(h.pattern[s]);
     } else {
-        std::uint32_t place = 1;  // the first honour is the most significant base-5 digit
-        for (int i = kKinds - 1; i > k; --i) place *= 5;
-        h.honourIndex -= place;
-        h.honours = HonourTable()[h.honourIndex];
+        h.honourIndex += static_cast<std::uint32_t>(delta) * HonourPlace(k);
+        h.honours = HonourFactsOf(h.honourIndex);
     }
-    Summarise(h, full.tiles - full.honours.Tiles() - (k < kFirstHonour ? 1 : 0));
+    Summarise(h, full.tiles - full.honours.Tiles() + suited);
     return h;
 }
 
@@ -216,7 +126,7 @@ int Regular(const HandScan& h, const TileCounts& hand, const ShantenTable& table
     SuitOptions suit[kSuits];
     for (int s = 0; s < kSuits; ++s) suit[s] = Options(h.suit[s].Sets());
     const Groups honours = Arrangement(h.honourTriples, h.honourPairs) + kReachBase;
-    FourSums others[kSuits];
+    Sums others[kSuits];
     for (int s = 0; s < kSuits; ++s)
         others[s] = Combine(suit[(s + 1) % kSuits], suit[(s + 2) % kSuits], honours);
     const int target = kCompleteTiles - 1 - h.tiles;
@@ -234,26 +144,46 @@ int Regular(const HandScan& h, const TileCounts& hand, const ShantenTable& table
         }
     }
     for (std::uint32_t bits = h.honourPairBits; bits != 0; bits &= bits - 1) {
-        // The pair leaves nothing (2), a single (3) or a pair (4) behind.
         int c = hand[kFirstHonour + std::countr_zero(bits)];
-        Groups rest = Arrangement(h.honourTriples - (c >= 3), h.honourPairs + (c == 4) - (c == 2));
+        Groups rest = HonourRest(h.honourTriples, h.honourPairs, c);
         best = std::min(best, SetsValue(Combine(suit[0], suit[1], rest + kReachBase), suit[2]) - 1);
         if (best == target) return best;
     }
     return std::min(best, SetsValue(others[2], suit[2]));
 }
 
-int Chiitoi(const HandScan& h) {
-    int shanten = kChiitoiPairs - 1 - h.pairs;
-    if (h.kinds < kChiitoiPairs) shanten += kChiitoiPairs - h.kinds;
-    return shanten;
+Candidates CandidatesOf(const HandScan& h, const TileCounts& hand, int regular) {
+    Candidates out;
+    const int chiitoi = Chiitoi(h);
+    const int kokushi = Kokushi(h);
+    out.shanten = std::min({regular, chiitoi, kokushi});
+
+    if (kokushi == out.shanten) {
+        for (TileKind k : kKokushiKindList) out.flags[k] = out.flags[k] || hand[k] <= 1;
+    }
+    if (chiitoi == out.shanten) {
+        // Short of seven kinds any new kind helps; otherwise only a single can become a pair.
+        for (TileKind k = 0; k < kKinds; ++k) {
+            bool helps = h.kinds >= kChiitoiPairs ? hand[k] == 1 : hand[k] == 0;
+            out.flags[k] = out.flags[k] || helps;
+        }
+    }
+    if (regular == out.shanten) {
+        for (TileKind k = 0; k < kFirstHonour; ++k) {
+            if (hand[k] == 0) continue;
+            int suitStart = k - k % kSuitLength;
+            int from = std::max(suitStart, k - kCandidateReach);
+            int to = std::min(suitStart + kSuitLength - 1, k + kCandidateReach);
+            for (TileKind j = from; j <= to; ++j) out.flags[j] = true;
+        }
+        for (TileKind k = kFirstHonour; k < kKinds; ++k) out.flags[k] = out.flags[k] || hand[k] > 0;
+    }
+    return out;
 }
 
-int Kokushi(const HandScan& h) {
-    return kKokushiKinds - h.orphans - (h.orphanPair ? 1 : 0);
-}
+}  // namespace shanten_parts
 
-}  // namespace
+using namespace shanten_parts;
 
 int RegularShanten(const TileCounts& hand) {
     return RegularShanten(hand, ProcessShantenTable());
@@ -288,49 +218,10 @@ int Shanten(const TileCounts& hand) {
     return ShantenForms(hand).min;
 }
 
-void ShantenOfDiscards(const TileCounts& hand, TileKind skip, std::array<int, kKinds>& without) {
-    const ShantenTable& table = ProcessShantenTable();
-    const HandScan full = Scan(hand, table);
-    TileCounts less = hand;
-    for (TileKind k = 0; k < kKinds; ++k) {
-        if (k == skip || hand[k] < 1) continue;
-        --less[k];
-        const HandScan h = ScanWithout(full, k, table);
-        without[k] = std::min({Regular(h, less, table), Chiitoi(h), Kokushi(h)});
-        ++less[k];
-    }
-}
-
 Candidates EffectiveCandidates(const TileCounts& hand) {
-    Candidates out;
     const ShantenTable& table = ProcessShantenTable();
     const HandScan h = Scan(hand, table);
-    const int regular = Regular(h, hand, table);
-    const int chiitoi = Chiitoi(h);
-    const int kokushi = Kokushi(h);
-    out.shanten = std::min({regular, chiitoi, kokushi});
-
-    if (kokushi == out.shanten) {
-        for (TileKind k : kKokushiKindList) out.flags[k] = out.flags[k] || hand[k] <= 1;
-    }
-    if (chiitoi == out.shanten) {
-        // Short of seven kinds any new kind helps; otherwise only a single can become a pair.
-        for (TileKind k = 0; k < kKinds; ++k) {
-            bool helps = h.kinds >= kChiitoiPairs ? hand[k] == 1 : hand[k] == 0;
-            out.flags[k] = out.flags[k] || helps;
-        }
-    }
-    if (regular == out.shanten) {
-        for (TileKind k = 0; k < kFirstHonour; ++k) {
-            if (hand[k] == 0) continue;
-            int suitStart = k - k % kSuitLength;
-            int from = std::max(suitStart, k - kCandidateReach);
-            int to = std::min(suitStart + kSuitLength - 1, k + kCandidateReach);
-            for (TileKind j = from; j <= to; ++j) out.flags[j] = true;
-        }
-        for (TileKind k = kFirstHonour; k < kKinds; ++k) out.flags[k] = out.flags[k] || hand[k] > 0;
-    }
-    return out;
+    return CandidatesOf(h, hand, Regular(h, hand, table));
 }
 
 }  // namespace mizaro

@@ -9,6 +9,7 @@
 
 #include <array>
 
+#include "core/shanten_parts.h"
 #include "core/tile.h"
 
 namespace mizaro {
@@ -32,9 +33,14 @@ ShantenResult ShantenForms(const TileCounts& hand);
 int Shanten(const TileCounts& hand);
 
 // In `without[k]`, for every kind k held other than `skip`, the shanten of the hand less one
-// tile of kind k; the other entries are left as they are. The hand is scanned once and each
-// discard reads only its own suit again, so this is cheaper than one count per discard.
+// tile of kind k; the other entries are left as they are. The hand is scanned once, what lies
+// outside each part (a suit or the honours) is combined once for all the discards of that
+// part, and each discard reads only its own part again, so this is far cheaper than one count
+// per discard.
 void ShantenOfDiscards(const TileCounts& hand, TileKind skip, std::array<int, kKinds>& without);
+// The same counts against a given table rather than the process's own.
+void ShantenOfDiscards(const TileCounts& hand, TileKind skip, std::array<int, kKinds>& without,
+                       const ShantenTable& table);
 
 // The minimum shanten and the kinds whose draw may lower it (a superset of the kinds that do).
 struct Candidates {
@@ -42,5 +48,40 @@ struct Candidates {
     std::array<bool, kKinds> flags{};
 };
 Candidates EffectiveCandidates(const TileCounts& hand);
+
+// The counts a discard search makes around one hand between draws, each equal to the count
+// named beside it but far cheaper: what lies outside each part of the hand (a suit or the
+// honours), and outside each two parts, is combined once here. A draw then costs one read of
+// its own part; a discard after it from the same part one more read, and from another part
+// none, since each held kind's part less one tile is read here too. Meant for hands of at most
+// 13 tiles (larger ones are counted in full); never allocates, and at about 6 KB is meant to
+// live on the stack of the code that asks.
+class ShantenAround {
+  public:
+    explicit ShantenAround(const TileCounts& hand);
+    // The same counts against a given table rather than the process's own.
+    ShantenAround(const TileCounts& hand, const ShantenTable& table);
+
+    // EffectiveCandidates(hand).
+    const Candidates& Effective() const { return effective_; }
+    // Shanten(hand plus one `drawn`). A kind held four times has no tile left to draw: the
+    // hand is counted as it is.
+    int AfterDraw(TileKind drawn) const;
+    // ShantenOfDiscards(hand plus one `drawn`, drawn, without), likewise.
+    void AfterExchange(TileKind drawn, std::array<int, kKinds>& without) const;
+
+  private:
+    const ShantenTable& table_;
+    TileCounts hand_;
+    shanten_parts::HandScan scan_;
+    Candidates effective_;
+    bool small_ = false;  // room for one more tile: the parts below are made
+    // Everything outside one part, for a draw and a discard in that part.
+    shanten_parts::Outside outsideOne_[shanten_parts::kParts];
+    // Everything outside two parts, for a draw in one and a discard in the other.
+    shanten_parts::Outside outsideTwo_[shanten_parts::kPartPairCount];
+    // The part of each held kind once one tile of it is discarded.
+    shanten_parts::PartView discarded_[kKinds];
+};
 
 }  // namespace mizaro

@@ -1,6 +1,7 @@
 #include "core/shanten_table.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cstdio>
 #include <memory>
@@ -98,6 +99,27 @@ PackedSuitSets Pack(int value) {
     return static_cast<PackedSuitSets>(s1 << 12 | p1 << 8 | s2 << 4 | p2);
 }
 
+// What the facts need of some consecutive places of a pattern, as bits by place.
+struct PlaceBits {
+    std::uint32_t held = 0, singles = 0, pairs = 0;
+    std::uint32_t kinds = 0;
+    int tiles = 0;
+};
+
+// The places first .. first + places - 1 of the base-5 `index` that holds just those counts.
+PlaceBits BitsOfPlaces(std::uint32_t index, int first, int places) {
+    PlaceBits bits;
+    for (int i = first + places - 1; i >= first; --i, index /= 5) {
+        const std::uint32_t c = index % 5;
+        bits.held |= static_cast<std::uint32_t>(c >= 1) << i;
+        bits.singles |= static_cast<std::uint32_t>(c == 1) << i;
+        bits.pairs |= static_cast<std::uint32_t>(c >= 2) << i;
+        bits.kinds += c >= 1;
+        bits.tiles += static_cast<int>(c);
+    }
+    return bits;
+}
+
 }  // namespace
 
 ShantenTable::ShantenTable() : values_(kSuitPatterns, kAbsent), facts_(kSuitPatterns) {
@@ -144,39 +166,40 @@ int ShantenTable::SuitValue(int n, std::int64_t key) const {
 
 // For every raw pattern: its facts, with the arrangements read for what remains once the
 // isolated singles are cleared (all found on the unchanged counts first); at most one remaining
-// tile reads 0 without a look-up.
+// tile reads 0 without a look-up. A pattern is taken as its first five places and its last
+// four, each worked out once, so each of the 5^9 patterns costs a few bit operations.
 void ShantenTable::ResolvePatterns() {
     constexpr std::uint32_t kPlaces = (1u << kSuitLength) - 1;
-    std::array<int, kSuitLength> c{};
+    constexpr int kLowPlaces = 4;
+    constexpr int kHighPlaces = kSuitLength - kLowPlaces;
+    constexpr std::uint32_t kLowPatterns = 625;  // 5^4
     const int last = kSuitLength - 1;
-    for (std::uint32_t raw = 0; raw < kSuitPatterns; ++raw) {
-        std::uint32_t held = 0, singles = 0, pairBits = 0, kinds = 0;
-        for (int i = 0; i < kSuitLength; ++i) {
-            kinds += c[i] >= 1;
-            held |= static_cast<std::uint32_t>(c[i] >= 1) << i;
-            singles |= static_cast<std::uint32_t>(c[i] == 1) << i;
-            pairBits |= static_cast<std::uint32_t>(c[i] >= 2) << i;
+    std::array<PlaceBits, kLowPatterns> lows;
+    for (std::uint32_t low = 0; low < kLowPatterns; ++low)
+        lows[low] = BitsOfPlaces(low, kHighPlaces, kLowPlaces);
+    for (std::uint32_t high = 0; high < kSuitPatterns / kLowPatterns; ++high) {
+        const PlaceBits h = BitsOfPlaces(high, 0, kHighPlaces);
+        for (std::uint32_t low = 0; low < kLowPatterns; ++low) {
+            const PlaceBits& l = lows[low];
+            const std::uint32_t raw = high * kLowPatterns + low;
+            const std::uint32_t held = h.held | l.held, pairBits = h.pairs | l.pairs;
+            // A single is isolated when no place within distance 2 holds a tile.
+            const std::uint32_t near = (held << 1 | held << 2 | held >> 1 | held >> 2) & kPlaces;
+            std::uint32_t cleaned = raw;
+            int kept = h.tiles + l.tiles;
+            for (std::uint32_t bits = (h.singles | l.singles) & ~near; bits != 0;
+                 bits &= bits - 1) {
+                cleaned -= kPatternPlace[std::countr_zero(bits)];
+                --kept;
+            }
+            const std::uint32_t ends = (held & 1) + (held >> last & 1);
+            const std::uint32_t endPair = (pairBits & 1) | (pairBits >> last & 1);
+            const std::uint16_t value = values_[cleaned];
+            const PackedSuitSets sets = (kept <= 1 || value == kAbsent) ? 0 : Pack(value);
+            facts_[raw].word = sets | pairBits << SuitFacts::kPairBitsShift |
+                               (h.kinds + l.kinds) << SuitFacts::kKindsShift |
+                               ends << SuitFacts::kEndsShift | endPair << SuitFacts::kEndPairShift;
         }
-        // A single is isolated when no place within distance 2 holds a tile.
-        std::uint32_t near = (held << 1 | held << 2 | held >> 1 | held >> 2) & kPlaces;
-        std::uint32_t isolated = singles & ~near;
-        std::uint32_t cleaned = 0;
-        int kept = 0;
-        for (int i = 0; i < kSuitLength; ++i) {
-            if (isolated >> i & 1) continue;
-            cleaned += c[i] * kPatternPlace[i];
-            kept += c[i];
-        }
-        std::uint32_t ends = (c[0] >= 1) + (c[last] >= 1);
-        std::uint32_t endPair = c[0] >= 2 || c[last] >= 2;
-        std::uint16_t value = values_[cleaned];
-        PackedSuitSets sets = (kept <= 1 || value == kAbsent) ? 0 : Pack(value);
-        facts_[raw].word = sets | pairBits << SuitFacts::kPairBitsShift |
-                           kinds << SuitFacts::kKindsShift | ends << SuitFacts::kEndsShift |
-                           endPair << SuitFacts::kEndPairShift;
-
-        // Next pattern in index order: the last place counts fastest.
-        for (int i = last; i >= 0 && ++c[i] > kMaxCount; --i) c[i] = 0;
     }
 }
 

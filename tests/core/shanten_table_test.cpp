@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -208,6 +209,38 @@ TEST(ShantenTableTest, GeneratedTableMatchesDirectSplits) {
                   best.sets1 << 12 | best.partials1 << 8 | best.sets2 << 4 | best.partials2)
             << key;
         ++checked;
+    }
+}
+
+// Every raw pattern's facts against its counts read directly: the arrangements of what is left
+// once the isolated singles go, through SuitValue, the pair places, the kinds and the ends.
+TEST(ShantenTableTest, EveryPatternsFactsFollowItsCounts) {
+    ASSERT_TRUE(LoadShantenTable().opened);
+    const ShantenTable& table = ProcessShantenTable();
+    std::array<int, kSuitLength> c{};
+    const int last = kSuitLength - 1;
+    for (std::uint32_t pattern = 0; pattern < kSuitPatterns; ++pattern) {
+        std::int64_t key = 0;
+        int kept = 0, kinds = 0;
+        std::uint32_t pairBits = 0;
+        for (int i = 0; i < kSuitLength; ++i) {
+            bool alone = c[i] == 1;
+            for (int j = std::max(0, i - 2); j <= std::min(last, i + 2); ++j)
+                if (j != i && c[j] != 0) alone = false;
+            key = key * 10 + (alone ? 0 : c[i]);
+            kept += alone ? 0 : c[i];
+            kinds += c[i] > 0;
+            pairBits |= static_cast<std::uint32_t>(c[i] >= 2) << i;
+        }
+        const int v = kept <= 1 ? 0 : table.SuitValue(kept, key);
+        const SuitFacts facts = table.FactsOf(pattern);
+        ASSERT_EQ(facts.Sets(), v / 1000 << 12 | v / 100 % 10 << 8 | v / 10 % 10 << 4 | v % 10)
+            << key;
+        ASSERT_EQ(facts.PairBits(), pairBits) << key;
+        ASSERT_EQ(facts.Kinds(), kinds) << key;
+        ASSERT_EQ(facts.Ends(), (c[0] > 0) + (c[last] > 0)) << key;
+        ASSERT_EQ(facts.EndPair(), c[0] >= 2 || c[last] >= 2) << key;
+        for (int i = last; i >= 0 && ++c[i] > 4; --i) c[i] = 0;
     }
 }
 

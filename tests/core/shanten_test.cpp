@@ -217,30 +217,38 @@ TEST(ShantenTest, RegularMatchesExhaustiveSplitOnRandomHands) {
     }
 }
 
-TEST(ShantenTest, FastCountFollowsTheRulesForAnyTable) {
-    // The generated table, and the same keys with random values: the fast count must give
-    // exactly what the rules give, whatever the values say.
-    ASSERT_TRUE(LoadShantenTable().opened);
-    std::mt19937 rng(4242);
-    testing::TempDir dir;
-    const std::string path = dir.File("ShantenTable.txt");
-    {
-        std::ofstream scrambled(path);
-        scrambled << ProcessShantenTable().Entries() << '\n';
-        std::array<int, 9> c{};
-        for (int pattern = 0; pattern < 1953125; ++pattern) {
-            std::int64_t key = 0;
-            int n = 0;
-            for (int count : c) key = key * 10 + count, n += count;
-            if (ProcessShantenTable().SuitValue(n, key) != 0)
-                scrambled << key << ' ' << rng() % 10000 << '\n';
-            for (int i = 8; i >= 0 && ++c[i] > 4; --i) c[i] = 0;
+// The generated table's keys with random values: the fast counts must give exactly what the
+// rules give, whatever the values say, so every path of the count is compared against
+// LiteralRegular on it as well as on the generated table.
+const ShantenTable& ScrambledTable() {
+    static const ShantenTable scrambled = [] {
+        EXPECT_TRUE(LoadShantenTable().opened);
+        std::mt19937 rng(4242);
+        testing::TempDir dir;
+        const std::string path = dir.File("ShantenTable.txt");
+        {
+            std::ofstream out(path);
+            out << ProcessShantenTable().Entries() << '\n';
+            std::array<int, 9> c{};
+            for (int pattern = 0; pattern < 1953125; ++pattern) {
+                std::int64_t key = 0;
+                int n = 0;
+                for (int count : c) key = key * 10 + count, n += count;
+                if (ProcessShantenTable().SuitValue(n, key) != 0)
+                    out << key << ' ' << rng() % 10000 << '\n';
+                for (int i = 8; i >= 0 && ++c[i] > 4; --i) c[i] = 0;
+            }
         }
-    }
-    ShantenTable scrambledTable;
-    ASSERT_GT(scrambledTable.LoadFrom(path).entries, 0);
+        ShantenTable table;
+        EXPECT_GT(table.LoadFrom(path).entries, 0);
+        return table;
+    }();
+    return scrambled;
+}
 
-    const ShantenTable* tables[] = {&ProcessShantenTable(), &scrambledTable};
+TEST(ShantenTest, FastCountFollowsTheRulesForAnyTable) {
+    std::mt19937 rng(4242);
+    const ShantenTable* tables[] = {&ProcessShantenTable(), &ScrambledTable()};
     for (const ShantenTable* table : tables) {
         LiteralRegular literal(*table);
         for (int i = 0; i < 3000; ++i) {
@@ -323,26 +331,83 @@ TEST(ShantenTest, CandidatesFollowTheFormsAtTheMinimum) {
     EXPECT_EQ(Flagged("1m8p123456789s11z"), "123m6789p123456789s1z");
 }
 
-// The search counts the discards of a 14-tile hand by reading one suit again per discard; each
-// must equal a full count of the hand left, for honours, pairs and the orphans as well.
-TEST(ShantenTest, DiscardCountsMatchFullCounts) {
-    std::mt19937 rng(1234);
-    for (int i = 0; i < 3000; ++i) {
-        const TileCounts hand =
-            i == 0 ? Hand("19m19p19s1234567z5m")
-                   : Deal(rng, 14, i % 3 == 1 ? 18 : 0, i % 3 == 0 ? 8 : kKinds - 1);
-        const TileKind skip = static_cast<TileKind>(rng() % kKinds);
-        std::array<int, kKinds> without;
-        without.fill(99);
-        ShantenOfDiscards(hand, skip, without);
+// The counts of changed hands read only the part that changed; each must equal the rules'
+// count of the changed hand, for honours, pairs and the orphans as well, and whatever the table
+// says (its values decide when the order of the pair places matters).
+class ChangedCounts {
+  public:
+    explicit ChangedCounts(const ShantenTable& table) : table_(table), literal_(table) {}
+
+    int Rules(const TileCounts& hand) const {
+        return std::min({literal_(hand), ChiitoiShanten(hand), KokushiShanten(hand)});
+    }
+
+    // `without` as ShantenOfDiscards leaves it for `hand`, starting from 99 everywhere.
+    void ExpectDiscards(const TileCounts& hand, TileKind skip,
+                        const std::array<int, kKinds>& without) const {
         for (TileKind k = 0; k < kKinds; ++k) {
             if (k == skip || hand[k] == 0) {
-                EXPECT_EQ(without[k], 99);
+                EXPECT_EQ(without[k], 99) << FormatHand(hand) << " - " << k;
                 continue;
             }
             TileCounts less = hand;
             --less[k];
-            ASSERT_EQ(without[k], Shanten(less)) << FormatHand(hand) << " - " << k;
+            ASSERT_EQ(without[k], Rules(less)) << FormatHand(hand) << " - " << k;
+        }
+    }
+
+    const ShantenTable& table_;
+
+  private:
+    LiteralRegular literal_;
+};
+
+TEST(ShantenTest, DiscardCountsFollowTheRules) {
+    std::mt19937 rng(1234);
+    const ShantenTable* tables[] = {&ProcessShantenTable(), &ScrambledTable()};
+    for (const ShantenTable* table : tables) {
+        ChangedCounts check(*table);
+        for (int i = 0; i < 3000; ++i) {
+            const int tiles = i % 4 == 3 ? 1 + static_cast<int>(rng() % 15) : 14;
+            const TileCounts hand =
+                i == 0 ? Hand("19m19p19s1234567z5m")
+                       : Deal(rng, tiles, i % 3 == 1 ? 18 : 0, i % 3 == 0 ? 8 : kKinds - 1);
+            const TileKind skip = static_cast<TileKind>(rng() % kKinds);
+            std::array<int, kKinds> without;
+            without.fill(99);
+            ShantenOfDiscards(hand, skip, without, *table);
+            check.ExpectDiscards(hand, skip, without);
+        }
+    }
+}
+
+// The search's own pattern around a hand between draws: every draw, then every discard after it.
+TEST(ShantenTest, CountsAroundAHandFollowTheRules) {
+    std::mt19937 rng(4321);
+    const ShantenTable* tables[] = {&ProcessShantenTable(), &ScrambledTable()};
+    for (const ShantenTable* table : tables) {
+        ChangedCounts check(*table);
+        for (int i = 0; i < 200; ++i) {
+            const int tiles = i % 4 == 3 ? 1 + static_cast<int>(rng() % 14) : 13;
+            const TileCounts hand =
+                i == 0   ? Hand("19m19p19s123456z5m")
+                : i == 1 ? Hand("1111m258p369s123z")
+                         : Deal(rng, tiles, i % 3 == 1 ? 18 : 0, i % 3 == 0 ? 8 : kKinds - 1);
+            const ShantenAround around(hand, *table);
+            ASSERT_EQ(around.Effective().shanten, check.Rules(hand)) << FormatHand(hand);
+            if (table == &ProcessShantenTable()) {
+                ASSERT_EQ(around.Effective().flags, EffectiveCandidates(hand).flags);
+            }
+            for (TileKind drawn = 0; drawn < kKinds; ++drawn) {
+                // A kind held four times has no tile left to draw: the hand stays as it is.
+                TileCounts more = hand;
+                if (hand[drawn] < 4) ++more[drawn];
+                ASSERT_EQ(around.AfterDraw(drawn), check.Rules(more)) << FormatHand(more);
+                std::array<int, kKinds> without;
+                without.fill(99);
+                around.AfterExchange(drawn, without);
+                check.ExpectDiscards(more, drawn, without);
+            }
         }
     }
 }
