@@ -305,7 +305,9 @@ void NanikiruSearch::Search(bool clearCache) {
 
 void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
     if (work.HandTileCount() != kHandBetweenDraws) return;
-    const mizaro::Candidates effective = EffectiveCandidates(work.hand);
+    // Every count below is of this hand with one tile drawn, and perhaps one discarded.
+    const ShantenAround around(work.hand);
+    const mizaro::Candidates& effective = around.Effective();
     const int v = effective.shanten;
     shanten_ = static_cast<std::int8_t>(v);
     effKinds_ = 0;
@@ -336,7 +338,7 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
         ++drawnHand[i];
         const SearchKey drawnKey = AddTile(handKey, i);
         // Drawing never raises the shanten, and an unflagged kind cannot lower it.
-        const int u = effective.flags[i] ? Shanten(drawnHand) : v;
+        const int u = effective.flags[i] ? around.AfterDraw(i) : v;
         // A ready hand looks only at winning draws, whatever slack it has left.
         if (u < v + slack_ && !(u == 0 && v == 0)) {
             ++effKinds_;
@@ -352,7 +354,7 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
                 std::array<int, kKinds>& replyShanten =
                     dead == kNo ? liveReplies : deadReplies[dead];
                 if (dead == kNo || !deadCounted[dead]) {
-                    ShantenOfDiscards(drawnHand, i, replyShanten);
+                    around.AfterExchange(i, replyShanten);
                     if (dead != kNo) deadCounted[dead] = true;
                 }
                 std::array<Reply, kKinds> replies;
