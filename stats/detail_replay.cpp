@@ -1,5 +1,6 @@
 // The replay of recorded games, one search per riichi game, spread over worker threads.
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <thread>
 
@@ -99,13 +100,18 @@ void DetailAnalysis::ReplayAll(const std::vector<GameRecord>& records, int jobs)
             if (first >= n) return;
             const int end = std::min(n, first + kGamesATake);
             ReportStart(first, n);
-            for (int i = first; i < end; ++i) {
-                if (cancelRequested.load()) return;
+            // The marks of a take are written together at its end: the other thread's take
+            // may share their cache line.
+            std::array<Slot, kGamesATake> taken;
+            int done = 0;
+            for (int i = first; i < end && !cancelRequested.load(); ++i, ++done) {
                 games[i].record = records[i];
                 games[i].record.Decode();
-                marks[i] = Replay(games[i], memo) ? Slot::kReplayed : Slot::kSkipped;
+                taken[done] = Replay(games[i], memo) ? Slot::kReplayed : Slot::kSkipped;
             }
-            ReportFinished(finished.fetch_add(end - first) + (end - first), n);
+            std::copy_n(taken.begin(), done, marks.begin() + first);
+            if (first + done < end) return;  // stopped
+            ReportFinished(finished.fetch_add(done) + done, n);
         }
     };
     const int threads = std::clamp(jobs, 1, std::max(1, n));
