@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "core/shanten_parts.h"
 #include "core/tile.h"
@@ -71,17 +72,30 @@ class ShantenAround {
     void AfterExchange(TileKind drawn, std::array<int, kKinds>& without) const;
 
   private:
+    // The parts below are made when a count first needs them: many hands ask only for a few
+    // draws, or for no exchange at all.
+    const shanten_parts::Outside& OutsideOne(int part) const;
+    const shanten_parts::Outside& OutsideTwo(int a, int b) const;
+    const shanten_parts::PartView& Discarded(TileKind k) const;
+
     const ShantenTable& table_;
     TileCounts hand_;
     shanten_parts::HandScan scan_;
     Candidates effective_;
-    bool small_ = false;  // room for one more tile: the parts below are made
+    bool small_ = false;  // room for one more tile: the parts below are used
+    // The held kinds in order, the only ones a discard can give up.
+    std::array<TileKind, kKinds> held_;
+    int heldCount_ = 0;
+    shanten_parts::PartView views_[shanten_parts::kParts];
     // Everything outside one part, for a draw and a discard in that part.
-    shanten_parts::Outside outsideOne_[shanten_parts::kParts];
+    mutable shanten_parts::Outside outsideOne_[shanten_parts::kParts];
     // Everything outside two parts, for a draw in one and a discard in the other.
-    shanten_parts::Outside outsideTwo_[shanten_parts::kPartPairCount];
+    mutable shanten_parts::Outside outsideTwo_[shanten_parts::kPartPairCount];
     // The part of each held kind once one tile of it is discarded.
-    shanten_parts::PartView discarded_[kKinds];
+    mutable shanten_parts::PartView discarded_[kKinds];
+    // Which of the above are made: a bit per part, per pair of parts and per kind.
+    mutable std::uint32_t oneMade_ = 0, twoMade_ = 0;
+    mutable std::uint64_t discardedMade_ = 0;
 };
 
 }  // namespace mizaro

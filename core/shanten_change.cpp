@@ -292,27 +292,41 @@ ShantenAround::ShantenAround(const TileCounts& hand, const ShantenTable& table)
     effective_ = CandidatesOf(scan_, hand_, Regular(scan_, hand_, table));
     small_ = scan_.tiles < kCompleteTiles;
     if (!small_) return;
-    PartView views[kParts];
-    ViewParts(scan_, hand_, table, views);
-    for (int a = 0; a < kParts; ++a) {
-        MakeOutside(outsideOne_[a], views, a, a);
-        for (int b = a + 1; b < kParts; ++b)
-            MakeOutside(outsideTwo_[kPartPairs[a][b]], views, a, b);
-    }
-    for (TileKind k = 0; k < kKinds; ++k) {
-        if (hand_[k] < 1) continue;
+    ViewParts(scan_, hand_, table, views_);
+    for (TileKind k = 0; k < kKinds; ++k)
+        if (hand_[k] > 0) held_[heldCount_++] = k;
+}
+
+const Outside& ShantenAround::OutsideOne(int part) const {
+    const std::uint32_t bit = 1u << part;
+    if (!(oneMade_ & bit)) MakeOutside(outsideOne_[part], views_, part, part), oneMade_ |= bit;
+    return outsideOne_[part];
+}
+
+const Outside& ShantenAround::OutsideTwo(int a, int b) const {
+    const int pair = kPartPairs[a][b];
+    const std::uint32_t bit = 1u << pair;
+    if (!(twoMade_ & bit)) MakeOutside(outsideTwo_[pair], views_, a, b), twoMade_ |= bit;
+    return outsideTwo_[pair];
+}
+
+const PartView& ShantenAround::Discarded(TileKind k) const {
+    const std::uint64_t bit = std::uint64_t{1} << k;
+    if (!(discardedMade_ & bit)) {
         const int part = PartOf(k);
         discarded_[k] =
             part == kHonourPart
                 ? HonourView(scan_.honourIndex - HonourPlace(k), HandEdit{&hand_, kNoTile, k})
-                : SuitView(scan_.pattern[part] - kPatternPlace[k % kSuitLength], table);
+                : SuitView(scan_.pattern[part] - kPatternPlace[k % kSuitLength], table_);
+        discardedMade_ |= bit;
     }
+    return discarded_[k];
 }
 
 int ShantenAround::AfterDraw(TileKind drawn) const {
     if (hand_[drawn] >= kMaxTilesOfKind) return effective_.shanten;  // no fifth tile to draw
     if (small_) {
-        return ChangedMin(outsideOne_[PartOf(drawn)], scan_, drawn, 1, HandEdit{&hand_, drawn},
+        return ChangedMin(OutsideOne(PartOf(drawn)), scan_, drawn, 1, HandEdit{&hand_, drawn},
                           table_);
     }
     TileCounts more = hand_;
@@ -340,14 +354,15 @@ void ShantenAround::AfterExchange(TileKind drawn, std::array<int, kKinds>& witho
         (honour ? scan_.honourIndex : scan_.pattern[drawnPart]) + place;
     const PartView drawnView =
         honour ? HonourView(drawnPattern, HandEdit{&hand_, drawn}) : SuitView(drawnPattern, table_);
-    const Outside& sameOutside = outsideOne_[drawnPart];
-    for (TileKind k = 0; k < kKinds; ++k) {
-        if (k == drawn || hand_[k] < 1) continue;
+    const Outside& sameOutside = OutsideOne(drawnPart);
+    for (int h = 0; h < heldCount_; ++h) {
+        const TileKind k = held_[h];
+        if (k == drawn) continue;
         const int part = PartOf(k);
         const HandEdit edit{&hand_, drawn, k};
         if (part != drawnPart) {
-            without[k] = outsideTwo_[kPartPairs[drawnPart][part]].Min(drawnView, discarded_[k],
-                                                                      scan_.tiles, edit, table_);
+            without[k] = OutsideTwo(drawnPart, part).Min(drawnView, Discarded(k), scan_.tiles, edit,
+                                                         table_);
         } else if (honour) {
             without[k] =
                 sameOutside.HonourMin(drawnPattern - HonourPlace(k), scan_.tiles, edit, table_);
