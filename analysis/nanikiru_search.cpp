@@ -4,6 +4,7 @@
 #include <bit>
 #include <cassert>
 #include <chrono>
+#include <cstring>
 #include <limits>
 #include <tuple>
 #include <utility>
@@ -40,6 +41,19 @@ DeadDraw DeadDrawOf(const TileCounts& hand, TileKind drawn) {
         if (hand[suitStart + p] > 0) return kNo;
     return place == 0 || place == kSuitLength - 1 ? kDeadOrphan : kDeadSimple;
 }
+
+// The chance that draw k brings one of `left` unseen tiles, left / (123 - k), for the at most
+// four tiles of a kind. Read from this table rather than divided at every use: the table holds
+// the very same quotients, and the recurrence needs one per drawn kind and draw number.
+constexpr int kTilesOfKind = 4;
+using DrawChanceTable = std::array<std::array<double, kTurnSlots>, kTilesOfKind + 1>;
+const DrawChanceTable kDrawChance = [] {
+    DrawChanceTable table{};
+    for (int left = 0; left <= kTilesOfKind; ++left)
+        for (int k = 1; k <= kLastDraw; ++k)
+            table[left][k] = left / static_cast<double>(kPoolBeforeFirstDraw - k);
+    return table;
+}();
 
 // A reply the search will try: the discard and the slack left after it.
 struct Reply {
@@ -324,7 +338,13 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
     evaluated_[v + 1] += 1;
     visited_[v + 1] += 1;
 
-    TileCounts drawnHand = work.hand;
+    // The kinds a reply can give up: the held ones (never the drawn tile itself).
+    std::array<TileKind, kHandBetweenDraws> held;
+    int heldCount = 0;
+    for (TileKind j = 0; j < kKinds; ++j)
+        if (work.hand[j] > 0) held[heldCount++] = j;
+    // Filled afresh for every drawn kind; declared once, since a fresh array is cleared.
+    std::array<Reply, kHandBetweenDraws> replies;
     const SearchKey handKey = HandKey(work.hand);
     std::array<int, kKinds> liveReplies;
     std::array<int, kKinds> deadReplies[kDeadDrawKinds];
@@ -335,7 +355,6 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
         // Without slack only a draw that lowers the shanten enters, and a kind the shanten
         // count does not flag can never lower it: skipping it changes nothing.
         if (slack_ <= 0 && !effective.flags[i]) continue;
-        ++drawnHand[i];
         const SearchKey drawnKey = AddTile(handKey, i);
         // Drawing never raises the shanten, and an unflagged kind cannot lower it.
         const int u = effective.flags[i] ? around.AfterDraw(i) : v;
@@ -357,10 +376,10 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
                     around.AfterExchange(i, replyShanten);
                     if (dead != kNo) deadCounted[dead] = true;
                 }
-                std::array<Reply, kKinds> replies;
                 int replyCount = 0;
-                for (TileKind j = 0; j < kKinds; ++j) {
-                    if (j == i || drawnHand[j] < 1) continue;
+                for (int h = 0; h < heldCount; ++h) {
+                    const TileKind j = held[h];
+                    if (j == i) continue;
                     const int step = replyShanten[j] - v;
                     if (step < slack_) {
                         // Lowering the shanten keeps the slack; keeping it costs one.
@@ -388,7 +407,6 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
                                         static_cast<std::uint8_t>(count),
                                         static_cast<std::uint16_t>(first)};
         }
-        --drawnHand[i];
     }
     SetChildren(cache, std::span(stack).subspan(bottom),
                 std::span(groups).first(static_cast<std::size_t>(groupCount)));
@@ -409,11 +427,11 @@ void NanikiruSearch::Evaluate(SearchArena* arena) {
     std::array<BestReply, kKinds> bestReplies;
     assert(groupCount_ <= static_cast<int>(bestReplies.size()));  // one group per drawn kind
     if (!ready) {
+        // One clearing for every group: clearing row by row costs more than the search of
+        // the rows in a small node.
+        std::memset(bestReplies.data(), 0, sizeof(BestReply) * static_cast<std::size_t>(groupCount_));
         for (int n = 0; n < groupCount_; ++n) {
             BestReply& b = bestReplies[n];
-            b.ev.fill(0.0);
-            b.win.fill(0.0);
-            b.tenpai.fill(0.0);
             for (const NanikiruSearch* c : Members(groups_[n])) {
                 // The child's value at draw k + 1 is row[k]. Past its stored draws it is 0,
                 // which never beats the best so far, so those draws are not visited.
@@ -451,7 +469,7 @@ void NanikiruSearch::Evaluate(SearchArena* arena) {
         const double stayValue = TurnValue(ev, k + 1);  // before this pass's ippatsu bonus
         for (int n = 0; n < groupCount_; ++n) {
             const NanikiruSearch& c0 = *Members(groups_[n]).front();
-            const double p = drawnBefore[n] / pool;
+            const double p = kDrawChance[drawnBefore[n]][k];
             double best = 0.0, bestIppatsu = 0.0, bestWin = 0.0, bestTenpai = 0.0;
             if (ready) {
                 best = c0.winPoints_;
