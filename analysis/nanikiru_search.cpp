@@ -343,6 +343,15 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
     int heldCount = 0;
     for (TileKind j = 0; j < kKinds; ++j)
         if (work.hand[j] > 0) held[heldCount++] = j;
+    // Without slack a reply must keep the count the draw lowered. Giving up a tile whose loss
+    // raises the count of the hand before the draw can never do that, since a draw lowers a
+    // count by one at most: only the other discards are counted.
+    std::uint64_t countable = ShantenAround::kEveryKind;
+    if (slack_ <= 0 && v > 0) {
+        countable = 0;
+        for (int h = 0; h < heldCount; ++h)
+            if (around.AfterDiscard(held[h]) == v) countable |= std::uint64_t{1} << held[h];
+    }
     // Filled afresh for every drawn kind; declared once, since a fresh array is cleared.
     std::array<Reply, kHandBetweenDraws> replies;
     const SearchKey handKey = HandKey(work.hand);
@@ -373,13 +382,13 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
                 std::array<int, kKinds>& replyShanten =
                     dead == kNo ? liveReplies : deadReplies[dead];
                 if (dead == kNo || !deadCounted[dead]) {
-                    around.AfterExchange(i, replyShanten);
+                    around.AfterExchange(i, replyShanten, countable);
                     if (dead != kNo) deadCounted[dead] = true;
                 }
                 int replyCount = 0;
                 for (int h = 0; h < heldCount; ++h) {
                     const TileKind j = held[h];
-                    if (j == i) continue;
+                    if (j == i || !(countable >> j & 1)) continue;
                     const int step = replyShanten[j] - v;
                     if (step < slack_) {
                         // Lowering the shanten keeps the slack; keeping it costs one.

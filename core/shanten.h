@@ -68,8 +68,13 @@ class ShantenAround {
     // Shanten(hand plus one `drawn`). A kind held four times has no tile left to draw: the
     // hand is counted as it is.
     int AfterDraw(TileKind drawn) const;
-    // ShantenOfDiscards(hand plus one `drawn`, drawn, without), likewise.
-    void AfterExchange(TileKind drawn, std::array<int, kKinds>& without) const;
+    // Shanten(hand less one `discarded`), a held kind.
+    int AfterDiscard(TileKind discarded) const;
+    // ShantenOfDiscards(hand plus one `drawn`, drawn, without), likewise. With `among` (a bit
+    // per kind) only those discards are counted; the other entries are left as they are.
+    static constexpr std::uint64_t kEveryKind = ~std::uint64_t{0};
+    void AfterExchange(TileKind drawn, std::array<int, kKinds>& without,
+                       std::uint64_t among = kEveryKind) const;
 
   private:
     // The parts below are made when a count first needs them: many hands ask only for a few

@@ -334,15 +334,26 @@ int ShantenAround::AfterDraw(TileKind drawn) const {
     return FullMin(ScanChanged(scan_, drawn, 1, table_), more, table_);
 }
 
-void ShantenAround::AfterExchange(TileKind drawn, std::array<int, kKinds>& without) const {
-    if (hand_[drawn] >= kMaxTilesOfKind) {  // no fifth tile to draw
-        ShantenOfDiscards(hand_, drawn, without, table_);
-        return;
-    }
+int ShantenAround::AfterDiscard(TileKind discarded) const {
     if (!small_) {
+        TileCounts less = hand_;
+        --less[discarded];
+        return FullMin(ScanChanged(scan_, discarded, -1, table_), less, table_);
+    }
+    return ChangedMin(OutsideOne(PartOf(discarded)), scan_, discarded, -1,
+                      HandEdit{&hand_, kNoTile, discarded}, table_);
+}
+
+void ShantenAround::AfterExchange(TileKind drawn, std::array<int, kKinds>& without,
+                                  std::uint64_t among) const {
+    // The rare hands counted in full: no fifth tile to draw, or no room for one more.
+    if (hand_[drawn] >= kMaxTilesOfKind || !small_) {
         TileCounts more = hand_;
-        ++more[drawn];
-        ShantenOfDiscards(more, drawn, without, table_);
+        if (hand_[drawn] < kMaxTilesOfKind) ++more[drawn];
+        std::array<int, kKinds> all;
+        ShantenOfDiscards(more, drawn, all, table_);
+        for (TileKind k = 0; k < kKinds; ++k)
+            if (k != drawn && more[k] > 0 && among >> k & 1) without[k] = all[k];
         return;
     }
     // A discard from the drawn tile's part changes only that part of this hand, against the
@@ -357,7 +368,7 @@ void ShantenAround::AfterExchange(TileKind drawn, std::array<int, kKinds>& witho
     const Outside& sameOutside = OutsideOne(drawnPart);
     for (int h = 0; h < heldCount_; ++h) {
         const TileKind k = held_[h];
-        if (k == drawn) continue;
+        if (k == drawn || !(among >> k & 1)) continue;
         const int part = PartOf(k);
         const HandEdit edit{&hand_, drawn, k};
         if (part != drawnPart) {

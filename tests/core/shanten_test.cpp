@@ -398,15 +398,38 @@ TEST(ShantenTest, CountsAroundAHandFollowTheRules) {
             if (table == &ProcessShantenTable()) {
                 ASSERT_EQ(around.Effective().flags, EffectiveCandidates(hand).flags);
             }
+            // The search relies on a discard never lowering a count and a draw lowering it by
+            // one at most: true of the real table, not of a scrambled one.
+            const bool real = table == &ProcessShantenTable();
+            const int shanten = around.Effective().shanten;
+            for (TileKind k = 0; k < kKinds; ++k) {
+                if (hand[k] == 0) continue;
+                TileCounts less = hand;
+                --less[k];
+                ASSERT_EQ(around.AfterDiscard(k), check.Rules(less)) << FormatHand(hand) << " - " << k;
+                if (real) {
+                    ASSERT_GE(around.AfterDiscard(k), shanten) << FormatHand(hand) << k;
+                }
+            }
             for (TileKind drawn = 0; drawn < kKinds; ++drawn) {
                 // A kind held four times has no tile left to draw: the hand stays as it is.
                 TileCounts more = hand;
                 if (hand[drawn] < 4) ++more[drawn];
                 ASSERT_EQ(around.AfterDraw(drawn), check.Rules(more)) << FormatHand(more);
+                if (real) {
+                    ASSERT_GE(around.AfterDraw(drawn), shanten - 1) << FormatHand(more);
+                }
                 std::array<int, kKinds> without;
                 without.fill(99);
                 around.AfterExchange(drawn, without);
                 check.ExpectDiscards(more, drawn, without);
+                // Asked for some discards only, it counts those and leaves the rest alone.
+                const std::uint64_t among = (std::uint64_t{rng()} << 32 | rng());
+                std::array<int, kKinds> some;
+                some.fill(99);
+                around.AfterExchange(drawn, some, among);
+                for (TileKind k = 0; k < kKinds; ++k)
+                    ASSERT_EQ(some[k], among >> k & 1 ? without[k] : 99) << FormatHand(more) << k;
             }
         }
     }
