@@ -343,21 +343,20 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
     int heldCount = 0;
     for (TileKind j = 0; j < kKinds; ++j)
         if (work.hand[j] > 0) held[heldCount++] = j;
-    // Without slack a reply must keep the count the draw lowered. Giving up a tile whose loss
-    // raises the count of the hand before the draw can never do that, since a draw lowers a
-    // count by one at most: only the other discards are counted.
-    std::uint64_t countable = ShantenAround::kEveryKind;
-    if (slack_ <= 0 && v > 0) {
-        countable = 0;
-        for (int h = 0; h < heldCount; ++h)
-            if (around.AfterDiscard(held[h]) == v) countable |= std::uint64_t{1} << held[h];
-    }
+    // A discard never lowers a count and a draw lowers it by one at most, so the count after
+    // a draw u and a discard j lies between max(u, the count without j less one) and the count
+    // without j. Where those meet, or where even the lower one leaves no slack for the reply,
+    // the exchange needs no count of its own.
+    std::array<int, kKinds> withoutOne;
+    if (v > 0)
+        for (int h = 0; h < heldCount; ++h) withoutOne[held[h]] = around.AfterDiscard(held[h]);
     // Filled afresh for every drawn kind; declared once, since a fresh array is cleared.
     std::array<Reply, kHandBetweenDraws> replies;
     const SearchKey handKey = HandKey(work.hand);
     std::array<int, kKinds> liveReplies;
     std::array<int, kKinds> deadReplies[kDeadDrawKinds];
-    bool deadCounted[kDeadDrawKinds] = {false, false};
+    // The discards each dead class was counted for; none (all ones) before its first draw.
+    std::uint64_t deadCounted[kDeadDrawKinds] = {~std::uint64_t{0}, ~std::uint64_t{0}};
     for (TileKind i = 0; i < kKinds; ++i) {
         const int wallCount = work.wall[i];
         if (wallCount <= 0) continue;
@@ -378,18 +377,25 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
             } else {
                 // The drawn tile itself is never discarded: keeping the old hand is the stay
                 // option of the recurrence.
+                std::uint64_t uncertain = 0;
+                for (int h = 0; h < heldCount; ++h) {
+                    const TileKind j = held[h];
+                    if (u < withoutOne[j] && withoutOne[j] - 1 < v + slack_)
+                        uncertain |= std::uint64_t{1} << j;
+                }
                 const DeadDraw dead = DeadDrawOf(work.hand, i);
                 std::array<int, kKinds>& replyShanten =
                     dead == kNo ? liveReplies : deadReplies[dead];
-                if (dead == kNo || !deadCounted[dead]) {
-                    around.AfterExchange(i, replyShanten, countable);
-                    if (dead != kNo) deadCounted[dead] = true;
+                if (dead == kNo || deadCounted[dead] != uncertain) {
+                    around.AfterExchange(i, replyShanten, uncertain);
+                    if (dead != kNo) deadCounted[dead] = uncertain;
                 }
                 int replyCount = 0;
                 for (int h = 0; h < heldCount; ++h) {
                     const TileKind j = held[h];
-                    if (j == i || !(countable >> j & 1)) continue;
-                    const int step = replyShanten[j] - v;
+                    if (j == i) continue;
+                    const int after = uncertain >> j & 1 ? replyShanten[j] : withoutOne[j];
+                    const int step = after - v;
                     if (step < slack_) {
                         // Lowering the shanten keeps the slack; keeping it costs one.
                         const int childSlack = slack_ - step - 1;
