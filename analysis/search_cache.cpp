@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <memory>
 #include <new>
 
 #include "analysis/nanikiru_search.h"
@@ -15,11 +16,11 @@ constexpr int kKindsInLow = kKindsInLowWord;
 constexpr int kSlackShift = (kKinds - kKindsInLow) * kCountBits;  // 39
 constexpr int kDrawFlagShift = kSlackShift + 3;
 constexpr int kDrawShift = kDrawFlagShift + 1;
-constexpr std::size_t kFirstSlots = 1024;
+constexpr int kFirstSlotBits = 10;  // 1024 slots
 constexpr int kNodeBlockShift = 8;  // 256 nodes a block
 constexpr std::uint32_t kNodesPerBlock = std::uint32_t{1} << kNodeBlockShift;
 
-// The slot's position comes from the low bits of the hash; the tag takes the high ones.
+// The tag is the hash's high half; the slot's position is the tag's top bits.
 std::uint32_t TagOf(std::size_t hash) {
     return static_cast<std::uint32_t>(static_cast<std::uint64_t>(hash) >> 32);
 }
@@ -75,32 +76,31 @@ NanikiruSearch* SearchCache::Node(std::uint32_t index) const {
     return std::launder(reinterpret_cast<NanikiruSearch*>(slot.bytes));
 }
 
-std::size_t SearchCache::SlotOf(const SearchKey& key, std::size_t hash) const {
-    const std::size_t mask = slots_.size() - 1;
-    const std::uint32_t tag = TagOf(hash);
-    std::size_t i = hash & mask;
+std::size_t SearchCache::SlotOf(const SearchKey& key, std::uint32_t tag) const {
+    const std::size_t mask = (std::size_t{1} << slotBits_) - 1;
+    std::size_t i = FirstSlot(tag);
     while (slots_[i].node != 0 && !(slots_[i].tag == tag && Node(slots_[i].node - 1)->key() == key))
         i = (i + 1) & mask;
     return i;
 }
 
 NanikiruSearch* SearchCache::Find(const SearchKey& key) const {
-    if (slots_.empty()) return nullptr;
-    const Slot& slot = slots_[SlotOf(key, SearchKeyHash{}(key))];
+    if (slots_ == nullptr) return nullptr;
+    const Slot& slot = slots_[SlotOf(key, TagOf(SearchKeyHash{}(key)))];
     return slot.node != 0 ? Node(slot.node - 1) : nullptr;
 }
 
 void SearchCache::PrefetchSlot(const SearchKey& key) const {
-    if (slots_.empty()) return;
-    __builtin_prefetch(&slots_[SearchKeyHash{}(key) & (slots_.size() - 1)]);
+    if (slots_ == nullptr) return;
+    __builtin_prefetch(&slots_[FirstSlot(TagOf(SearchKeyHash{}(key)))]);
 }
 
 void SearchCache::PrefetchNode(const SearchKey& key) const {
-    if (slots_.empty()) return;
+    if (slots_ == nullptr) return;
     // The first slot with the key's tag names the node Find will compare, almost always.
-    const std::size_t hash = SearchKeyHash{}(key), mask = slots_.size() - 1;
-    const std::uint32_t tag = TagOf(hash);
-    for (std::size_t i = hash & mask; slots_[i].node != 0; i = (i + 1) & mask) {
+    const std::uint32_t tag = TagOf(SearchKeyHash{}(key));
+    const std::size_t mask = (std::size_t{1} << slotBits_) - 1;
+    for (std::size_t i = FirstSlot(tag); slots_[i].node != 0; i = (i + 1) & mask) {
         if (slots_[i].tag == tag) {
             __builtin_prefetch(Node(slots_[i].node - 1));
             return;
@@ -116,21 +116,28 @@ SearchCache::NodeRoom SearchCache::NewNodeRoom() {
 }
 
 void SearchCache::Grow() {
-    std::vector<Slot> old = std::move(slots_);
-    slots_.assign(old.empty() ? kFirstSlots : old.size() * 2, Slot{});
-    for (const Slot& slot : old) {
-        if (slot.node == 0) continue;
-        const SearchKey& key = Node(slot.node - 1)->key();
-        slots_[SlotOf(key, SearchKeyHash{}(key))] = slot;
+    LargeBlock oldBlock = std::move(slotBlock_);
+    const Slot* old = slots_;
+    const std::size_t oldCount = old ? std::size_t{1} << slotBits_ : 0;
+    slotBits_ = old ? slotBits_ + 1 : kFirstSlotBits;
+    const std::size_t count = std::size_t{1} << slotBits_, mask = count - 1;
+    slotBlock_ = AllocateLargeBlock(count * sizeof(Slot));
+    slots_ = std::launder(reinterpret_cast<Slot*>(slotBlock_.get()));
+    std::uninitialized_value_construct_n(slots_, count);
+    for (std::size_t n = 0; n < oldCount; ++n) {
+        if (old[n].node == 0) continue;
+        std::size_t i = FirstSlot(old[n].tag);
+        while (slots_[i].node != 0) i = (i + 1) & mask;
+        slots_[i] = old[n];
     }
 }
 
 NanikiruSearch* SearchCache::Insert(const SearchKey& key, std::uint32_t index) {
-    if ((findable_ + 1) * 2 > slots_.size()) Grow();
-    const std::size_t hash = SearchKeyHash{}(key);
-    Slot& slot = slots_[SlotOf(key, hash)];
+    if (slots_ == nullptr || (findable_ + 1) * 2 > std::size_t{1} << slotBits_) Grow();
+    const std::uint32_t tag = TagOf(SearchKeyHash{}(key));
+    Slot& slot = slots_[SlotOf(key, tag)];
     if (slot.node != 0) return Node(slot.node - 1);
-    slot = {TagOf(hash), index + 1};
+    slot = {tag, index + 1};
     ++findable_;
     return Node(index);
 }
@@ -140,11 +147,12 @@ void SearchCache::Clear() {
     nodeCount_ = 0;
     nodeBlocks_.clear();
     findable_ = 0;
-    if (slots_.size() > kFirstSlots) {
-        slots_.clear();
-        slots_.shrink_to_fit();
-    } else {
-        std::fill(slots_.begin(), slots_.end(), Slot{});
+    if (slotBits_ > kFirstSlotBits) {
+        slotBlock_.reset();
+        slots_ = nullptr;
+        slotBits_ = 0;
+    } else if (slots_ != nullptr) {
+        std::fill_n(slots_, std::size_t{1} << slotBits_, Slot{});
     }
     arena_.Reset();
     childStack_.clear();

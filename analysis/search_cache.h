@@ -117,11 +117,17 @@ class SearchCache {
         std::uint32_t node = 0;  // the node's index + 1; 0 marks a free slot
     };
     NanikiruSearch* Node(std::uint32_t index) const;
-    std::size_t SlotOf(const SearchKey& key, std::size_t hash) const;  // its slot or a free one
+    // A key's first slot comes from the top bits of its tag, so that the table can grow
+    // without reading any node again.
+    std::size_t FirstSlot(std::uint32_t tag) const { return tag >> (32 - slotBits_); }
+    std::size_t SlotOf(const SearchKey& key, std::uint32_t tag) const;  // its slot or a free one
     void Grow();
 
-    KyokuState base_;          // before the nodes, which point to it until they are gone
-    std::vector<Slot> slots_;  // a power of two, at most half full
+    KyokuState base_;  // before the nodes, which point to it until they are gone
+    // 2^slotBits_ slots (none before the first insertion), at most half full.
+    LargeBlock slotBlock_;
+    Slot* slots_ = nullptr;
+    int slotBits_ = 0;
     std::size_t findable_ = 0;
     struct NodeSlot;                     // room for one node, aligned as a node
     std::vector<NodeSlot*> nodeBlocks_;  // in the arena
