@@ -55,13 +55,6 @@ const DrawChanceTable kDrawChance = [] {
     return table;
 }();
 
-// A reply the search will try: the discard and the slack left after it.
-struct Reply {
-    SearchKey key;
-    TileKind discarded;
-    int slack;
-};
-
 // Reuses are counted in full, so a deep search with slack reaches billions of visits; the
 // count stops at the largest int instead of wrapping.
 int SaturatingAdd(int a, int b) {
@@ -329,12 +322,6 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
     groups_ = nullptr;
     children_ = nullptr;
     groupCount_ = 0;
-    // The children go on the analysis' shared stack first (the ones of deeper nodes come and
-    // go above them) and are copied out at the end, so that every node holds exactly its own.
-    std::vector<const NanikiruSearch*>& stack = cache.ChildStack();
-    const std::size_t bottom = stack.size();
-    std::array<DrawGroup, kKinds> groups;
-    int groupCount = 0;
     evaluated_[v + 1] += 1;
     visited_[v + 1] += 1;
 
@@ -350,8 +337,19 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
     std::array<int, kKinds> withoutOne;
     if (v > 0)
         for (int h = 0; h < heldCount; ++h) withoutOne[held[h]] = around.AfterDiscard(held[h]);
-    // Filled afresh for every drawn kind; declared once, since a fresh array is cleared.
-    std::array<Reply, kHandBetweenDraws> replies;
+
+    // Every draw's moves are listed first, on the analysis' shared list (a deeper node lists
+    // its own above them and takes them off again). Most are found in the memo, each a read
+    // far away in memory, so the memo is asked for all of them before the first is visited
+    // and the reads overlap; they are then visited in the order listed.
+    std::vector<SearchMove>& moves = cache.MoveStack();
+    const std::size_t movesBottom = moves.size();
+    struct DrawnMoves {
+        TileKind drawn;
+        int first, count;  // in the list, from movesBottom
+    };
+    std::array<DrawnMoves, kKinds> draws;
+    int drawCount = 0;
     const SearchKey handKey = HandKey(work.hand);
     std::array<int, kKinds> liveReplies;
     std::array<int, kKinds> deadReplies[kDeadDrawKinds];
@@ -367,62 +365,69 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
         // Drawing never raises the shanten, and an unflagged kind cannot lower it.
         const int u = effective.flags[i] ? around.AfterDraw(i) : v;
         // A ready hand looks only at winning draws, whatever slack it has left.
-        if (u < v + slack_ && !(u == 0 && v == 0)) {
-            ++effKinds_;
-            effTiles_ = static_cast<std::int16_t>(effTiles_ + wallCount);
-            const int first = static_cast<int>(stack.size() - bottom);
-            if (u == -1) {
-                stack.push_back(
-                    Child(cache, work, WithSlack(drawnKey, -1, i), i, kNoTile, -1, true));
-            } else {
-                // The drawn tile itself is never discarded: keeping the old hand is the stay
-                // option of the recurrence.
-                std::uint64_t uncertain = 0;
-                for (int h = 0; h < heldCount; ++h) {
-                    const TileKind j = held[h];
-                    if (u < withoutOne[j] && withoutOne[j] - 1 < v + slack_)
-                        uncertain |= std::uint64_t{1} << j;
-                }
-                const DeadDraw dead = DeadDrawOf(work.hand, i);
-                std::array<int, kKinds>& replyShanten =
-                    dead == kNo ? liveReplies : deadReplies[dead];
-                if (dead == kNo || deadCounted[dead] != uncertain) {
-                    around.AfterExchange(i, replyShanten, uncertain);
-                    if (dead != kNo) deadCounted[dead] = uncertain;
-                }
-                int replyCount = 0;
-                for (int h = 0; h < heldCount; ++h) {
-                    const TileKind j = held[h];
-                    if (j == i) continue;
-                    const int after = uncertain >> j & 1 ? replyShanten[j] : withoutOne[j];
-                    const int step = after - v;
-                    if (step < slack_) {
-                        // Lowering the shanten keeps the slack; keeping it costs one.
-                        const int childSlack = slack_ - step - 1;
-                        replies[replyCount++] = {
-                            WithSlack(RemoveTile(drawnKey, j), childSlack, kNoTile), j, childSlack};
-                    }
-                }
-                // Most replies are found in the memo, each a read far away in memory: asking
-                // for all of them before the first is needed lets the reads overlap.
-                for (int r = 0; r < replyCount; ++r) cache.PrefetchSlot(replies[r].key);
-                for (int r = 0; r < replyCount; ++r) cache.PrefetchNode(replies[r].key);
-                for (int r = 0; r < replyCount; ++r) {
-                    const Reply& reply = replies[r];
-                    const NanikiruSearch* c =
-                        Child(cache, work, reply.key, i, reply.discarded, reply.slack, false);
-                    __builtin_prefetch(c->turns_);  // read when this node is valued
-                    stack.push_back(c);
+        if (!(u < v + slack_ && !(u == 0 && v == 0))) continue;
+        ++effKinds_;
+        effTiles_ = static_cast<std::int16_t>(effTiles_ + wallCount);
+        const int first = static_cast<int>(moves.size() - movesBottom);
+        if (u == -1) {
+            moves.push_back({WithSlack(drawnKey, -1, i), i, kNoTile, -1});
+        } else {
+            // The drawn tile itself is never discarded: keeping the old hand is the stay
+            // option of the recurrence.
+            std::uint64_t uncertain = 0;
+            for (int h = 0; h < heldCount; ++h) {
+                const TileKind j = held[h];
+                if (u < withoutOne[j] && withoutOne[j] - 1 < v + slack_)
+                    uncertain |= std::uint64_t{1} << j;
+            }
+            const DeadDraw dead = DeadDrawOf(work.hand, i);
+            std::array<int, kKinds>& replyShanten = dead == kNo ? liveReplies : deadReplies[dead];
+            if (dead == kNo || deadCounted[dead] != uncertain) {
+                around.AfterExchange(i, replyShanten, uncertain);
+                if (dead != kNo) deadCounted[dead] = uncertain;
+            }
+            for (int h = 0; h < heldCount; ++h) {
+                const TileKind j = held[h];
+                if (j == i) continue;
+                const int after = uncertain >> j & 1 ? replyShanten[j] : withoutOne[j];
+                const int step = after - v;
+                if (step < slack_) {
+                    // Lowering the shanten keeps the slack; keeping it costs one.
+                    const int childSlack = slack_ - step - 1;
+                    moves.push_back(
+                        {WithSlack(RemoveTile(drawnKey, j), childSlack, kNoTile), i, j, childSlack});
                 }
             }
-            const int count = static_cast<int>(stack.size() - bottom) - first;
-            // A kind without any reply still counts as effective and as a move.
-            if (count > 0)
-                groups[groupCount++] = {static_cast<std::int8_t>(i),
-                                        static_cast<std::uint8_t>(count),
-                                        static_cast<std::uint16_t>(first)};
         }
+        draws[drawCount++] = {i, first, static_cast<int>(moves.size() - movesBottom) - first};
     }
+    for (std::size_t m = movesBottom; m < moves.size(); ++m) cache.PrefetchSlot(moves[m].key);
+    for (std::size_t m = movesBottom; m < moves.size(); ++m) cache.PrefetchNode(moves[m].key);
+
+    // The children go on the analysis' shared stack first, in the same way, and are copied
+    // out at the end, so that every node holds exactly its own.
+    std::vector<const NanikiruSearch*>& stack = cache.ChildStack();
+    const std::size_t bottom = stack.size();
+    std::array<DrawGroup, kKinds> groups;
+    int groupCount = 0;
+    for (int d = 0; d < drawCount; ++d) {
+        const int first = static_cast<int>(stack.size() - bottom);
+        for (int m = draws[d].first; m < draws[d].first + draws[d].count; ++m) {
+            // A copy: a deeper node's moves may move the list.
+            const SearchMove move = moves[movesBottom + static_cast<std::size_t>(m)];
+            const NanikiruSearch* c = Child(cache, work, move.key, move.drawn, move.discarded,
+                                            move.slack, move.slack == kMinKeySlack);
+            __builtin_prefetch(c->turns_);  // read when this node is valued
+            stack.push_back(c);
+        }
+        const int count = static_cast<int>(stack.size() - bottom) - first;
+        // A kind without any reply still counts as effective and as a move.
+        if (count > 0)
+            groups[groupCount++] = {static_cast<std::int8_t>(draws[d].drawn),
+                                    static_cast<std::uint8_t>(count),
+                                    static_cast<std::uint16_t>(first)};
+    }
+    moves.resize(movesBottom);
     SetChildren(cache, std::span(stack).subspan(bottom),
                 std::span(groups).first(static_cast<std::size_t>(groupCount)));
     stack.resize(bottom);

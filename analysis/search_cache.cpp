@@ -156,6 +156,7 @@ void SearchCache::Clear() {
     }
     arena_.Reset();
     childStack_.clear();
+    moveStack_.clear();
 }
 
 }  // namespace mizaro

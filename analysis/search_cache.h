@@ -65,6 +65,15 @@ struct SearchKeyHash {
     }
 };
 
+// One move of the search from a node: the kind drawn, then the kind given up (kNoTile for a
+// winning draw), and the key and slack of the node it leads to (slack -1: a winning node).
+struct SearchMove {
+    SearchKey key;
+    TileKind drawn;
+    TileKind discarded;
+    int slack;
+};
+
 // The hand of a key: its 34 counts.
 TileCounts HandOfKey(const SearchKey& key);
 
@@ -110,6 +119,8 @@ class SearchCache {
     void SetBase(const KyokuState& base) { base_ = base; }
     // Scratch room where a node gathers its children while deeper nodes gather theirs above.
     std::vector<const NanikiruSearch*>& ChildStack() { return childStack_; }
+    // The same for the moves a node lists before it visits them.
+    std::vector<SearchMove>& MoveStack() { return moveStack_; }
 
   private:
     struct Slot {
@@ -134,6 +145,7 @@ class SearchCache {
     std::uint32_t nodeCount_ = 0;
     SearchArena arena_;
     std::vector<const NanikiruSearch*> childStack_;
+    std::vector<SearchMove> moveStack_;
 };
 
 }  // namespace mizaro
