@@ -25,6 +25,7 @@ constexpr int kLastDraw = kMaxTurns;
 constexpr int kPoolBeforeFirstDraw = 123;
 // The first turn that scores no 天和: a win the search imagines always comes after a discard.
 constexpr int kFirstTurnAfterDiscard = 2;
+constexpr int kDoublesALine = 8;
 
 // A drawn kind that no held tile can join (no tile of its suit within two places, or an honour
 // not held) adds nothing to the regular form, whichever tile the reply gives up. The shanten
@@ -417,7 +418,9 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
             const SearchMove move = moves[movesBottom + static_cast<std::size_t>(m)];
             const NanikiruSearch* c = Child(cache, work, move.key, move.drawn, move.discarded,
                                             move.slack, move.slack == kMinKeySlack);
-            __builtin_prefetch(c->turns_);  // read when this node is valued
+            // Its first row is read when this node is valued.
+            for (int line = 0; line < c->turnCount_; line += kDoublesALine)
+                __builtin_prefetch(c->turns_ + line);
             stack.push_back(c);
         }
         const int count = static_cast<int>(stack.size() - bottom) - first;
