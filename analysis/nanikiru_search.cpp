@@ -138,7 +138,8 @@ void NanikiruSearch::StoreTurns(const TurnValues& ev, const TurnValues& win,
     turns_ = to;
     const TurnValues* rows[kTurnRows] = {&ev, &win, &tenpai};
     for (int r = 0; r < kTurnRows; ++r)
-        for (int k = 1; k <= count; ++k) to[r * count + (k - 1)] = (*rows[r])[k];
+        for (int k = 1; k <= count; ++k)
+            to[TurnIndex(static_cast<TurnRow>(r), k, count)] = (*rows[r])[k];
 }
 
 void NanikiruSearch::SetChildren(SearchCache& cache,
@@ -464,8 +465,8 @@ void NanikiruSearch::Evaluate(SearchArena* arena) {
                     const double value = row[k];
                     if (value > b.ev[k]) {
                         b.ev[k] = value;
-                        b.win[k] = row[count + k];
-                        b.tenpai[k] = row[2 * count + k];
+                        b.win[k] = row[TurnIndex(kWinRow, k + 1, count)];
+                        b.tenpai[k] = row[TurnIndex(kTenpaiRow, k + 1, count)];
                     }
                 }
             }

@@ -132,9 +132,15 @@ class alignas(64) NanikiruSearch {
     // none at all.
     enum TurnRow { kEvRow, kWinRow, kTenpaiRow, kTurnRows };
     double Turn(TurnRow row, int k) const {
-        return k >= 1 && k <= turnCount_ ? turns_[row * turnCount_ + (k - 1)] : 0.0;
+        return k >= 1 && k <= turnCount_ ? turns_[TurnIndex(row, k, turnCount_)] : 0.0;
     }
     TurnValues Turns(TurnRow row) const;
+    // The expected values come first, then the chances to win and to be ready side by side:
+    // a parent reads every expected value of a child but the two chances only of its best
+    // replies, and then both at once.
+    static int TurnIndex(TurnRow row, int k, int count) {
+        return row == kEvRow ? k - 1 : count + 2 * (k - 1) + (row == kTenpaiRow);
+    }
     // A created node keeps its values in the memo's arena, a caller's node in its own storage
     // so that they outlive the memo.
     void StoreTurns(const TurnValues& ev, const TurnValues& win, const TurnValues& tenpai,
@@ -153,7 +159,7 @@ class alignas(64) NanikiruSearch {
     // The fields are ordered so that what a parent reads of each child (the key at the memo
     // probe, the counters, the values) shares the node's first cache line.
     SearchKey key_;                  // holds the hand
-    const double* turns_ = nullptr;  // kTurnRows rows of turnCount_ draws, from draw 1
+    const double* turns_ = nullptr;  // turnCount_ draws of each row from draw 1, see TurnIndex
     std::int8_t turnCount_ = 0;
     std::int8_t shanten_ = 0;  // of the position as searched
     std::int8_t slack_ = 0;
