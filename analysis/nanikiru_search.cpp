@@ -86,9 +86,9 @@ NanikiruSearch::NanikiruSearch(const KyokuState& state, bool riichiAssumed, bool
     full_.store(full.release(), std::memory_order_release);
 }
 
-NanikiruSearch::NanikiruSearch(const KyokuState* base, const KyokuState& work, const SearchKey& key,
+NanikiruSearch::NanikiruSearch(SearchCache& cache, const KyokuState& work, const SearchKey& key,
                                bool expectUra, int slack)
-    : key_(key), slack_(static_cast<std::int8_t>(slack)), expectUra_(expectUra), base_(base) {
+    : key_(key), slack_(static_cast<std::int8_t>(slack)), expectUra_(expectUra), cache_(&cache) {
     CopyCounts(wall_, work.wall);
     lastDraw_ = static_cast<std::int8_t>(work.lastDraw);
     lastDiscard_ = static_cast<std::int8_t>(work.lastDiscard);
@@ -102,7 +102,7 @@ const KyokuState& NanikiruSearch::state() const {
     if (const KyokuState* full = full_.load(std::memory_order_acquire)) return *full;
     // A created node: the base with this node's own fields, scored again when it is a win
     // (the scoring is deterministic, so the reading is the one the search valued).
-    auto built = std::make_unique<KyokuState>(*base_);
+    auto built = std::make_unique<KyokuState>(*cache_->base());
     built->hand = HandOfKey(key_);
     for (TileKind k = 0; k < kKinds; ++k) built->wall[k] = wall_[k];
     built->lastDraw = lastDraw_;
@@ -128,7 +128,7 @@ void NanikiruSearch::StoreTurns(const TurnValues& ev, const TurnValues& win,
     int count = kLastDraw;
     while (count > 0 && zero(ev[count]) && zero(win[count]) && zero(tenpai[count])) --count;
     double* to = nullptr;
-    if (count > 0 && base_ && arena) {
+    if (count > 0 && cache_ && arena) {
         to = arena->Allocate<double>(kTurnRows * count);
     } else if (count > 0) {
         caller_->turns = std::make_unique<double[]>(kTurnRows * count);
@@ -152,6 +152,7 @@ void NanikiruSearch::SetChildren(SearchCache& cache,
     children_ = c;
     groups_ = g;
     groupCount_ = static_cast<int>(groups.size());
+    listed_ = true;
 }
 
 SearchCache& NanikiruSearch::OwnCache() {
@@ -221,7 +222,7 @@ const NanikiruSearch* NanikiruSearch::Child(SearchCache& cache, KyokuState& work
     if (discarded != kNoTile) work.RemoveFromHand(discarded, false);
     const SearchCache::NodeRoom room = cache.NewNodeRoom();
     NanikiruSearch* node =
-        new (room.storage) NanikiruSearch(cache.base(), work, key, expectUra_, childSlack);
+        new (room.storage) NanikiruSearch(cache, work, key, expectUra_, childSlack);
     if (winning) {
         node->evaluated_[0] = node->visited_[0] = 1;
         node->winning_ = true;
@@ -312,26 +313,17 @@ void NanikiruSearch::Search(bool clearCache) {
     SearchIn(cache, work);
 }
 
-void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
-    if (work.HandTileCount() != kHandBetweenDraws) return;
-    // Every count below is of this hand with one tile drawn, and perhaps one discarded.
-    const ShantenAround around(work.hand);
+int NanikiruSearch::ListMoves(const TileCounts& hand, const TileCounts& wall,
+                              const ShantenAround& around, std::vector<SearchMove>& moves,
+                              std::array<DrawnMoves, kKinds>& draws, int& effTiles) const {
     const mizaro::Candidates& effective = around.Effective();
     const int v = effective.shanten;
-    shanten_ = static_cast<std::int8_t>(v);
-    effKinds_ = 0;
-    effTiles_ = 0;
-    groups_ = nullptr;
-    children_ = nullptr;
-    groupCount_ = 0;
-    evaluated_[v + 1] += 1;
-    visited_[v + 1] += 1;
-
+    const std::size_t movesBottom = moves.size();
     // The kinds a reply can give up: the held ones (never the drawn tile itself).
     std::array<TileKind, kHandBetweenDraws> held;
     int heldCount = 0;
     for (TileKind j = 0; j < kKinds; ++j)
-        if (work.hand[j] > 0) held[heldCount++] = j;
+        if (hand[j] > 0) held[heldCount++] = j;
     // A discard never lowers a count and a draw lowers it by one at most, so the count after
     // a draw u and a discard j lies between max(u, the count without j less one) and the count
     // without j. Where those meet, or where even the lower one leaves no slack for the reply,
@@ -340,25 +332,15 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
     if (v > 0)
         for (int h = 0; h < heldCount; ++h) withoutOne[held[h]] = around.AfterDiscard(held[h]);
 
-    // Every draw's moves are listed first, on the analysis' shared list (a deeper node lists
-    // its own above them and takes them off again). Most are found in the memo, each a read
-    // far away in memory, so the memo is asked for all of them before the first is visited
-    // and the reads overlap; they are then visited in the order listed.
-    std::vector<SearchMove>& moves = cache.MoveStack();
-    const std::size_t movesBottom = moves.size();
-    struct DrawnMoves {
-        TileKind drawn;
-        int first, count;  // in the list, from movesBottom
-    };
-    std::array<DrawnMoves, kKinds> draws;
-    int drawCount = 0;
-    const SearchKey handKey = HandKey(work.hand);
+    const SearchKey handKey = HandKey(hand);
     std::array<int, kKinds> liveReplies;
     std::array<int, kKinds> deadReplies[kDeadDrawKinds];
     // The discards each dead class was counted for; none (all ones) before its first draw.
     std::uint64_t deadCounted[kDeadDrawKinds] = {~std::uint64_t{0}, ~std::uint64_t{0}};
+    int drawCount = 0;
+    effTiles = 0;
     for (TileKind i = 0; i < kKinds; ++i) {
-        const int wallCount = work.wall[i];
+        const int wallCount = wall[i];
         if (wallCount <= 0) continue;
         // Without slack only a draw that lowers the shanten enters, and a kind the shanten
         // count does not flag can never lower it: skipping it changes nothing.
@@ -368,8 +350,7 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
         const int u = effective.flags[i] ? around.AfterDraw(i) : v;
         // A ready hand looks only at winning draws, whatever slack it has left.
         if (!(u < v + slack_ && !(u == 0 && v == 0))) continue;
-        ++effKinds_;
-        effTiles_ = static_cast<std::int16_t>(effTiles_ + wallCount);
+        effTiles += wallCount;
         const int first = static_cast<int>(moves.size() - movesBottom);
         if (u == -1) {
             moves.push_back({WithSlack(drawnKey, -1, i), i, kNoTile, -1});
@@ -382,7 +363,7 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
                 if (u < withoutOne[j] && withoutOne[j] - 1 < v + slack_)
                     uncertain |= std::uint64_t{1} << j;
             }
-            const DeadDraw dead = DeadDrawOf(work.hand, i);
+            const DeadDraw dead = DeadDrawOf(hand, i);
             std::array<int, kKinds>& replyShanten = dead == kNo ? liveReplies : deadReplies[dead];
             if (dead == kNo || deadCounted[dead] != uncertain) {
                 around.AfterExchange(i, replyShanten, uncertain);
@@ -403,17 +384,38 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
         }
         draws[drawCount++] = {i, first, static_cast<int>(moves.size() - movesBottom) - first};
     }
+    return drawCount;
+}
+
+void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
+    if (work.HandTileCount() != kHandBetweenDraws) return;
+    // Every count below is of this hand with one tile drawn, and perhaps one discarded.
+    const ShantenAround around(work.hand);
+    const int v = around.Effective().shanten;
+    shanten_ = static_cast<std::int8_t>(v);
+    evaluated_[v + 1] += 1;
+    visited_[v + 1] += 1;
+
+    // Every draw's moves are listed first, on the analysis' shared list (a deeper node lists
+    // its own above them and takes them off again). Most are found in the memo, each a read
+    // far away in memory, so the memo is asked for all of them before the first is visited
+    // and the reads overlap; they are then visited in the order listed.
+    std::vector<SearchMove>& moves = cache.MoveStack();
+    const std::size_t movesBottom = moves.size();
+    std::array<DrawnMoves, kKinds> draws;
+    int effTiles = 0;
+    const int drawCount = ListMoves(work.hand, work.wall, around, moves, draws, effTiles);
+    effKinds_ = static_cast<std::int8_t>(drawCount);
+    effTiles_ = static_cast<std::int16_t>(effTiles);
     for (std::size_t m = movesBottom; m < moves.size(); ++m) cache.PrefetchSlot(moves[m].key);
     for (std::size_t m = movesBottom; m < moves.size(); ++m) cache.PrefetchNode(moves[m].key);
 
-    // The children go on the analysis' shared stack first, in the same way, and are copied
-    // out at the end, so that every node holds exactly its own.
+    // The children go on the analysis' shared stack in the same way.
     std::vector<const NanikiruSearch*>& stack = cache.ChildStack();
     const std::size_t bottom = stack.size();
     std::array<DrawGroup, kKinds> groups;
     int groupCount = 0;
     for (int d = 0; d < drawCount; ++d) {
-        const int first = static_cast<int>(stack.size() - bottom);
         for (int m = draws[d].first; m < draws[d].first + draws[d].count; ++m) {
             // A copy: a deeper node's moves may move the list.
             const SearchMove move = moves[movesBottom + static_cast<std::size_t>(m)];
@@ -424,23 +426,54 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
                 __builtin_prefetch(c->turns_ + line);
             stack.push_back(c);
         }
-        const int count = static_cast<int>(stack.size() - bottom) - first;
         // A kind without any reply still counts as effective and as a move.
-        if (count > 0)
+        if (draws[d].count > 0)
             groups[groupCount++] = {static_cast<std::int8_t>(draws[d].drawn),
-                                    static_cast<std::uint8_t>(count),
-                                    static_cast<std::uint16_t>(first)};
+                                    static_cast<std::uint8_t>(draws[d].count),
+                                    static_cast<std::uint16_t>(draws[d].first)};
     }
     moves.resize(movesBottom);
-    SetChildren(cache, std::span(stack).subspan(bottom),
-                std::span(groups).first(static_cast<std::size_t>(groupCount)));
-    stack.resize(bottom);
-
+    const std::span<const NanikiruSearch* const> children = std::span(stack).subspan(bottom);
+    const std::span<const DrawGroup> groupSpan =
+        std::span(groups).first(static_cast<std::size_t>(groupCount));
+    // A created node lists its children again if asked (ListChildren): a search holds tens
+    // of millions of them, while only a report's few nodes are ever asked.
+    if (caller_) SetChildren(cache, children, groupSpan);
     SumCounts();
-    Evaluate(&cache.Arena());
+    Evaluate(&cache.Arena(), groupSpan, children);
+    stack.resize(bottom);
 }
 
-void NanikiruSearch::Evaluate(SearchArena* arena) {
+void NanikiruSearch::ListChildren() const {
+    listed_ = true;
+    if (cache_ == nullptr || winning_) return;  // a caller's node holds its own; a win has none
+    const TileCounts hand = HandOfKey(key_);
+    TileCounts wall;
+    for (TileKind k = 0; k < kKinds; ++k) wall[k] = wall_[k];
+    const ShantenAround around(hand);
+    std::vector<SearchMove> moves;
+    std::array<DrawnMoves, kKinds> draws;
+    int effTiles = 0;
+    const int drawCount = ListMoves(hand, wall, around, moves, draws, effTiles);
+    // The search met every move of this node, so the memo holds each one's node.
+    auto* children = cache_->Arena().Allocate<const NanikiruSearch*>(moves.size());
+    for (std::size_t m = 0; m < moves.size(); ++m) children[m] = cache_->Find(moves[m].key);
+    auto* groups = cache_->Arena().Allocate<DrawGroup>(static_cast<std::size_t>(drawCount));
+    int groupCount = 0;
+    for (int d = 0; d < drawCount; ++d)
+        if (draws[d].count > 0)
+            groups[groupCount++] = {static_cast<std::int8_t>(draws[d].drawn),
+                                    static_cast<std::uint8_t>(draws[d].count),
+                                    static_cast<std::uint16_t>(draws[d].first)};
+    children_ = children;
+    groups_ = groups;
+    groupCount_ = groupCount;
+}
+
+void NanikiruSearch::Evaluate(SearchArena* arena, std::span<const DrawGroup> groups,
+                              std::span<const NanikiruSearch* const> children) {
+    const int groupCount = static_cast<int>(groups.size());
+    auto members = [&](const DrawGroup& g) { return children.subspan(g.first, g.count); };
     const int s = shanten_;
     const bool ready = s == 0;
     // Each group's best reply at every draw number, found in one pass over each reply's
@@ -449,14 +482,14 @@ void NanikiruSearch::Evaluate(SearchArena* arena) {
         TurnValues ev, win, tenpai;
     };
     std::array<BestReply, kKinds> bestReplies;
-    assert(groupCount_ <= static_cast<int>(bestReplies.size()));  // one group per drawn kind
+    assert(groupCount <= static_cast<int>(bestReplies.size()));  // one group per drawn kind
     if (!ready) {
         // One clearing for every group: clearing row by row costs more than the search of
         // the rows in a small node.
-        std::memset(bestReplies.data(), 0, sizeof(BestReply) * static_cast<std::size_t>(groupCount_));
-        for (int n = 0; n < groupCount_; ++n) {
+        std::memset(bestReplies.data(), 0, sizeof(BestReply) * static_cast<std::size_t>(groupCount));
+        for (int n = 0; n < groupCount; ++n) {
             BestReply& b = bestReplies[n];
-            for (const NanikiruSearch* c : Members(groups_[n])) {
+            for (const NanikiruSearch* c : members(groups[n])) {
                 // The child's value at draw k + 1 is row[k]. Past its stored draws it is 0,
                 // which never beats the best so far, so those draws are not visited.
                 const int count = c->turnCount_;
@@ -475,8 +508,8 @@ void NanikiruSearch::Evaluate(SearchArena* arena) {
     // The wall count before the draw as the first child of each group records it: a memoised
     // child may come from another path and carry another wall.
     std::array<int, kKinds> drawnBefore;
-    for (int n = 0; n < groupCount_; ++n)
-        drawnBefore[n] = Members(groups_[n]).front()->wall_[groups_[n].drawn] + 1;
+    for (int n = 0; n < groupCount; ++n)
+        drawnBefore[n] = members(groups[n]).front()->wall_[groups[n].drawn] + 1;
     TurnValues ev{}, win{}, tenpai{}, ippatsuBonus{};
     for (int k = kLastDraw; k >= 1; --k) {
         tenpai[k] = ready ? 1.0 : 0.0;
@@ -491,8 +524,8 @@ void NanikiruSearch::Evaluate(SearchArena* arena) {
         double move = effTiles_ / pool;
         double e = 0.0, eIppatsu = 0.0, tenpaiMove = 0.0, winMove = 0.0;
         const double stayValue = TurnValue(ev, k + 1);  // before this pass's ippatsu bonus
-        for (int n = 0; n < groupCount_; ++n) {
-            const NanikiruSearch& c0 = *Members(groups_[n]).front();
+        for (int n = 0; n < groupCount; ++n) {
+            const NanikiruSearch& c0 = *members(groups[n]).front();
             const double p = kDrawChance[drawnBefore[n]][k];
             double best = 0.0, bestIppatsu = 0.0, bestWin = 0.0, bestTenpai = 0.0;
             if (ready) {

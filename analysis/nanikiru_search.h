@@ -10,6 +10,8 @@
 // the search creates live in that memo until FreeCache (or the top node's destruction). A
 // node's groups only point into the memo, so after FreeCache a caller reads the top node's
 // own fields, never its groups. Two top nodes share nothing and may search on two threads.
+// A created node lists its groups again when first asked, from its memo: its groups are read
+// by one thread at a time.
 //
 // Size. A search can create a million nodes, so a created node keeps only what sets its
 // position apart from the top's (hand, wall, last draw and discard) and builds its full
@@ -23,9 +25,11 @@
 #include <memory>
 #include <span>
 #include <utility>
+#include <vector>
 
 #include "analysis/search_cache.h"
 #include "core/kyoku_state.h"
+#include "core/shanten.h"
 
 namespace mizaro {
 
@@ -94,6 +98,7 @@ class alignas(64) NanikiruSearch {
     double seconds() const { return caller_ ? caller_->seconds : 0.0; }
 
     std::span<const DrawGroup> groups() const {
+        if (!listed_) ListChildren();
         return {groups_, static_cast<std::size_t>(groupCount_)};
     }
     std::span<const NanikiruSearch* const> Members(const DrawGroup& group) const {
@@ -108,14 +113,28 @@ class alignas(64) NanikiruSearch {
 
     // A node the search creates: `work` is its position, `base` the rest of its state, shared
     // by every node of the analysis.
-    NanikiruSearch(const KyokuState* base, const KyokuState& work, const SearchKey& key,
+    NanikiruSearch(SearchCache& cache, const KyokuState& work, const SearchKey& key,
                    bool expectUra, int slack);
 
     SearchCache& OwnCache();
     KyokuState StartAnalysis(SearchCache& cache) const;
     // `work` is this node's position; it is changed on the way down and restored.
     void SearchIn(SearchCache& cache, KyokuState& work);
-    void Evaluate(SearchArena* arena);
+    // The moves from a position (`hand`, `wall`, counted by `around`) appended to `moves`, by
+    // drawn kind in `draws` (moves first..first + count from the list's bottom, in ascending
+    // kind of the reply); returns the number of kinds drawn, and the tiles of those kinds in
+    // `effTiles`. The same position always lists the same moves.
+    struct DrawnMoves {
+        TileKind drawn;
+        int first, count;
+    };
+    int ListMoves(const TileCounts& hand, const TileCounts& wall, const ShantenAround& around,
+                  std::vector<SearchMove>& moves, std::array<DrawnMoves, kKinds>& draws,
+                  int& effTiles) const;
+    // Lists a created node's groups again from its position and the memo.
+    void ListChildren() const;
+    void Evaluate(SearchArena* arena, std::span<const DrawGroup> groups,
+                  std::span<const NanikiruSearch* const> children);
     // The child reached from `work` by drawing `drawn` and then discarding `discarded`
     // (either may be kNoTile), taken from the memo under `key` when present, else created,
     // searched (or scored, when `winning`) and memoised. Adds its counters to this node's.
@@ -177,14 +196,16 @@ class alignas(64) NanikiruSearch {
     // number and from every parent, and they depend on the node's own state alone.
     int winPoints_ = 0;
     int winPointsIppatsu_ = 0;
-    // In the memo's arena.
-    const DrawGroup* groups_ = nullptr;
-    const NanikiruSearch* const* children_ = nullptr;
+    // In the memo's arena; on a created node only once asked for (listed_).
+    mutable const DrawGroup* groups_ = nullptr;
+    mutable const NanikiruSearch* const* children_ = nullptr;
+    mutable int groupCount_ = 0;
+    mutable bool listed_ = false;
 
-    int groupCount_ = 0;
     PositionCounts evaluated_{};
-    // The top's state for a created node; nullptr on a node a caller built.
-    const KyokuState* base_ = nullptr;
+    // The memo that holds a created node, and with it the top's state; nullptr on a node a
+    // caller built.
+    SearchCache* cache_ = nullptr;
     // The full state: given at construction on a caller's node, built on first use on a
     // created one. Owned.
     mutable std::atomic<KyokuState*> full_{nullptr};

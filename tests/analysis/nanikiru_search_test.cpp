@@ -44,7 +44,11 @@ class NanikiruSearchTestPeer {
         children.insert(children.end(), members.begin(), members.end());
         parent.SetChildren(parent.OwnCache(), children, groups);
     }
-    static void Evaluate(NanikiruSearch& n) { n.Evaluate(nullptr); }
+    static void Evaluate(NanikiruSearch& n) {
+        std::size_t children = 0;
+        for (const DrawGroup& g : n.groups()) children += g.count;
+        n.Evaluate(nullptr, n.groups(), {n.children_, children});
+    }
 };
 
 namespace {
