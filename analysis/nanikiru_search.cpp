@@ -151,7 +151,7 @@ void NanikiruSearch::SetChildren(SearchCache& cache,
     std::copy(groups.begin(), groups.end(), g);
     children_ = c;
     groups_ = g;
-    groupCount_ = static_cast<int>(groups.size());
+    groupCount_ = static_cast<std::uint8_t>(groups.size());
     listed_ = true;
 }
 
@@ -193,27 +193,29 @@ std::span<const NanikiruSearch* const> NanikiruSearch::CandidateNodes() const {
     return Members(groups_[0]);
 }
 
-void NanikiruSearch::AddCounts(const NanikiruSearch& child, bool computedHere) {
-    for (int i = 0; i < kShantenRows; ++i) {
+void NanikiruSearch::AddVisits(const NanikiruSearch& child) {
+    for (int i = 0; i < kShantenRows; ++i)
         visited_[i] = SaturatingAdd(visited_[i], child.visited_[i]);
-        if (computedHere) evaluated_[i] += child.evaluated_[i];
-    }
 }
 
-void NanikiruSearch::SumCounts() {
-    evaluated_[kPositionTotal] = 0;
+void NanikiruSearch::SumVisits() {
     visited_[kPositionTotal] = 0;
-    for (int i = 0; i < kShantenRows; ++i) {
-        evaluated_[kPositionTotal] += evaluated_[i];
+    for (int i = 0; i < kShantenRows; ++i)
         visited_[kPositionTotal] = SaturatingAdd(visited_[kPositionTotal], visited_[i]);
-    }
+}
+
+void NanikiruSearch::TakeEvaluated(SearchCache& cache) {
+    PositionCounts& evaluated = caller_->evaluated;
+    evaluated = cache.TakeCreated();
+    evaluated[shanten_ + 1] += 1;
+    for (int i = 0; i < kShantenRows; ++i) evaluated[kPositionTotal] += evaluated[i];
 }
 
 const NanikiruSearch* NanikiruSearch::Child(SearchCache& cache, KyokuState& work,
                                             const SearchKey& key, TileKind drawn,
                                             TileKind discarded, int childSlack, bool winning) {
     if (const NanikiruSearch* found = cache.Find(key)) {
-        AddCounts(*found, false);
+        AddVisits(*found);
         return found;
     }
     // The move is made on the working state and taken back afterwards, fields included.
@@ -224,7 +226,7 @@ const NanikiruSearch* NanikiruSearch::Child(SearchCache& cache, KyokuState& work
     NanikiruSearch* node =
         new (room.storage) NanikiruSearch(cache, work, key, expectUra_, childSlack);
     if (winning) {
-        node->evaluated_[0] = node->visited_[0] = 1;
+        node->visited_[0] = 1;
         node->winning_ = true;
         KyokuState scored = work;  // the scoring writes its reading into the state
         std::tie(node->winPoints_, node->winPointsIppatsu_) = ScoreWin(scored, expectUra_);
@@ -235,7 +237,8 @@ const NanikiruSearch* NanikiruSearch::Child(SearchCache& cache, KyokuState& work
     if (drawn != kNoTile) --work.hand[drawn], ++work.wall[drawn];
     work.lastDraw = lastDraw;
     work.lastDiscard = lastDiscard;
-    AddCounts(*node, true);
+    cache.CountCreated(node->winning_ ? 0 : node->shanten_ + 1);
+    AddVisits(*node);
     return cache.Insert(key, room.index);
 }
 
@@ -254,7 +257,7 @@ std::pair<int, int> NanikiruSearch::ScoreWin(KyokuState& s, bool expectUra) {
 void NanikiruSearch::AnalyzeDiscards() {
     FreeCache();
     SearchCache& cache = OwnCache();
-    evaluated_.fill(0);
+    caller_->evaluated.fill(0);
     visited_.fill(0);
     if (state().HandTileCount() != kHandAfterDraw) return;
     KyokuState work = StartAnalysis(cache);
@@ -263,7 +266,6 @@ void NanikiruSearch::AnalyzeDiscards() {
     const int top = Shanten(hand);
     shanten_ = static_cast<std::int8_t>(top);
     auto start = std::chrono::steady_clock::now();
-    evaluated_[top + 1] += 1;
     visited_[top + 1] += 1;
 
     std::vector<const NanikiruSearch*>& candidates = cache.ChildStack();
@@ -291,7 +293,8 @@ void NanikiruSearch::AnalyzeDiscards() {
         if (top == -1) win[k] = 1.0;
     }
     StoreTurns(TurnValues{}, win, tenpai, nullptr);
-    SumCounts();
+    SumVisits();
+    TakeEvaluated(cache);
     caller_->seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
@@ -306,11 +309,12 @@ void NanikiruSearch::CandidateValues(DiscardValues& values) const {
 void NanikiruSearch::Search(bool clearCache) {
     if (state().HandTileCount() != kHandBetweenDraws) return;
     if (clearCache) FreeCache();
-    evaluated_.fill(0);
     visited_.fill(0);
     SearchCache& cache = OwnCache();
+    cache.TakeCreated();  // counts of an earlier analysis on a memo kept
     KyokuState work = StartAnalysis(cache);
     SearchIn(cache, work);
+    TakeEvaluated(cache);
 }
 
 int NanikiruSearch::ListMoves(const TileCounts& hand, const TileCounts& wall,
@@ -393,7 +397,6 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
     const ShantenAround around(work.hand);
     const int v = around.Effective().shanten;
     shanten_ = static_cast<std::int8_t>(v);
-    evaluated_[v + 1] += 1;
     visited_[v + 1] += 1;
 
     // Every draw's moves are listed first, on the analysis' shared list (a deeper node lists
@@ -439,7 +442,7 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
     // A created node lists its children again if asked (ListChildren): a search holds tens
     // of millions of them, while only a report's few nodes are ever asked.
     if (caller_) SetChildren(cache, children, groupSpan);
-    SumCounts();
+    SumVisits();
     Evaluate(&cache.Arena(), groupSpan, children);
     stack.resize(bottom);
 }
@@ -467,7 +470,7 @@ void NanikiruSearch::ListChildren() const {
                                     static_cast<std::uint16_t>(draws[d].first)};
     children_ = children;
     groups_ = groups;
-    groupCount_ = groupCount;
+    groupCount_ = static_cast<std::uint8_t>(groupCount);
 }
 
 void NanikiruSearch::Evaluate(SearchArena* arena, std::span<const DrawGroup> groups,

@@ -42,11 +42,7 @@ inline double TurnValue(const TurnValues& values, int k) {
     return k >= 0 && k < kTurnSlots ? values[k] : 0.0;
 }
 
-// Positions by shanten + 1 (0 complete, 1 ready, ..., 7 six from ready); entry 8 their sum.
-// Visits stop counting at the largest int.
-inline constexpr int kShantenRows = 8;
-inline constexpr int kPositionTotal = kShantenRows;
-using PositionCounts = std::array<int, kShantenRows + 1>;
+// Position counts (PositionCounts) stop counting visits at the largest int.
 
 // The value of each discard kind; 0 marks a kind that is no candidate.
 using DiscardValues = std::array<double, kKinds>;
@@ -93,7 +89,8 @@ class alignas(64) NanikiruSearch {
     TurnValues ev() const { return Turns(kEvRow); }
     TurnValues winProb() const { return Turns(kWinRow); }
     TurnValues tenpaiProb() const { return Turns(kTenpaiRow); }
-    const PositionCounts& evaluated() const { return evaluated_; }
+    // The positions an analysis created, itself included: on a node a caller built.
+    const PositionCounts& evaluated() const { return caller_ ? caller_->evaluated : kNoPositions; }
     const PositionCounts& visited() const { return visited_; }
     double seconds() const { return caller_ ? caller_->seconds : 0.0; }
 
@@ -140,8 +137,11 @@ class alignas(64) NanikiruSearch {
     // searched (or scored, when `winning`) and memoised. Adds its counters to this node's.
     const NanikiruSearch* Child(SearchCache& cache, KyokuState& work, const SearchKey& key,
                                 TileKind drawn, TileKind discarded, int childSlack, bool winning);
-    void AddCounts(const NanikiruSearch& child, bool computedHere);
-    void SumCounts();  // entry 8 of both counters
+    void AddVisits(const NanikiruSearch& child);
+    void SumVisits();  // entry 8
+    // A caller's node: the positions its analysis created (counted by the memo), and itself.
+    void TakeEvaluated(SearchCache& cache);
+    static constexpr PositionCounts kNoPositions{};
     // The points of the winning position `s` without and with ippatsu, scored as the search
     // values a win; `s.result` is left holding the reading without ippatsu.
     static std::pair<int, int> ScoreWin(KyokuState& s, bool expectUra);
@@ -172,6 +172,7 @@ class alignas(64) NanikiruSearch {
     struct CallerPart {
         std::unique_ptr<SearchCache> cache;
         std::unique_ptr<double[]> turns;
+        PositionCounts evaluated{};
         double seconds = 0.0;
     };
 
@@ -199,10 +200,8 @@ class alignas(64) NanikiruSearch {
     // In the memo's arena; on a created node only once asked for (listed_).
     mutable const DrawGroup* groups_ = nullptr;
     mutable const NanikiruSearch* const* children_ = nullptr;
-    mutable int groupCount_ = 0;
+    mutable std::uint8_t groupCount_ = 0;  // one group per drawn kind
     mutable bool listed_ = false;
-
-    PositionCounts evaluated_{};
     // The memo that holds a created node, and with it the top's state; nullptr on a node a
     // caller built.
     SearchCache* cache_ = nullptr;

@@ -157,6 +157,7 @@ void SearchCache::Clear() {
     arena_.Reset();
     childStack_.clear();
     moveStack_.clear();
+    created_ = {};
 }
 
 }  // namespace mizaro

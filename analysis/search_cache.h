@@ -7,9 +7,11 @@
 // first node searched for a key answers for every later position with that hand and slack.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "analysis/search_arena.h"
@@ -19,6 +21,11 @@
 namespace mizaro {
 
 class NanikiruSearch;
+
+// Positions by shanten + 1 (0 complete, 1 ready, ..., 7 six from ready); entry 8 their sum.
+inline constexpr int kShantenRows = 8;
+inline constexpr int kPositionTotal = kShantenRows;
+using PositionCounts = std::array<int, kShantenRows + 1>;
 
 inline constexpr int kMinKeySlack = -1;  // a winning node
 inline constexpr int kMaxKeySlack = 6;   // the letter field holds slack + 1 in three bits
@@ -110,6 +117,10 @@ class SearchCache {
     void Clear();
     std::size_t Size() const { return findable_; }
 
+    // The nodes created since the last Clear or TakeCreated, by row (entry 8 left 0).
+    void CountCreated(int row) { ++created_[row]; }
+    PositionCounts TakeCreated() { return std::exchange(created_, PositionCounts{}); }
+
     // The arrays of the nodes: their per-turn values and successor lists.
     SearchArena& Arena() { return arena_; }
 
@@ -146,6 +157,7 @@ class SearchCache {
     SearchArena arena_;
     std::vector<const NanikiruSearch*> childStack_;
     std::vector<SearchMove> moveStack_;
+    PositionCounts created_{};
 };
 
 }  // namespace mizaro
