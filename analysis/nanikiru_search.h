@@ -57,7 +57,7 @@ struct DrawGroup {
     std::uint16_t first = 0;  // at most 34 drawn kinds of 13 replies before it
 };
 
-class alignas(64) NanikiruSearch {
+class alignas(32) NanikiruSearch {
   public:
     NanikiruSearch(const KyokuState& state, bool riichiAssumed, bool expectUra, int slack);
     ~NanikiruSearch();
