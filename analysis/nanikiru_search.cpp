@@ -66,53 +66,49 @@ int SaturatingAdd(int a, int b) {
 
 }  // namespace
 
-// The fields in which a node's position differs from the base state.
-template <typename Counts>
-void CopyCounts(Counts& to, const TileCounts& from) {
-    for (TileKind k = 0; k < kKinds; ++k) to[k] = static_cast<typename Counts::value_type>(from[k]);
-}
-
 NanikiruSearch::NanikiruSearch(const KyokuState& state, bool riichiAssumed, bool expectUra,
                                int slack)
     : slack_(static_cast<std::int8_t>(slack)),
       expectUra_(expectUra),
       caller_(std::make_unique<CallerPart>()) {
-    auto full = std::make_unique<KyokuState>(state);
-    if (riichiAssumed) full->reachTurn = kAssumedRiichiTurn;
-    key_ = HandKey(full->hand);
-    CopyCounts(wall_, full->wall);
-    lastDraw_ = static_cast<std::int8_t>(full->lastDraw);
-    lastDiscard_ = static_cast<std::int8_t>(full->lastDiscard);
-    full_.store(full.release(), std::memory_order_release);
+    KyokuState& full = caller_->state;
+    full = state;
+    if (riichiAssumed) full.reachTurn = kAssumedRiichiTurn;
+    key_ = HandKey(full.hand);
+    SetWall(full.wall);
+    lastDraw_ = static_cast<std::int8_t>(full.lastDraw);
+    lastDiscard_ = static_cast<std::int8_t>(full.lastDiscard);
 }
 
 NanikiruSearch::NanikiruSearch(SearchCache& cache, const KyokuState& work, const SearchKey& key,
                                bool expectUra, int slack)
     : key_(key), slack_(static_cast<std::int8_t>(slack)), expectUra_(expectUra), cache_(&cache) {
-    CopyCounts(wall_, work.wall);
+    SetWall(work.wall);
     lastDraw_ = static_cast<std::int8_t>(work.lastDraw);
     lastDiscard_ = static_cast<std::int8_t>(work.lastDiscard);
 }
 
-NanikiruSearch::~NanikiruSearch() {
-    delete full_.load(std::memory_order_acquire);
+NanikiruSearch::~NanikiruSearch() = default;
+
+void NanikiruSearch::SetWall(const TileCounts& wall) {
+    wall_.fill(0);
+    for (TileKind k = 0; k < kKinds; ++k)
+        wall_[k / 2] = static_cast<std::uint8_t>(wall_[k / 2] | wall[k] << (k % 2 * kWallBits));
 }
 
 const KyokuState& NanikiruSearch::state() const {
-    if (const KyokuState* full = full_.load(std::memory_order_acquire)) return *full;
-    // A created node: the base with this node's own fields, scored again when it is a win
-    // (the scoring is deterministic, so the reading is the one the search valued).
-    auto built = std::make_unique<KyokuState>(*cache_->base());
-    built->hand = HandOfKey(key_);
-    for (TileKind k = 0; k < kKinds; ++k) built->wall[k] = wall_[k];
-    built->lastDraw = lastDraw_;
-    built->lastDiscard = lastDiscard_;
-    if (winning_) ScoreWin(*built, expectUra_);
-    KyokuState* expected = nullptr;
-    // Another thread may have built it meanwhile: the first one stays.
-    if (full_.compare_exchange_strong(expected, built.get(), std::memory_order_acq_rel))
-        return *built.release();
-    return *expected;
+    if (caller_) return caller_->state;
+    return cache_->StateOf(*this, [](const NanikiruSearch& node) {
+        // The base with this node's own fields, scored again when it is a win (the scoring is
+        // deterministic, so the reading is the one the search valued).
+        KyokuState built = *node.cache_->base();
+        built.hand = HandOfKey(node.key_);
+        for (TileKind k = 0; k < kKinds; ++k) built.wall[k] = node.Wall(k);
+        built.lastDraw = node.lastDraw_;
+        built.lastDiscard = node.lastDiscard_;
+        if (node.winning_) ScoreWin(built, node.expectUra_);
+        return built;
+    });
 }
 
 TurnValues NanikiruSearch::Turns(TurnRow row) const {
@@ -149,10 +145,8 @@ void NanikiruSearch::SetChildren(SearchCache& cache,
     std::copy(children.begin(), children.end(), c);
     auto* g = cache.Arena().Allocate<DrawGroup>(groups.size());
     std::copy(groups.begin(), groups.end(), g);
-    children_ = c;
-    groups_ = g;
-    groupCount_ = static_cast<std::uint8_t>(groups.size());
-    listed_ = true;
+    listing_ = new (cache.Arena().Allocate<Listing>(1))
+        Listing{g, c, static_cast<int>(groups.size())};
 }
 
 SearchCache& NanikiruSearch::OwnCache() {
@@ -171,9 +165,7 @@ KyokuState NanikiruSearch::StartAnalysis(SearchCache& cache) const {
 void NanikiruSearch::FreeCache() {
     // The groups point into the memo; dropping them keeps a later read from reaching freed
     // nodes.
-    groups_ = nullptr;
-    children_ = nullptr;
-    groupCount_ = 0;
+    listing_ = nullptr;
     if (caller_ && caller_->cache) caller_->cache->Clear();
 }
 
@@ -189,8 +181,9 @@ std::unique_ptr<SearchCache> NanikiruSearch::ReleaseCache() {
 }
 
 std::span<const NanikiruSearch* const> NanikiruSearch::CandidateNodes() const {
-    if (groupCount_ == 0) return {};
-    return Members(groups_[0]);
+    const std::span<const DrawGroup> all = groups();
+    if (all.empty()) return {};
+    return Members(all[0]);
 }
 
 void NanikiruSearch::AddVisits(const NanikiruSearch& child) {
@@ -448,11 +441,13 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
 }
 
 void NanikiruSearch::ListChildren() const {
-    listed_ = true;
-    if (cache_ == nullptr || winning_) return;  // a caller's node holds its own; a win has none
+    // A caller's node holds its own, if it has any; a win has none.
+    static constexpr Listing kNone{};
+    listing_ = &kNone;
+    if (cache_ == nullptr || winning_) return;
     const TileCounts hand = HandOfKey(key_);
     TileCounts wall;
-    for (TileKind k = 0; k < kKinds; ++k) wall[k] = wall_[k];
+    for (TileKind k = 0; k < kKinds; ++k) wall[k] = Wall(k);
     const ShantenAround around(hand);
     std::vector<SearchMove> moves;
     std::array<DrawnMoves, kKinds> draws;
@@ -468,9 +463,7 @@ void NanikiruSearch::ListChildren() const {
             groups[groupCount++] = {static_cast<std::int8_t>(draws[d].drawn),
                                     static_cast<std::uint8_t>(draws[d].count),
                                     static_cast<std::uint16_t>(draws[d].first)};
-    children_ = children;
-    groups_ = groups;
-    groupCount_ = static_cast<std::uint8_t>(groupCount);
+    listing_ = new (cache_->Arena().Allocate<Listing>(1)) Listing{groups, children, groupCount};
 }
 
 void NanikiruSearch::Evaluate(SearchArena* arena, std::span<const DrawGroup> groups,
@@ -512,7 +505,7 @@ void NanikiruSearch::Evaluate(SearchArena* arena, std::span<const DrawGroup> gro
     // child may come from another path and carry another wall.
     std::array<int, kKinds> drawnBefore;
     for (int n = 0; n < groupCount; ++n)
-        drawnBefore[n] = members(groups[n]).front()->wall_[groups[n].drawn] + 1;
+        drawnBefore[n] = members(groups[n]).front()->Wall(groups[n].drawn) + 1;
     TurnValues ev{}, win{}, tenpai{}, ippatsuBonus{};
     for (int k = kLastDraw; k >= 1; --k) {
         tenpai[k] = ready ? 1.0 : 0.0;

@@ -20,7 +20,6 @@
 #pragma once
 
 #include <array>
-#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -95,11 +94,12 @@ class alignas(32) NanikiruSearch {
     double seconds() const { return caller_ ? caller_->seconds : 0.0; }
 
     std::span<const DrawGroup> groups() const {
-        if (!listed_) ListChildren();
-        return {groups_, static_cast<std::size_t>(groupCount_)};
+        if (listing_ == nullptr) ListChildren();
+        return {listing_->groups, static_cast<std::size_t>(listing_->groupCount)};
     }
+    // Of a group groups() gave.
     std::span<const NanikiruSearch* const> Members(const DrawGroup& group) const {
-        return {children_ + group.first, static_cast<std::size_t>(group.count)};
+        return {listing_->children + group.first, static_cast<std::size_t>(group.count)};
     }
     // The top node's candidates (its only group); empty before AnalyzeDiscards.
     std::span<const NanikiruSearch* const> CandidateNodes() const;
@@ -170,6 +170,7 @@ class alignas(32) NanikiruSearch {
     // What only a node a caller built has: the memo of its analyses, its values (kept apart
     // from the memo so that they outlive it) and its search time.
     struct CallerPart {
+        KyokuState state;
         std::unique_ptr<SearchCache> cache;
         std::unique_ptr<double[]> turns;
         PositionCounts evaluated{};
@@ -177,7 +178,8 @@ class alignas(32) NanikiruSearch {
     };
 
     // The fields are ordered so that what a parent reads of each child (the key at the memo
-    // probe, the counters, the values) shares the node's first cache line.
+    // probe, the counters, the values) comes first. A search keeps a million nodes, so the
+    // rest is packed: 128 bytes in all.
     SearchKey key_;                  // holds the hand
     const double* turns_ = nullptr;  // turnCount_ draws of each row from draw 1, see TurnIndex
     std::int8_t turnCount_ = 0;
@@ -186,8 +188,12 @@ class alignas(32) NanikiruSearch {
     bool winning_ = false;
     PositionCounts visited_{};
 
-    // The position as it differs from the base state.
-    std::array<std::int8_t, kKinds> wall_{};
+    // The position as it differs from the base state; the wall counts (0..4) by halves of
+    // a byte.
+    static constexpr int kWallBits = 4;
+    int Wall(TileKind k) const { return wall_[k / 2] >> (k % 2 * kWallBits) & 0xF; }
+    void SetWall(const TileCounts& wall);
+    std::array<std::uint8_t, (kKinds + 1) / 2> wall_{};
     std::int8_t lastDraw_ = 0;
     std::int8_t lastDiscard_ = 0;
     bool expectUra_ = true;
@@ -197,17 +203,17 @@ class alignas(32) NanikiruSearch {
     // number and from every parent, and they depend on the node's own state alone.
     int winPoints_ = 0;
     int winPointsIppatsu_ = 0;
-    // In the memo's arena; on a created node only once asked for (listed_).
-    mutable const DrawGroup* groups_ = nullptr;
-    mutable const NanikiruSearch* const* children_ = nullptr;
-    mutable std::uint8_t groupCount_ = 0;  // one group per drawn kind
-    mutable bool listed_ = false;
-    // The memo that holds a created node, and with it the top's state; nullptr on a node a
-    // caller built.
+    // The groups and their members, in the memo's arena: on a created node only once asked
+    // for.
+    struct Listing {
+        const DrawGroup* groups = nullptr;
+        const NanikiruSearch* const* children = nullptr;
+        int groupCount = 0;
+    };
+    mutable const Listing* listing_ = nullptr;
+    // The memo that holds a created node, with the top's state and the node's own full state
+    // once asked for; nullptr on a node a caller built.
     SearchCache* cache_ = nullptr;
-    // The full state: given at construction on a caller's node, built on first use on a
-    // created one. Owned.
-    mutable std::atomic<KyokuState*> full_{nullptr};
     std::unique_ptr<CallerPart> caller_;  // only on a node a caller built
 };
 

@@ -146,6 +146,14 @@ NanikiruSearch* SearchCache::Insert(const SearchKey& key, std::uint32_t index) {
     return Node(index);
 }
 
+const KyokuState& SearchCache::StateOf(const NanikiruSearch& node,
+                                       KyokuState (*build)(const NanikiruSearch&)) {
+    std::lock_guard lock(statesMutex_);
+    std::unique_ptr<KyokuState>& state = states_[&node];
+    if (!state) state = std::make_unique<KyokuState>(build(node));
+    return *state;
+}
+
 void SearchCache::Clear() {
     for (std::uint32_t i = 0; i < nodeCount_; ++i) Node(i)->~NanikiruSearch();
     nodeCount_ = 0;
@@ -161,6 +169,10 @@ void SearchCache::Clear() {
     arena_.Reset();
     childStack_.clear();
     moveStack_.clear();
+    {
+        std::lock_guard lock(statesMutex_);
+        states_.clear();
+    }
     created_ = {};
 }
 

@@ -11,6 +11,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <mutex>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -124,6 +126,11 @@ class SearchCache {
     // The arrays of the nodes: their per-turn values and successor lists.
     SearchArena& Arena() { return arena_; }
 
+    // The full state of a created node, made by `build` when first asked for and kept until
+    // Clear; safe to ask from several threads at once.
+    const KyokuState& StateOf(const NanikiruSearch& node,
+                              KyokuState (*build)(const NanikiruSearch&));
+
     // The state the nodes of this analysis share beside their own hand and wall: the top's,
     // with riichi assumed.
     const KyokuState* base() const { return &base_; }
@@ -158,6 +165,8 @@ class SearchCache {
     std::vector<const NanikiruSearch*> childStack_;
     std::vector<SearchMove> moveStack_;
     PositionCounts created_{};
+    std::mutex statesMutex_;
+    std::unordered_map<const NanikiruSearch*, std::unique_ptr<KyokuState>> states_;
 };
 
 }  // namespace mizaro
