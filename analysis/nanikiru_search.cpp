@@ -106,14 +106,14 @@ const KyokuState& NanikiruSearch::state() const {
         for (TileKind k = 0; k < kKinds; ++k) built.wall[k] = node.Wall(k);
         built.lastDraw = node.lastDraw_;
         built.lastDiscard = node.lastDiscard_;
-        if (node.winning_) ScoreWin(built, node.expectUra_);
+        if (node.Winning()) ScoreWin(built, node.expectUra_);
         return built;
     });
 }
 
 TurnValues NanikiruSearch::Turns(TurnRow row) const {
     TurnValues values{};
-    for (int k = 1; k <= turnCount_; ++k) values[k] = Turn(row, k);
+    for (int k = turnFirst_; k <= turnLast_; ++k) values[k] = Turn(row, k);
     return values;
 }
 
@@ -121,21 +121,25 @@ void NanikiruSearch::StoreTurns(const TurnValues& ev, const TurnValues& win,
                                 const TurnValues& tenpai, SearchArena* arena) {
     // Compared bit by bit, so that a stored value always reads back exactly, sign included.
     auto zero = [](double v) { return std::bit_cast<std::uint64_t>(v) == 0; };
-    int count = kLastDraw;
-    while (count > 0 && zero(ev[count]) && zero(win[count]) && zero(tenpai[count])) --count;
+    int last = kLastDraw;
+    while (last > 0 && zero(ev[last]) && zero(win[last]) && zero(tenpai[last])) --last;
+    const int first = cache_ && !cache_->IsBaseLessOne(key_) ? 2 : 1;
+    if (last < first) last = 0;
+    const int count = last == 0 ? 0 : kTurnRows * (last - first + 1);
     double* to = nullptr;
     if (count > 0 && cache_ && arena) {
-        to = arena->Allocate<double>(kTurnRows * count);
+        to = arena->Allocate<double>(count);
     } else if (count > 0) {
-        caller_->turns = std::make_unique<double[]>(kTurnRows * count);
+        caller_->turns = std::make_unique<double[]>(count);
         to = caller_->turns.get();
     }
-    turnCount_ = static_cast<std::int8_t>(count);
+    turnFirst_ = static_cast<std::int8_t>(first);
+    turnLast_ = static_cast<std::int8_t>(last);
     turns_ = to;
     const TurnValues* rows[kTurnRows] = {&ev, &win, &tenpai};
     for (int r = 0; r < kTurnRows; ++r)
-        for (int k = 1; k <= count; ++k)
-            to[TurnIndex(static_cast<TurnRow>(r), k, count)] = (*rows[r])[k];
+        for (int k = first; k <= last; ++k)
+            to[TurnIndex(static_cast<TurnRow>(r), k, first, last)] = (*rows[r])[k];
 }
 
 void NanikiruSearch::SetChildren(SearchCache& cache,
@@ -220,7 +224,6 @@ const NanikiruSearch* NanikiruSearch::Child(SearchCache& cache, KyokuState& work
         new (room.storage) NanikiruSearch(cache, work, key, expectUra_, childSlack);
     if (winning) {
         node->visited_[0] = 1;
-        node->winning_ = true;
         KyokuState scored = work;  // the scoring writes its reading into the state
         std::tie(node->winPoints_, node->winPointsIppatsu_) = ScoreWin(scored, expectUra_);
     } else {
@@ -230,7 +233,7 @@ const NanikiruSearch* NanikiruSearch::Child(SearchCache& cache, KyokuState& work
     if (drawn != kNoTile) --work.hand[drawn], ++work.wall[drawn];
     work.lastDraw = lastDraw;
     work.lastDiscard = lastDiscard;
-    cache.CountCreated(node->winning_ ? 0 : node->shanten_ + 1);
+    cache.CountCreated(winning ? 0 : node->shanten_ + 1);
     AddVisits(*node);
     return cache.Insert(key, room.index);
 }
@@ -418,7 +421,7 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
             const NanikiruSearch* c = Child(cache, work, move.key, move.drawn, move.discarded,
                                             move.slack, move.slack == kMinKeySlack);
             // Its first row is read when this node is valued.
-            for (int line = 0; line < c->turnCount_; line += kDoublesALine)
+            for (int line = 0; line <= c->turnLast_ - c->turnFirst_; line += kDoublesALine)
                 __builtin_prefetch(c->turns_ + line);
             stack.push_back(c);
         }
@@ -444,7 +447,7 @@ void NanikiruSearch::ListChildren() const {
     // A caller's node holds its own, if it has any; a win has none.
     static constexpr Listing kNone{};
     listing_ = &kNone;
-    if (cache_ == nullptr || winning_) return;
+    if (cache_ == nullptr || Winning()) return;
     const TileCounts hand = HandOfKey(key_);
     TileCounts wall;
     for (TileKind k = 0; k < kKinds; ++k) wall[k] = Wall(k);
@@ -486,16 +489,17 @@ void NanikiruSearch::Evaluate(SearchArena* arena, std::span<const DrawGroup> gro
         for (int n = 0; n < groupCount; ++n) {
             BestReply& b = bestReplies[n];
             for (const NanikiruSearch* c : members(groups[n])) {
-                // The child's value at draw k + 1 is row[k]. Past its stored draws it is 0,
-                // which never beats the best so far, so those draws are not visited.
-                const int count = c->turnCount_;
+                // The child's value at draw k + 1. A child keeps draw 2 at least; past its
+                // last one it is 0, which never beats the best so far, so those draws are not
+                // visited.
+                const int first = c->turnFirst_, last = c->turnLast_;
                 const double* row = c->turns_;
-                for (int k = 1; k < count; ++k) {
-                    const double value = row[k];
+                for (int k = 1; k < last; ++k) {
+                    const double value = row[TurnIndex(kEvRow, k + 1, first, last)];
                     if (value > b.ev[k]) {
                         b.ev[k] = value;
-                        b.win[k] = row[TurnIndex(kWinRow, k + 1, count)];
-                        b.tenpai[k] = row[TurnIndex(kTenpaiRow, k + 1, count)];
+                        b.win[k] = row[TurnIndex(kWinRow, k + 1, first, last)];
+                        b.tenpai[k] = row[TurnIndex(kTenpaiRow, k + 1, first, last)];
                     }
                 }
             }

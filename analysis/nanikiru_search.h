@@ -145,20 +145,26 @@ class alignas(32) NanikiruSearch {
     // The points of the winning position `s` without and with ippatsu, scored as the search
     // values a win; `s.result` is left holding the reading without ippatsu.
     static std::pair<int, int> ScoreWin(KyokuState& s, bool expectUra);
+    bool Winning() const { return slack_ == kMinKeySlack; }
 
     // The per-turn values are kept only up to the last draw number at which any of them is
     // non-zero: a hand n steps from ready has none in its last n draws, and a winning node
-    // none at all.
+    // none at all. They are kept from draw 1 on a caller's node and on a created node whose
+    // hand a caller's analysis of discards may list as a candidate; every other created node
+    // is read from draw 2 on (a parent reads a child at its own draw number plus one, a report
+    // at the top's plus one), so its draw 1 is not kept.
     enum TurnRow { kEvRow, kWinRow, kTenpaiRow, kTurnRows };
     double Turn(TurnRow row, int k) const {
-        return k >= 1 && k <= turnCount_ ? turns_[TurnIndex(row, k, turnCount_)] : 0.0;
+        return k >= turnFirst_ && k <= turnLast_ ? turns_[TurnIndex(row, k, turnFirst_, turnLast_)]
+                                                 : 0.0;
     }
     TurnValues Turns(TurnRow row) const;
     // The expected values come first, then the chances to win and to be ready side by side:
     // a parent reads every expected value of a child but the two chances only of its best
     // replies, and then both at once.
-    static int TurnIndex(TurnRow row, int k, int count) {
-        return row == kEvRow ? k - 1 : count + 2 * (k - 1) + (row == kTenpaiRow);
+    static int TurnIndex(TurnRow row, int k, int first, int last) {
+        const int at = k - first, draws = last - first + 1;
+        return row == kEvRow ? at : draws + 2 * at + (row == kTenpaiRow);
     }
     // A created node keeps its values in the memo's arena, a caller's node in its own storage
     // so that they outlive the memo.
@@ -181,11 +187,11 @@ class alignas(32) NanikiruSearch {
     // probe, the counters, the values) comes first. A search keeps a million nodes, so the
     // rest is packed: 128 bytes in all.
     SearchKey key_;                  // holds the hand
-    const double* turns_ = nullptr;  // turnCount_ draws of each row from draw 1, see TurnIndex
-    std::int8_t turnCount_ = 0;
+    const double* turns_ = nullptr;  // draws turnFirst_..turnLast_ of each row, see TurnIndex
+    std::int8_t turnFirst_ = 1;
+    std::int8_t turnLast_ = 0;
     std::int8_t shanten_ = 0;  // of the position as searched
-    std::int8_t slack_ = 0;
-    bool winning_ = false;
+    std::int8_t slack_ = 0;    // kMinKeySlack on a winning node
     PositionCounts visited_{};
 
     // The position as it differs from the base state; the wall counts (0..4) by halves of

@@ -1,6 +1,7 @@
 #include "analysis/search_cache.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 #include <memory>
 #include <new>
@@ -144,6 +145,20 @@ NanikiruSearch* SearchCache::Insert(const SearchKey& key, std::uint32_t index) {
     slot = {tag, index + 1};
     ++findable_;
     return Node(index);
+}
+
+bool SearchCache::IsBaseLessOne(const SearchKey& key) const {
+    // Hand fields hold 0..4, so a difference of the packed hands that is a single field's 1 can
+    // only come from one tile fewer of that kind.
+    constexpr std::uint64_t kHandBitsHigh = (std::uint64_t{1} << kSlackShift) - 1;
+    const std::uint64_t low = baseHand_.low - key.low;
+    const std::uint64_t high = baseHand_.high - (key.high & kHandBitsHigh);
+    auto oneTile = [](std::uint64_t d, int fields) {
+        return std::has_single_bit(d) && std::countr_zero(d) % kCountBits == 0 &&
+               std::countr_zero(d) < fields * kCountBits;
+    };
+    return (high == 0 && oneTile(low, kKindsInLow)) ||
+           (low == 0 && oneTile(high, kKinds - kKindsInLow));
 }
 
 const KyokuState& SearchCache::StateOf(const NanikiruSearch& node,

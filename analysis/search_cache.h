@@ -134,7 +134,13 @@ class SearchCache {
     // The state the nodes of this analysis share beside their own hand and wall: the top's,
     // with riichi assumed.
     const KyokuState* base() const { return &base_; }
-    void SetBase(const KyokuState& base) { base_ = base; }
+    void SetBase(const KyokuState& base) {
+        base_ = base;
+        baseHand_ = HandKey(base.hand);
+    }
+    // Whether the hand of `key` is the base's less one tile: the hands the caller's analysis
+    // of discards lists as its candidates.
+    bool IsBaseLessOne(const SearchKey& key) const;
     // Scratch room where a node gathers its children while deeper nodes gather theirs above.
     std::vector<const NanikiruSearch*>& ChildStack() { return childStack_; }
     // The same for the moves a node lists before it visits them.
@@ -153,6 +159,7 @@ class SearchCache {
     void Grow();
 
     KyokuState base_;  // before the nodes, which point to it until they are gone
+    SearchKey baseHand_;
     // 2^slotBits_ slots (none before the first insertion), at most half full.
     LargeBlock slotBlock_;
     Slot* slots_ = nullptr;
