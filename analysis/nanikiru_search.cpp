@@ -81,9 +81,16 @@ NanikiruSearch::NanikiruSearch(const KyokuState& state, bool riichiAssumed, bool
 }
 
 NanikiruSearch::NanikiruSearch(SearchCache& cache, const KyokuState& work, const SearchKey& key,
-                               bool expectUra, int slack)
-    : key_(key), slack_(static_cast<std::int8_t>(slack)), expectUra_(expectUra), cache_(&cache) {
-    SetWall(work.wall);
+                               bool expectUra, int slack, const PackedWall& parentWall,
+                               TileKind drawn)
+    : key_(key),
+      slack_(static_cast<std::int8_t>(slack)),
+      wall_(parentWall),
+      expectUra_(expectUra),
+      cache_(&cache) {
+    if (drawn != kNoTile)
+        wall_[drawn / 2] =
+            static_cast<std::uint8_t>(wall_[drawn / 2] - (1 << (drawn % 2 * kWallBits)));
     lastDraw_ = static_cast<std::int8_t>(work.lastDraw);
     lastDiscard_ = static_cast<std::int8_t>(work.lastDiscard);
 }
@@ -149,8 +156,8 @@ void NanikiruSearch::SetChildren(SearchCache& cache,
     std::copy(children.begin(), children.end(), c);
     auto* g = cache.Arena().Allocate<DrawGroup>(groups.size());
     std::copy(groups.begin(), groups.end(), g);
-    listing_ = new (cache.Arena().Allocate<Listing>(1))
-        Listing{g, c, static_cast<int>(groups.size())};
+    listing_ =
+        new (cache.Arena().Allocate<Listing>(1)) Listing{g, c, static_cast<int>(groups.size())};
 }
 
 SearchCache& NanikiruSearch::OwnCache() {
@@ -209,9 +216,9 @@ void NanikiruSearch::TakeEvaluated(SearchCache& cache) {
 }
 
 const NanikiruSearch* NanikiruSearch::Child(SearchCache& cache, KyokuState& work,
-                                            const SearchKey& key, TileKind drawn,
+                                            const SearchKey& key, std::uint32_t tag, TileKind drawn,
                                             TileKind discarded, int childSlack, bool winning) {
-    if (const NanikiruSearch* found = cache.Find(key)) {
+    if (const NanikiruSearch* found = cache.Find(key, tag)) {
         AddVisits(*found);
         return found;
     }
@@ -221,7 +228,7 @@ const NanikiruSearch* NanikiruSearch::Child(SearchCache& cache, KyokuState& work
     if (discarded != kNoTile) work.RemoveFromHand(discarded, false);
     const SearchCache::NodeRoom room = cache.NewNodeRoom();
     NanikiruSearch* node =
-        new (room.storage) NanikiruSearch(cache, work, key, expectUra_, childSlack);
+        new (room.storage) NanikiruSearch(cache, work, key, expectUra_, childSlack, wall_, drawn);
     if (winning) {
         node->visited_[0] = 1;
         KyokuState scored = work;  // the scoring writes its reading into the state
@@ -235,7 +242,7 @@ const NanikiruSearch* NanikiruSearch::Child(SearchCache& cache, KyokuState& work
     work.lastDiscard = lastDiscard;
     cache.CountCreated(winning ? 0 : node->shanten_ + 1);
     AddVisits(*node);
-    return cache.Insert(key, room.index);
+    return cache.Insert(key, tag, room.index);
 }
 
 std::pair<int, int> NanikiruSearch::ScoreWin(KyokuState& s, bool expectUra) {
@@ -273,8 +280,9 @@ void NanikiruSearch::AnalyzeDiscards() {
         // From one step before ready only the discards that keep the hand ready count.
         if (diff <= slack_ && !(top == 0 && diff != 0)) {
             const int childSlack = slack_ - diff;
-            const NanikiruSearch* c = Child(cache, work, MakeSearchKey(after, childSlack, kNoTile),
-                                            kNoTile, i, childSlack, false);
+            const SearchKey key = MakeSearchKey(after, childSlack, kNoTile);
+            const NanikiruSearch* c =
+                Child(cache, work, key, SearchCache::TagOf(key), kNoTile, i, childSlack, false);
             candidates.push_back(c);
         }
         ++after[i];
@@ -328,9 +336,18 @@ int NanikiruSearch::ListMoves(const TileCounts& hand, const TileCounts& wall,
     // a draw u and a discard j lies between max(u, the count without j less one) and the count
     // without j. Where those meet, or where even the lower one leaves no slack for the reply,
     // the exchange needs no count of its own.
+    // A draw leaves u at v - 1 or v, so two sets of discards to count serve every draw.
     std::array<int, kKinds> withoutOne;
-    if (v > 0)
-        for (int h = 0; h < heldCount; ++h) withoutOne[held[h]] = around.AfterDiscard(held[h]);
+    std::uint64_t uncertainAfter[2] = {0, 0};  // by u - (v - 1)
+    if (v > 0) {
+        for (int h = 0; h < heldCount; ++h) {
+            const TileKind j = held[h];
+            const int w = around.AfterDiscard(j);
+            withoutOne[j] = w;
+            for (int d = 0; d < 2; ++d)
+                if (v - 1 + d < w && w - 1 < v + slack_) uncertainAfter[d] |= std::uint64_t{1} << j;
+        }
+    }
 
     const SearchKey handKey = HandKey(hand);
     std::array<int, kKinds> liveReplies;
@@ -353,16 +370,13 @@ int NanikiruSearch::ListMoves(const TileCounts& hand, const TileCounts& wall,
         effTiles += wallCount;
         const int first = static_cast<int>(moves.size() - movesBottom);
         if (u == -1) {
-            moves.push_back({WithSlack(drawnKey, -1, i), i, kNoTile, -1});
+            const SearchKey key = WithSlack(drawnKey, -1, i);
+            moves.push_back({key, SearchCache::TagOf(key), i, kNoTile, -1});
         } else {
             // The drawn tile itself is never discarded: keeping the old hand is the stay
             // option of the recurrence.
-            std::uint64_t uncertain = 0;
-            for (int h = 0; h < heldCount; ++h) {
-                const TileKind j = held[h];
-                if (u < withoutOne[j] && withoutOne[j] - 1 < v + slack_)
-                    uncertain |= std::uint64_t{1} << j;
-            }
+            assert(u == v - 1 || u == v);  // a draw lowers a count by one at most
+            const std::uint64_t uncertain = uncertainAfter[u - (v - 1)];
             const DeadDraw dead = DeadDrawOf(hand, i);
             std::array<int, kKinds>& replyShanten = dead == kNo ? liveReplies : deadReplies[dead];
             if (dead == kNo || deadCounted[dead] != uncertain) {
@@ -377,8 +391,8 @@ int NanikiruSearch::ListMoves(const TileCounts& hand, const TileCounts& wall,
                 if (step < slack_) {
                     // Lowering the shanten keeps the slack; keeping it costs one.
                     const int childSlack = slack_ - step - 1;
-                    moves.push_back(
-                        {WithSlack(RemoveTile(drawnKey, j), childSlack, kNoTile), i, j, childSlack});
+                    const SearchKey key = WithSlack(RemoveTile(drawnKey, j), childSlack, kNoTile);
+                    moves.push_back({key, SearchCache::TagOf(key), i, j, childSlack});
                 }
             }
         }
@@ -406,8 +420,8 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
     const int drawCount = ListMoves(work.hand, work.wall, around, moves, draws, effTiles);
     effKinds_ = static_cast<std::int8_t>(drawCount);
     effTiles_ = static_cast<std::int16_t>(effTiles);
-    for (std::size_t m = movesBottom; m < moves.size(); ++m) cache.PrefetchSlot(moves[m].key);
-    for (std::size_t m = movesBottom; m < moves.size(); ++m) cache.PrefetchNode(moves[m].key);
+    for (std::size_t m = movesBottom; m < moves.size(); ++m) cache.PrefetchSlot(moves[m].tag);
+    for (std::size_t m = movesBottom; m < moves.size(); ++m) cache.PrefetchNode(moves[m].tag);
 
     // The children go on the analysis' shared stack in the same way.
     std::vector<const NanikiruSearch*>& stack = cache.ChildStack();
@@ -418,8 +432,8 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
         for (int m = draws[d].first; m < draws[d].first + draws[d].count; ++m) {
             // A copy: a deeper node's moves may move the list.
             const SearchMove move = moves[movesBottom + static_cast<std::size_t>(m)];
-            const NanikiruSearch* c = Child(cache, work, move.key, move.drawn, move.discarded,
-                                            move.slack, move.slack == kMinKeySlack);
+            const NanikiruSearch* c = Child(cache, work, move.key, move.tag, move.drawn,
+                                            move.discarded, move.slack, move.slack == kMinKeySlack);
             // Its first row is read when this node is valued.
             for (int line = 0; line <= c->turnLast_ - c->turnFirst_; line += kDoublesALine)
                 __builtin_prefetch(c->turns_ + line);
@@ -458,7 +472,8 @@ void NanikiruSearch::ListChildren() const {
     const int drawCount = ListMoves(hand, wall, around, moves, draws, effTiles);
     // The search met every move of this node, so the memo holds each one's node.
     auto* children = cache_->Arena().Allocate<const NanikiruSearch*>(moves.size());
-    for (std::size_t m = 0; m < moves.size(); ++m) children[m] = cache_->Find(moves[m].key);
+    for (std::size_t m = 0; m < moves.size(); ++m)
+        children[m] = cache_->Find(moves[m].key, moves[m].tag);
     auto* groups = cache_->Arena().Allocate<DrawGroup>(static_cast<std::size_t>(drawCount));
     int groupCount = 0;
     for (int d = 0; d < drawCount; ++d)
@@ -485,7 +500,8 @@ void NanikiruSearch::Evaluate(SearchArena* arena, std::span<const DrawGroup> gro
     if (!ready) {
         // One clearing for every group: clearing row by row costs more than the search of
         // the rows in a small node.
-        std::memset(bestReplies.data(), 0, sizeof(BestReply) * static_cast<std::size_t>(groupCount));
+        std::memset(bestReplies.data(), 0,
+                    sizeof(BestReply) * static_cast<std::size_t>(groupCount));
         for (int n = 0; n < groupCount; ++n) {
             BestReply& b = bestReplies[n];
             for (const NanikiruSearch* c : members(groups[n])) {

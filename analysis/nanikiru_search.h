@@ -108,10 +108,15 @@ class alignas(32) NanikiruSearch {
     // Tests build small trees by hand to check the recurrence's comparison rules.
     friend class NanikiruSearchTestPeer;
 
-    // A node the search creates: `work` is its position, `base` the rest of its state, shared
-    // by every node of the analysis.
-    NanikiruSearch(SearchCache& cache, const KyokuState& work, const SearchKey& key,
-                   bool expectUra, int slack);
+    // The wall counts (0..4) by halves of a byte.
+    static constexpr int kWallBits = 4;
+    using PackedWall = std::array<std::uint8_t, (kKinds + 1) / 2>;
+
+    // A node the search creates: `work` is its position, whose wall is the parent's less the
+    // tile `drawn` (if any); `cache` holds the rest of its state, shared by every node of the
+    // analysis.
+    NanikiruSearch(SearchCache& cache, const KyokuState& work, const SearchKey& key, bool expectUra,
+                   int slack, const PackedWall& parentWall, TileKind drawn);
 
     SearchCache& OwnCache();
     KyokuState StartAnalysis(SearchCache& cache) const;
@@ -136,7 +141,8 @@ class alignas(32) NanikiruSearch {
     // (either may be kNoTile), taken from the memo under `key` when present, else created,
     // searched (or scored, when `winning`) and memoised. Adds its counters to this node's.
     const NanikiruSearch* Child(SearchCache& cache, KyokuState& work, const SearchKey& key,
-                                TileKind drawn, TileKind discarded, int childSlack, bool winning);
+                                std::uint32_t tag, TileKind drawn, TileKind discarded,
+                                int childSlack, bool winning);
     void AddVisits(const NanikiruSearch& child);
     void SumVisits();  // entry 8
     // A caller's node: the positions its analysis created (counted by the memo), and itself.
@@ -194,12 +200,10 @@ class alignas(32) NanikiruSearch {
     std::int8_t slack_ = 0;    // kMinKeySlack on a winning node
     PositionCounts visited_{};
 
-    // The position as it differs from the base state; the wall counts (0..4) by halves of
-    // a byte.
-    static constexpr int kWallBits = 4;
+    // The position as it differs from the base state.
     int Wall(TileKind k) const { return wall_[k / 2] >> (k % 2 * kWallBits) & 0xF; }
     void SetWall(const TileCounts& wall);
-    std::array<std::uint8_t, (kKinds + 1) / 2> wall_{};
+    PackedWall wall_{};
     std::int8_t lastDraw_ = 0;
     std::int8_t lastDiscard_ = 0;
     bool expectUra_ = true;

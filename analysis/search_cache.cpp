@@ -22,11 +22,6 @@ constexpr int kNodeBlockShift = 8;  // 256 nodes a block
 constexpr std::uint32_t kNodesPerBlock = std::uint32_t{1} << kNodeBlockShift;
 constexpr int kPartReadByParent = 64;  // the key, the values' place and the visit counts
 
-// The tag is the hash's high half; the slot's position is the tag's top bits.
-std::uint32_t TagOf(std::size_t hash) {
-    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(hash) >> 32);
-}
-
 }  // namespace
 
 SearchKey HandKey(const TileCounts& hand) {
@@ -86,21 +81,20 @@ std::size_t SearchCache::SlotOf(const SearchKey& key, std::uint32_t tag) const {
     return i;
 }
 
-NanikiruSearch* SearchCache::Find(const SearchKey& key) const {
+NanikiruSearch* SearchCache::Find(const SearchKey& key, std::uint32_t tag) const {
     if (slots_ == nullptr) return nullptr;
-    const Slot& slot = slots_[SlotOf(key, TagOf(SearchKeyHash{}(key)))];
+    const Slot& slot = slots_[SlotOf(key, tag)];
     return slot.node != 0 ? Node(slot.node - 1) : nullptr;
 }
 
-void SearchCache::PrefetchSlot(const SearchKey& key) const {
+void SearchCache::PrefetchSlot(std::uint32_t tag) const {
     if (slots_ == nullptr) return;
-    __builtin_prefetch(&slots_[FirstSlot(TagOf(SearchKeyHash{}(key)))]);
+    __builtin_prefetch(&slots_[FirstSlot(tag)]);
 }
 
-void SearchCache::PrefetchNode(const SearchKey& key) const {
+void SearchCache::PrefetchNode(std::uint32_t tag) const {
     if (slots_ == nullptr) return;
     // The first slot with the key's tag names the node Find will compare, almost always.
-    const std::uint32_t tag = TagOf(SearchKeyHash{}(key));
     const std::size_t mask = (std::size_t{1} << slotBits_) - 1;
     for (std::size_t i = FirstSlot(tag); slots_[i].node != 0; i = (i + 1) & mask) {
         if (slots_[i].tag == tag) {
@@ -137,9 +131,8 @@ void SearchCache::Grow() {
     }
 }
 
-NanikiruSearch* SearchCache::Insert(const SearchKey& key, std::uint32_t index) {
+NanikiruSearch* SearchCache::Insert(const SearchKey& key, std::uint32_t tag, std::uint32_t index) {
     if (slots_ == nullptr || (findable_ + 1) * 2 > std::size_t{1} << slotBits_) Grow();
-    const std::uint32_t tag = TagOf(SearchKeyHash{}(key));
     Slot& slot = slots_[SlotOf(key, tag)];
     if (slot.node != 0) return Node(slot.node - 1);
     slot = {tag, index + 1};

@@ -78,6 +78,7 @@ struct SearchKeyHash {
 // winning draw), and the key and slack of the node it leads to (slack -1: a winning node).
 struct SearchMove {
     SearchKey key;
+    std::uint32_t tag;  // SearchCache::TagOf(key)
     TileKind drawn;
     TileKind discarded;
     int slack;
@@ -100,11 +101,17 @@ class SearchCache {
     SearchCache(const SearchCache&) = delete;
     SearchCache& operator=(const SearchCache&) = delete;
 
-    NanikiruSearch* Find(const SearchKey& key) const;
+    // A key's tag: the high half of its hash, which also places it in the table. A search
+    // works it out once per move and hands it to every call below.
+    static std::uint32_t TagOf(const SearchKey& key) {
+        return static_cast<std::uint32_t>(static_cast<std::uint64_t>(SearchKeyHash{}(key)) >> 32);
+    }
+    NanikiruSearch* Find(const SearchKey& key, std::uint32_t tag) const;
+    NanikiruSearch* Find(const SearchKey& key) const { return Find(key, TagOf(key)); }
     // Hints that Find(key) follows soon: the first brings the key's slot towards the
     // processor, the second (once the slot has arrived) the node it names.
-    void PrefetchSlot(const SearchKey& key) const;
-    void PrefetchNode(const SearchKey& key) const;
+    void PrefetchSlot(std::uint32_t tag) const;
+    void PrefetchNode(std::uint32_t tag) const;
     // Room for one more node, to be built there before it is inserted; `index` names it.
     struct NodeRoom {
         void* storage;
@@ -113,7 +120,7 @@ class SearchCache {
     NodeRoom NewNodeRoom();
     // Makes the node built at `index` findable under its key; a key already present keeps
     // its node, and the one given stays unused until Clear.
-    NanikiruSearch* Insert(const SearchKey& key, std::uint32_t index);
+    NanikiruSearch* Insert(const SearchKey& key, std::uint32_t tag, std::uint32_t index);
     // Deletes every node and forgets every array. The first blocks of storage are kept, so
     // that a memo used for many small analyses in turn allocates nothing after the first.
     void Clear();

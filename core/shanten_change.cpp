@@ -372,8 +372,8 @@ void ShantenAround::AfterExchange(TileKind drawn, std::array<int, kKinds>& witho
         const int part = PartOf(k);
         const HandEdit edit{&hand_, drawn, k};
         if (part != drawnPart) {
-            without[k] = OutsideTwo(drawnPart, part).Min(drawnView, Discarded(k), scan_.tiles, edit,
-                                                         table_);
+            without[k] =
+                OutsideTwo(drawnPart, part).Min(drawnView, Discarded(k), scan_.tiles, edit, table_);
         } else if (honour) {
             without[k] =
                 sameOutside.HonourMin(drawnPattern - HonourPlace(k), scan_.tiles, edit, table_);

@@ -406,7 +406,8 @@ TEST(ShantenTest, CountsAroundAHandFollowTheRules) {
                 if (hand[k] == 0) continue;
                 TileCounts less = hand;
                 --less[k];
-                ASSERT_EQ(around.AfterDiscard(k), check.Rules(less)) << FormatHand(hand) << " - " << k;
+                ASSERT_EQ(around.AfterDiscard(k), check.Rules(less))
+                    << FormatHand(hand) << " - " << k;
                 if (real) {
                     ASSERT_GE(around.AfterDiscard(k), shanten) << FormatHand(hand) << k;
                 }
