@@ -26,6 +26,9 @@ constexpr int kPoolBeforeFirstDraw = 123;
 // The first turn that scores no 天和: a win the search imagines always comes after a discard.
 constexpr int kFirstTurnAfterDiscard = 2;
 constexpr int kDoublesALine = 8;
+// A memo smaller than this stays near the processor: asking for its reads ahead costs more
+// than it saves.
+constexpr std::size_t kMemoBeyondCache = 4096;
 
 // A drawn kind that no held tile can join (no tile of its suit within two places, or an honour
 // not held) adds nothing to the regular form, whichever tile the reply gives up. The shanten
@@ -420,8 +423,10 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
     const int drawCount = ListMoves(work.hand, work.wall, around, moves, draws, effTiles);
     effKinds_ = static_cast<std::int8_t>(drawCount);
     effTiles_ = static_cast<std::int16_t>(effTiles);
-    for (std::size_t m = movesBottom; m < moves.size(); ++m) cache.PrefetchSlot(moves[m].tag);
-    for (std::size_t m = movesBottom; m < moves.size(); ++m) cache.PrefetchNode(moves[m].tag);
+    if (cache.Size() >= kMemoBeyondCache) {
+        for (std::size_t m = movesBottom; m < moves.size(); ++m) cache.PrefetchSlot(moves[m].tag);
+        for (std::size_t m = movesBottom; m < moves.size(); ++m) cache.PrefetchNode(moves[m].tag);
+    }
 
     // The children go on the analysis' shared stack in the same way.
     std::vector<const NanikiruSearch*>& stack = cache.ChildStack();
