@@ -331,10 +331,8 @@ int NanikiruSearch::ListMoves(const TileCounts& hand, const TileCounts& wall,
     const int v = effective.shanten;
     const std::size_t movesBottom = moves.size();
     // The kinds a reply can give up: the held ones (never the drawn tile itself).
-    std::array<TileKind, kHandBetweenDraws> held;
-    int heldCount = 0;
-    for (TileKind j = 0; j < kKinds; ++j)
-        if (hand[j] > 0) held[heldCount++] = j;
+    const std::span<const TileKind> held = around.Held();
+    const int heldCount = static_cast<int>(held.size());
     // A discard never lowers a count and a draw lowers it by one at most, so the count after
     // a draw u and a discard j lies between max(u, the count without j less one) and the count
     // without j. Where those meet, or where even the lower one leaves no slack for the reply,

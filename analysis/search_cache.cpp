@@ -14,9 +14,6 @@ namespace {
 
 constexpr int kCountBits = 3;  // a hand count is 0..4
 constexpr int kKindsInLow = kKindsInLowWord;
-constexpr int kSlackShift = (kKinds - kKindsInLow) * kCountBits;  // 39
-constexpr int kDrawFlagShift = kSlackShift + 3;
-constexpr int kDrawShift = kDrawFlagShift + 1;
 constexpr int kFirstSlotBits = 10;  // 1024 slots
 constexpr int kNodeBlockShift = 8;  // 256 nodes a block
 constexpr std::uint32_t kNodesPerBlock = std::uint32_t{1} << kNodeBlockShift;
@@ -35,17 +32,6 @@ SearchKey HandKey(const TileCounts& hand) {
 
 SearchKey MakeSearchKey(const TileCounts& hand, int slack, TileKind winningDraw) {
     return WithSlack(HandKey(hand), slack, winningDraw);
-}
-
-SearchKey WithSlack(SearchKey handKey, int slack, TileKind winningDraw) {
-    assert(slack >= kMinKeySlack && slack <= kMaxKeySlack);
-    SearchKey key = handKey;
-    key.high |= static_cast<std::uint64_t>(slack - kMinKeySlack) << kSlackShift;
-    if (winningDraw != kNoTile) {
-        key.high |= std::uint64_t{1} << kDrawFlagShift;
-        key.high |= static_cast<std::uint64_t>(winningDraw) << kDrawShift;
-    }
-    return key;
 }
 
 TileCounts HandOfKey(const SearchKey& key) {
@@ -143,7 +129,7 @@ NanikiruSearch* SearchCache::Insert(const SearchKey& key, std::uint32_t tag, std
 bool SearchCache::IsBaseLessOne(const SearchKey& key) const {
     // Hand fields hold 0..4, so a difference of the packed hands that is a single field's 1 can
     // only come from one tile fewer of that kind.
-    constexpr std::uint64_t kHandBitsHigh = (std::uint64_t{1} << kSlackShift) - 1;
+    constexpr std::uint64_t kHandBitsHigh = (std::uint64_t{1} << kKeySlackShift) - 1;
     const std::uint64_t low = baseHand_.low - key.low;
     const std::uint64_t high = baseHand_.high - (key.high & kHandBitsHigh);
     auto oneTile = [](std::uint64_t d, int fields) {

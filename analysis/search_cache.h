@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -60,8 +61,24 @@ inline SearchKey RemoveTile(SearchKey key, TileKind k) {
         key.high -= std::uint64_t{1} << (3 * (k - kKindsInLowWord));
     return key;
 }
+// The fields above the hand in the high word: slack + 1 in three bits, then a flag and the
+// winning kind.
+inline constexpr int kKeySlackShift = (kKinds - kKindsInLowWord) * 3;  // 39
+inline constexpr int kKeyDrawFlagShift = kKeySlackShift + 3;
+inline constexpr int kKeyDrawShift = kKeyDrawFlagShift + 1;
+
 // The full key of a hand key: MakeSearchKey(hand, ...) == WithSlack(HandKey(hand), ...).
-SearchKey WithSlack(SearchKey handKey, int slack, TileKind winningDraw);
+// Inline: the search makes one for every move it lists.
+inline SearchKey WithSlack(SearchKey handKey, int slack, TileKind winningDraw) {
+    assert(slack >= kMinKeySlack && slack <= kMaxKeySlack);
+    SearchKey key = handKey;
+    key.high |= static_cast<std::uint64_t>(slack - kMinKeySlack) << kKeySlackShift;
+    if (winningDraw != kNoTile) {
+        key.high |= std::uint64_t{1} << kKeyDrawFlagShift;
+        key.high |= static_cast<std::uint64_t>(winningDraw) << kKeyDrawShift;
+    }
+    return key;
+}
 
 struct SearchKeyHash {
     std::size_t operator()(const SearchKey& key) const {

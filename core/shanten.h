@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "core/shanten_parts.h"
 #include "core/tile.h"
@@ -68,6 +69,10 @@ class ShantenAround {
     // Shanten(hand plus one `drawn`). A kind held four times has no tile left to draw: the
     // hand is counted as it is.
     int AfterDraw(TileKind drawn) const;
+    // The kinds held, in order.
+    std::span<const TileKind> Held() const {
+        return {held_.data(), static_cast<std::size_t>(heldCount_)};
+    }
     // Shanten(hand less one `discarded`), a held kind.
     int AfterDiscard(TileKind discarded) const;
     // ShantenOfDiscards(hand plus one `drawn`, drawn, without), likewise. With `among` (a bit

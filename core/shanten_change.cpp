@@ -290,11 +290,10 @@ ShantenAround::ShantenAround(const TileCounts& hand) : ShantenAround(hand, Proce
 ShantenAround::ShantenAround(const TileCounts& hand, const ShantenTable& table)
     : table_(table), hand_(hand), scan_(Scan(hand, table)) {
     effective_ = CandidatesOf(scan_, hand_, Regular(scan_, hand_, table));
-    small_ = scan_.tiles < kCompleteTiles;
-    if (!small_) return;
-    ViewParts(scan_, hand_, table, views_);
     for (TileKind k = 0; k < kKinds; ++k)
         if (hand_[k] > 0) held_[heldCount_++] = k;
+    small_ = scan_.tiles < kCompleteTiles;
+    if (small_) ViewParts(scan_, hand_, table, views_);
 }
 
 const Outside& ShantenAround::OutsideOne(int part) const {
