@@ -69,6 +69,8 @@ int SaturatingAdd(int a, int b) {
 
 }  // namespace
 
+static_assert(sizeof(NanikiruSearch) <= 128, "a search keeps a million nodes");
+
 NanikiruSearch::NanikiruSearch(const KyokuState& state, bool riichiAssumed, bool expectUra,
                                int slack)
     : slack_(static_cast<std::int8_t>(slack)),

@@ -41,8 +41,6 @@ inline double TurnValue(const TurnValues& values, int k) {
     return k >= 0 && k < kTurnSlots ? values[k] : 0.0;
 }
 
-// Position counts (PositionCounts) stop counting visits at the largest int.
-
 // The value of each discard kind; 0 marks a kind that is no candidate.
 using DiscardValues = std::array<double, kKinds>;
 
@@ -139,7 +137,8 @@ class alignas(32) NanikiruSearch {
                   std::span<const NanikiruSearch* const> children);
     // The child reached from `work` by drawing `drawn` and then discarding `discarded`
     // (either may be kNoTile), taken from the memo under `key` when present, else created,
-    // searched (or scored, when `winning`) and memoised. Adds its counters to this node's.
+    // searched (or scored, when `winning`) and memoised; `tag` is the key's. Adds its visits to
+    // this node's.
     const NanikiruSearch* Child(SearchCache& cache, KyokuState& work, const SearchKey& key,
                                 std::uint32_t tag, TileKind drawn, TileKind discarded,
                                 int childSlack, bool winning);

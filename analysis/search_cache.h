@@ -26,6 +26,7 @@ namespace mizaro {
 class NanikiruSearch;
 
 // Positions by shanten + 1 (0 complete, 1 ready, ..., 7 six from ready); entry 8 their sum.
+// Visits stop counting at the largest int.
 inline constexpr int kShantenRows = 8;
 inline constexpr int kPositionTotal = kShantenRows;
 using PositionCounts = std::array<int, kShantenRows + 1>;
