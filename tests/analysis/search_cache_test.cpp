@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/hand_notation.h"
 #include "core/kyoku_state.h"
 
 namespace mizaro {
@@ -79,6 +80,42 @@ TEST(SearchKey, OneTileMovesMatchAFreshKey) {
         EXPECT_EQ(WithSlack(key, slack, slack < 0 ? k : kNoTile),
                   MakeSearchKey(hand, slack, slack < 0 ? k : kNoTile));
     }
+}
+
+// The memo tells the hands one tile short of the base from every other by arithmetic on the
+// packed keys; a literal comparison of the counts must agree, whatever the slack and draw bits.
+TEST(SearchCache, FindsTheHandsOneTileShortOfTheBase) {
+    std::mt19937 random(13);
+    auto randomKind = [&] { return static_cast<TileKind>(random() % kKinds); };
+    int shortOfBase = 0;
+    for (int n = 0; n < 3000; ++n) {
+        KyokuState base;
+        base.hand = {};
+        for (int tiles = 0; tiles < 14;) {
+            const TileKind k = randomKind();
+            if (base.hand[k] < 4) ++base.hand[k], ++tiles;
+        }
+        SearchCache cache;
+        cache.SetBase(base);
+        // Mostly the base less one tile, then perhaps one tile exchanged for another.
+        TileCounts hand = base.hand;
+        for (int removed = 0; removed < 1;) {
+            const TileKind k = randomKind();
+            if (hand[k] > 0) --hand[k], ++removed;
+        }
+        if (random() % 2) {
+            const TileKind in = randomKind(), out = randomKind();
+            if (hand[in] < 4 && hand[out] > 0 && in != out) ++hand[in], --hand[out];
+        }
+        bool literal = true;
+        for (TileKind k = 0; k < kKinds; ++k) literal = literal && hand[k] <= base.hand[k];
+        const int slack = static_cast<int>(random() % 3) - 1;
+        const SearchKey key = MakeSearchKey(hand, slack, slack < 0 ? randomKind() : kNoTile);
+        ASSERT_EQ(cache.IsBaseLessOne(key), literal) << FormatHand(hand);
+        shortOfBase += literal;
+    }
+    EXPECT_GT(shortOfBase, 1000);  // both answers were met many times
+    EXPECT_LT(shortOfBase, 2700);
 }
 
 }  // namespace
