@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QInputDialog>
 #include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QSysInfo>
 #include <QTemporaryDir>
 
 #include "app/ui/single_instance.h"
 #include "app/ui/user_dialog.h"
+#include "window_test_support.h"
 
 namespace mizaro {
 namespace {
@@ -67,11 +70,26 @@ TEST(UserDialogTest, ListsAddsAndDeletesUsers) {
     EXPECT_EQ(list->item(1)->text(), "bob");
     EXPECT_EQ(list->currentRow(), 1);
 
-    EXPECT_TRUE(dialog.AddTyped(QStringLiteral("\u3000ta ro ")));
+    EXPECT_EQ(dialog.AddTyped(QStringLiteral("\u3000ta ro ")), AddUserOutcome::kAdded);
     EXPECT_EQ(dialog.chosenName(), "taro");
     EXPECT_EQ(list->currentItem()->text(), "taro");
     EXPECT_TRUE(QFile::exists(dir.filePath("StatMan_taro.txt")));
-    EXPECT_FALSE(dialog.AddTyped(QStringLiteral("a/b")));
+    EXPECT_EQ(dialog.AddTyped(QStringLiteral("a/b")), AddUserOutcome::kRefused);
+    EXPECT_EQ(list->count(), 4);
+
+    // The add button's box names its field; a listed name is refused with a message.
+    QString label;
+    const testing::SeenBox seen = testing::AnswerNextBox([&] {
+        testing::OnNextModal<QInputDialog> type([&](QInputDialog* ask) {
+            label = ask->labelText();
+            ask->setTextValue(QStringLiteral("bo b"));
+            ask->accept();
+        });
+        for (QPushButton* b : dialog.findChildren<QPushButton*>())
+            if (b->text() == QStringLiteral("追加")) b->click();
+    });
+    EXPECT_FALSE(label.isEmpty());
+    EXPECT_EQ(seen.text, QStringLiteral("この名前のユーザは既にいます。"));
     EXPECT_EQ(list->count(), 4);
 
     dialog.DeleteConfirmed();
