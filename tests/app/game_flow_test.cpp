@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/edit_mode.h"
+#include "app/hand_text.h"
+#include "app/position_file.h"
 #include "core/random.h"
 #include "flow_test_support.h"
 
@@ -215,6 +217,34 @@ TEST_F(GameFlowTest, AWinOnTheFirstDrawEndsTheGame) {
     ExpectPlayerToMove(flow.state);
 }
 
+// A complete hand set up as text or from a file is a self-drawn win, unrecorded, and the next
+// game is dealt; while editing it waits until the editing ends.
+TEST_F(GameFlowTest, ACompleteHandSetUpByThePlayerWinsAtOnce) {
+    SeedThreadRandom(41);
+    KyokuState fromText, fromFile;
+    ASSERT_TRUE(ParseHandText("123m456p789s11z555z", fromText).ok);
+    const std::string file = FormatPosition(Position("123456m11p789s555z", "5z", "4444s", 4));
+    ASSERT_TRUE(ParsePosition(file, fromFile).ok);
+    for (const KyokuState& complete : {fromText, fromFile}) {
+        for (bool editing : {false, true}) {
+            view.messages.clear();
+            flow.SetEditing(editing);
+            flow.PositionLoaded(complete);
+            if (editing) {
+                EXPECT_TRUE(view.messages.empty());
+                EXPECT_EQ(flow.state.hand, complete.hand);
+                flow.SetEditing(false);
+            }
+            ASSERT_EQ(view.messages.size(), 1u) << editing;
+            EXPECT_EQ(view.messages[0].caption, "和了");
+            EXPECT_EQ(view.messages[0].state.hand, complete.hand);
+            EXPECT_FALSE(flow.noRecord) << "a new game is dealt";
+            ExpectPlayerToMove(flow.state);
+        }
+    }
+    EXPECT_EQ(flow.userStats.N, 0);
+}
+
 TEST_F(GameFlowTest, OnlyAFourteenTileHandIsDiscardedFrom) {
     // A position of 13 tiles is played on from its draw.
     KyokuState before = Position("123456789m1134p9s", "9s", "7777s", 4);
@@ -292,7 +322,7 @@ TEST_F(GameFlowTest, LoneHonourKeyPrefersWhiteToEast) {
     EXPECT_EQ(flow.state.discards[1], kWhite);
     EXPECT_EQ(view.moves.back(), 12);  // the White sat in the last sorted slot
 
-    flow.PositionLoaded(Position("123456789m111p33z", "1p", "5555s", 2));
+    flow.PositionLoaded(Position("123456789m112p33z", "1p", "5555s", 2));
     flow.DiscardLoneHonour();
     EXPECT_EQ(flow.state.turn, 2);
 }
