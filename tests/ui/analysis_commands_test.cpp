@@ -111,18 +111,6 @@ TEST_F(AnalysisCommandTest, HandsTooFarFromReadyAreRefusedWithTheirMessage) {
     EXPECT_FALSE(QFile::exists(File("Dama.htm")));
 }
 
-TEST_F(AnalysisCommandTest, ACompleteHandBeingEditedGetsNoEmptyReport) {
-    window->button(command::kEditButton)->click();
-    Load("123m456p789s11z555z turn=3");
-    ASSERT_EQ(window->flow().state.Shanten(), -1);
-    QApplication::clipboard()->setText(QStringLiteral("kept"));
-    for (int id : {command::kNanikiruKey, command::kNanikiruChangesKey, command::kProblemText,
-                   command::kNanikiru, command::kNanikiruChanges})
-        Trigger(id);
-    EXPECT_TRUE(opened.empty());
-    EXPECT_EQ(QApplication::clipboard()->text(), "kept");
-}
-
 TEST_F(AnalysisCommandTest, APageThatCannotBeWrittenIsNotOpened) {
     Load(kOneShanten);
     // A folder in the page's place: the page cannot be renamed into it.
