@@ -8,8 +8,12 @@ bool MenuCommandEnabled(const CommandState& s) {
     return !s.simRunning;
 }
 
+bool ReportKeysEnabled(const CommandState& s) {
+    return !s.simRunning && s.shanten != kCompleteShanten;
+}
+
 bool NanikiruMenuEnabled(const CommandState& s) {
-    return !s.simRunning && s.shanten <= kReportShantenLimit;
+    return ReportKeysEnabled(s) && s.shanten <= kReportShantenLimit;
 }
 
 bool RiichiMenuEnabled(const CommandState& s) {
@@ -21,7 +25,7 @@ bool TableButtonEnabled(const CommandState& s) {
 }
 
 bool NanikiruButtonEnabled(const CommandState& s) {
-    return TableButtonEnabled(s) && s.turn < kMaxTurns && s.shanten <= kReportShantenLimit;
+    return TableButtonEnabled(s) && s.turn < kMaxTurns && NanikiruMenuEnabled(s);
 }
 
 bool RiichiButtonEnabled(const CommandState& s) {

@@ -15,9 +15,14 @@ struct CommandState {
 
 // The what-to-discard reports need a hand at most three steps from ready.
 inline constexpr int kReportShantenLimit = 3;
+// The shanten of a complete hand, which has no discard left to rate.
+inline constexpr int kCompleteShanten = -1;
 
 // Menu items that change the game, the settings or the statistics.
 bool MenuCommandEnabled(const CommandState& s);
+// The keys of the what-to-discard reports and the problem text: a hand too far from ready is
+// refused with a message, but a complete one would only give an empty page.
+bool ReportKeysEnabled(const CommandState& s);
 // 何切る？ and 何切る？(手変わり) in the menu.
 bool NanikiruMenuEnabled(const CommandState& s);
 // リーチ？ in the menu.

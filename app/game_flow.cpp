@@ -195,6 +195,7 @@ void GameFlow::SetEditing(bool editing) {
     playMode = editing ? kEditMode : kPlayMode;
     ClearAssist();  // the marks rate a position that editing is about to change
     view_.RequestRepaint(false);
+    WinIfComplete();
 }
 
 void GameFlow::EditHandClick(int slot, int step) {
@@ -224,7 +225,18 @@ void GameFlow::PositionLoaded(const KyokuState& loaded) {
     view_.RequestRepaint(false);
     // A position written before its draw is played on from the draw, so the player again has
     // 14 tiles to discard from.
-    if (state.HandTileCount() == kHandSlots - 1) NextDraw();
+    if (state.HandTileCount() == kHandSlots - 1) {
+        NextDraw();
+    } else {
+        WinIfComplete();
+    }
+}
+
+void GameFlow::WinIfComplete() {
+    // A complete hand set up by the player is a self-drawn win, like one completed by a draw;
+    // waiting for a discard from it would leave every command without a move to rate.
+    if (playMode == kPlayMode && state.HandTileCount() == kHandSlots && state.Shanten() == -1)
+        AfterDraw();
 }
 
 }  // namespace mizaro

@@ -53,12 +53,14 @@ class GameFlow {
     void NewGameKey();
 
     // Edit mode: entering and leaving both keep the game in progress out of the statistics.
+    // A hand left complete has won, as when it is loaded.
     void SetEditing(bool editing);
     // A click on the dora indicator in edit mode, step +1 (left) or -1 (right).
     void EditDoraClick(int step);
     // Delete in edit mode: every discard goes back to the wall.
     void ClearDiscardsKey();
-    // A position was loaded: play goes on from it, unrecorded; a 13-tile hand draws first.
+    // A position was loaded: play goes on from it, unrecorded; a 13-tile hand draws first, and
+    // a complete 14-tile hand wins by self-draw at once.
     void PositionLoaded(const KyokuState& loaded);
 
     SlotKinds Slots() const { return HandSlotKinds(state); }
@@ -88,6 +90,7 @@ class GameFlow {
     void Record();
     void MoveAndDiscard(int slot);
     void EditHandClick(int slot, int step);
+    void WinIfComplete();
 
     GameView& view_;
 };

@@ -1,5 +1,7 @@
 #include "app/user_list.h"
 
+#include <algorithm>
+
 #include "stats/stat_summary.h"
 #include "stats/stat_users.h"
 #include "stats/user_name.h"
@@ -41,6 +43,9 @@ AddUserOutcome UserList::Add(std::string_view typed, const std::string& director
     if (name.empty()) return AddUserOutcome::kNothingTyped;
     // The computer's statistics share the file naming; a user of that name would mix into them.
     if (!IsValidUserName(name) || name == kComputerStatName) return AddUserOutcome::kRefused;
+    // A second entry would be the same files under two lines: deleting one removes both.
+    if (std::find(names_.begin(), names_.end(), name) != names_.end())
+        return AddUserOutcome::kDuplicate;
     StatSummary created;
     created.Load(name, directory);
     if (!created.Save(directory)) return AddUserOutcome::kRefused;

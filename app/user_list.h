@@ -11,7 +11,7 @@ namespace mizaro {
 // The name typed in the add dialog without its ASCII and full-width blanks.
 std::string RemoveNameBlanks(std::string_view typed);
 
-enum class AddUserOutcome { kNothingTyped, kRefused, kAdded };
+enum class AddUserOutcome { kNothingTyped, kRefused, kDuplicate, kAdded };
 
 class UserList {
   public:
@@ -25,7 +25,8 @@ class UserList {
     void Select(int index);
 
     // Appends the typed name (blanks removed) and selects it, creating its statistics files
-    // in `directory`. A name the files cannot carry is refused and nothing changes.
+    // in `directory`. A name the files cannot carry, or one already listed, is refused and
+    // nothing changes.
     AddUserOutcome Add(std::string_view typed, const std::string& directory);
 
     // Whether the selected user may be deleted: never "default", the first entry.

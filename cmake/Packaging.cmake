@@ -17,6 +17,8 @@ set(MIZARO_MAINTAINER "Mizaro developers <mizaro@example.org>" CACHE STRING
 # destinations are fixed rather than taken from GNUInstallDirs.
 install(TARGETS mizaro-cli RUNTIME DESTINATION bin)
 install(FILES ${CMAKE_BINARY_DIR}/bin/ShantenTable.txt DESTINATION share/mizaro)
+# Where a Debian system, and its package tools, look for the licence of an installed program.
+install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION share/doc/mizaro RENAME copyright)
 
 if(MIZARO_GUI)
   install(TARGETS mizaro RUNTIME DESTINATION bin)
@@ -70,6 +72,7 @@ most eighteen turns. It rates every discard by an exhaustive expected-value sear
 riichi with staying concealed and keeps statistics. mizaro-cli does the same work on hands
 written as text.")
 set(CPACK_PACKAGE_CONTACT ${MIZARO_MAINTAINER})
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -56,6 +56,18 @@ int ListIndex(int page, int listId) {
     return -1;
 }
 
+// The widths of the layout suit a small font; in the program's font "リーチ成功確率" or a yaku
+// name would be cut short. A column is never narrower than its header and its widest cell. The
+// header is asked itself: a view not yet shown leaves it out of resizeColumnToContents.
+void FitColumns(QTreeWidget* view, const std::vector<ListColumn>& columns) {
+    for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
+        view->resizeColumnToContents(c);
+        const int width =
+            std::max({view->columnWidth(c), view->header()->sectionSizeHint(c), columns[c].width});
+        view->setColumnWidth(c, width);
+    }
+}
+
 }  // namespace
 
 DetailDialog::DetailDialog(Settings& settings, QWidget* parent)
@@ -198,7 +210,7 @@ QWidget* DetailDialog::BuildPage(int page) {
             header->setTextAlignment(c, column.right ? Qt::AlignRight : Qt::AlignLeft);
             view->setColumnWidth(c, column.width);
         }
-        view->header()->setStretchLastSection(page == 0 && kDetailLists[i].list == kLeftList);
+        view->header()->setStretchLastSection(false);
         view->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(view, &QTreeWidget::customContextMenuRequested, this,
                 [this, view](const QPoint& at) { ShowListMenu(view, at); });
@@ -284,7 +296,10 @@ void DetailDialog::ApplyControls() {
     ShowCurrentPage();
 }
 
-void DetailDialog::ShowReplay(std::vector<ReplayedGame> games, int skipped) {
+void DetailDialog::ShowReplay(std::vector<ReplayedGame> games, int skipped, bool computers) {
+    // The same window shows either side's games; the title tells them apart.
+    setWindowTitle(computers ? QStringLiteral("Mizaro  詳細解析ダイアログ(COM)")
+                             : QStringLiteral("Mizaro  詳細解析ダイアログ"));
     analysis_.selected.clear();  // it pointed into the games being replaced
     analysis_.games = std::move(games);
     analysis_.skipped = skipped;
@@ -316,6 +331,7 @@ void DetailDialog::RefreshPages() {
             items.append(item);
         }
         view->addTopLevelItems(items);
+        FitColumns(view, table.columns);
     }
 }
 

@@ -28,8 +28,9 @@ class DetailDialog : public QDialog {
   public:
     DetailDialog(Settings& settings, QWidget* parent = nullptr);
 
-    // Takes the games of a finished (or stopped and kept) replay, filters, sums and refreshes.
-    void ShowReplay(std::vector<ReplayedGame> games, int skipped);
+    // Takes the games of a finished (or stopped and kept) replay, filters, sums and refreshes;
+    // `computers` when they are the computer's games rather than the user's.
+    void ShowReplay(std::vector<ReplayedGame> games, int skipped, bool computers);
     // While a replay runs the filter controls are inert: a filter then has nothing to read.
     void SetReplaying(bool replaying);
     // Reads the controls into the settings, filters, sums, refreshes every page.

@@ -1,6 +1,5 @@
 // Mizaro, the desktop program: one instance, one window; closing the window ends the program.
 #include <QApplication>
-#include <QFont>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTranslator>
@@ -9,6 +8,7 @@
 #include <cstring>
 
 #include "app/ui/main_window.h"
+#include "app/ui/program_font.h"
 #include "app/ui/single_instance.h"
 #include "core/shanten_table.h"
 #include "platform/data_directory.h"
@@ -41,9 +41,7 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtTexts);
     }
 
-    QFont font(QStringLiteral("Noto Sans CJK JP"));
-    font.setPixelSize(15);
-    QApplication::setFont(font);
+    QApplication::setFont(mizaro::ProgramFont());
 
     mizaro::MainWindow window(mizaro::DataDirectory());
     window.show();

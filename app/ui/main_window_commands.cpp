@@ -212,6 +212,8 @@ void MainWindow::UpdateCommands() {
     actions_[command::kNanikiru]->setEnabled(NanikiruMenuEnabled(s));
     actions_[command::kNanikiruChanges]->setEnabled(NanikiruMenuEnabled(s));
     actions_[command::kRiichi]->setEnabled(RiichiMenuEnabled(s));
+    for (int id : {command::kNanikiruKey, command::kNanikiruChangesKey, command::kProblemText})
+        actions_[id]->setEnabled(ReportKeysEnabled(s));
     actions_[command::kReview]->setEnabled(!s.simRunning);
     actions_[command::kSimulation]->setText(
         QString::fromUtf8(SimulationMenuText(s.simRunning).data()));

@@ -41,7 +41,7 @@ void MainWindow::RunDetailAnalysis(StatSummary& summary) {
     if (worker.joinable()) worker.join();
     detailDialog_->SetReplaying(false);
     if (!ok) return;
-    detailDialog_->ShowReplay(std::move(replay.games), replay.skipped);
+    detailDialog_->ShowReplay(std::move(replay.games), replay.skipped, &summary == &comStats_);
     detailDialog_->show();
     detailDialog_->raise();
 }

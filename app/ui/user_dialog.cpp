@@ -49,19 +49,23 @@ void UserDialog::ShowList() {
 void UserDialog::AskToAdd() {
     QInputDialog ask(this);
     ask.setWindowTitle(QStringLiteral("ユーザの追加"));
-    ask.setLabelText(QString());
+    ask.setLabelText(QStringLiteral("ユーザ名："));
     ask.setInputMode(QInputDialog::TextInput);
     if (ask.exec() != QDialog::Accepted) return;
-    if (!AddTyped(ask.textValue())) {
+    const AddUserOutcome outcome = AddTyped(ask.textValue());
+    if (outcome == AddUserOutcome::kRefused) {
         QMessageBox::warning(this, QStringLiteral("ユーザの追加"),
                              QStringLiteral("この名前はユーザ名に使えません。"));
+    } else if (outcome == AddUserOutcome::kDuplicate) {
+        QMessageBox::warning(this, QStringLiteral("ユーザの追加"),
+                             QStringLiteral("この名前のユーザは既にいます。"));
     }
 }
 
-bool UserDialog::AddTyped(const QString& typed) {
+AddUserOutcome UserDialog::AddTyped(const QString& typed) {
     const AddUserOutcome outcome = list_.Add(typed.toStdString(), dataDirectory_);
     if (outcome == AddUserOutcome::kAdded) ShowList();
-    return outcome != AddUserOutcome::kRefused;
+    return outcome;
 }
 
 void UserDialog::AskToDelete() {

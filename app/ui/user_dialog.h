@@ -21,8 +21,8 @@ class UserDialog : public QDialog {
     // Whether the user who was current when the dialog opened has been deleted in it.
     bool currentUserDeleted() const { return currentDeleted_; }
 
-    // The add step with the typed text, as the add dialog's OK gives it; false when refused.
-    bool AddTyped(const QString& typed);
+    // The add step with the typed text, as the add dialog's OK gives it.
+    AddUserOutcome AddTyped(const QString& typed);
     // The delete step after the player confirmed it.
     void DeleteConfirmed();
     QListWidget* listWidget() const { return view_; }

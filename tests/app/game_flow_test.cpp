@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/edit_mode.h"
+#include "app/hand_text.h"
+#include "app/position_file.h"
 #include "core/random.h"
 #include "flow_test_support.h"
 
@@ -215,6 +217,23 @@ TEST_F(GameFlowTest, AWinOnTheFirstDrawEndsTheGame) {
     ExpectPlayerToMove(flow.state);
 }
 
+// A complete hand pasted or loaded wins at once, unrecorded; while editing, when editing ends.
+TEST_F(GameFlowTest, ACompleteHandSetUpByThePlayerWinsAtOnce) {
+    SeedThreadRandom(41);
+    KyokuState text, file;
+    ASSERT_TRUE(ParseHandText("123m456p789s11z555z", text).ok);
+    ASSERT_TRUE(ParsePosition(FormatPosition(text), file).ok);
+    flow.PositionLoaded(text);
+    flow.SetEditing(true);
+    flow.PositionLoaded(file);
+    EXPECT_EQ(view.messages.size(), 1u);
+    flow.SetEditing(false);
+    ASSERT_EQ(view.messages.size(), 2u);
+    EXPECT_EQ(view.messages[0].caption + view.messages[1].caption, "和了和了");
+    EXPECT_EQ(view.messages[1].state.hand, file.hand);
+    EXPECT_EQ(flow.userStats.N, 0);
+}
+
 TEST_F(GameFlowTest, OnlyAFourteenTileHandIsDiscardedFrom) {
     // A position of 13 tiles is played on from its draw.
     KyokuState before = Position("123456789m1134p9s", "9s", "7777s", 4);
@@ -292,7 +311,7 @@ TEST_F(GameFlowTest, LoneHonourKeyPrefersWhiteToEast) {
     EXPECT_EQ(flow.state.discards[1], kWhite);
     EXPECT_EQ(view.moves.back(), 12);  // the White sat in the last sorted slot
 
-    flow.PositionLoaded(Position("123456789m111p33z", "1p", "5555s", 2));
+    flow.PositionLoaded(Position("123456789m112p33z", "1p", "5555s", 2));
     flow.DiscardLoneHonour();
     EXPECT_EQ(flow.state.turn, 2);
 }

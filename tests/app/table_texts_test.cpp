@@ -71,6 +71,8 @@ TEST(CommandRulesTest, ReportsAndButtonsFollowTheHandAndTheTurn) {
     EXPECT_FALSE(NanikiruMenuEnabled(s));
     EXPECT_FALSE(NanikiruButtonEnabled(s));
     EXPECT_FALSE(RiichiMenuEnabled(s));
+    s.shanten = kCompleteShanten;  // nothing to discard: an empty page
+    EXPECT_FALSE(ReportKeysEnabled(s) || NanikiruMenuEnabled(s) || NanikiruButtonEnabled(s));
     s.shanten = 3;
     EXPECT_TRUE(NanikiruButtonEnabled(s));
     EXPECT_FALSE(RiichiButtonEnabled(s));

@@ -32,6 +32,7 @@ if dpkg-deb -c "$deb" | grep '/usr/bin/mizaro$' >/dev/null; then
 fi
 
 dpkg -x "$deb" "$root/root"
+grep -q 'The Mizaro developers$' "$root/root/usr/share/doc/mizaro/copyright" || fail "no licence"
 cd "$root"
 counted=$(echo 123m456p789s11222z | "$root/root/usr/bin/mizaro-cli" shanten 2>"$root/cli.err")
 [ "$counted" = "-1 4 8 -1" ] || fail "the unpacked mizaro-cli counted '$counted'"

@@ -18,6 +18,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 "$cmake" --install "$build" --prefix "$root/usr" >/dev/null
 prefix=$root/usr
 [ -f "$prefix/share/mizaro/ShantenTable.txt" ] || fail "the table is not in share/mizaro"
+grep -q 'The Mizaro developers$' "$prefix/share/doc/mizaro/copyright" || fail "no licence"
 mkdir -p "$root/elsewhere"
 cd "$root/elsewhere"
 

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,6 +15,7 @@
 #include <QTreeWidget>
 
 #include "app/ui/command_ids.h"
+#include "app/ui/program_font.h"
 #include "app/ui/progress_dialog.h"
 #include "tests/app/played_games.h"
 #include "window_test_support.h"
@@ -66,6 +68,24 @@ TEST_F(DetailWindowTest, ListsShowAndCopyWhatTheAnalysisSummed) {
                   ListCopyText(DetailList(id, detail().analysis().totals)))
             << id.page << " " << id.list;
     }
+}
+
+// In the program's font no list cell is cut short; the title says whose games are shown.
+TEST_F(DetailWindowTest, EveryTextFitsItsPlace) {
+    detail().setFont(ProgramFont());
+    window->comStats().records = PlayGames(40, kModeNormal, 34).stats.records;
+    OnNextModal<ProgressDialog> toTheEnd([](ProgressDialog*) {});
+    window->action(command::kDetailAnalysisCom)->trigger();
+    EXPECT_EQ(detail().windowTitle(), QStringLiteral("Mizaro  詳細解析ダイアログ(COM)"));
+    for (const QTreeWidget* view : detail().findChildren<QTreeWidget*>())
+        for (int c = 0; c < view->columnCount(); ++c) {
+            int widest = view->header()->sectionSizeHint(c);
+            for (int r = 0; r < view->topLevelItemCount(); ++r)  // 6: the item's text margins
+                widest = std::max(
+                    widest,
+                    view->fontMetrics().horizontalAdvance(view->topLevelItem(r)->text(c)) + 6);
+            EXPECT_GE(view->columnWidth(c), widest) << view->objectName().toStdString() << c;
+        }
 }
 
 TEST_F(DetailWindowTest, StopLeavesThePagesAndEnterShowsWhatWasReplayed) {

@@ -67,11 +67,12 @@ TEST(UserDialogTest, ListsAddsAndDeletesUsers) {
     EXPECT_EQ(list->item(1)->text(), "bob");
     EXPECT_EQ(list->currentRow(), 1);
 
-    EXPECT_TRUE(dialog.AddTyped(QStringLiteral("\u3000ta ro ")));
+    EXPECT_EQ(dialog.AddTyped(QStringLiteral("\u3000ta ro ")), AddUserOutcome::kAdded);
     EXPECT_EQ(dialog.chosenName(), "taro");
     EXPECT_EQ(list->currentItem()->text(), "taro");
     EXPECT_TRUE(QFile::exists(dir.filePath("StatMan_taro.txt")));
-    EXPECT_FALSE(dialog.AddTyped(QStringLiteral("a/b")));
+    EXPECT_EQ(dialog.AddTyped(QStringLiteral("a/b")), AddUserOutcome::kRefused);
+    EXPECT_EQ(dialog.AddTyped(QStringLiteral("bo b")), AddUserOutcome::kDuplicate);
     EXPECT_EQ(list->count(), 4);
 
     dialog.DeleteConfirmed();
