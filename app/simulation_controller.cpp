@@ -5,6 +5,7 @@
 
 #include "app/simulation.h"
 #include "app/status_text.h"
+#include "core/random.h"
 
 namespace mizaro {
 
@@ -170,6 +171,7 @@ void SimulationController::Run(StatSummary& com, SimulationOptions options) {
         const SimulationOptions& o_;
     };
 
+    if (options.seed) SeedThreadRandom(*options.seed);
     com.simStartClock = SimulationClockMs();
     com.simStartN = com.N;
     Watcher watcher(*this, com, options);

@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cstdint>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -42,6 +43,8 @@ struct SimulationOptions {
     int simInterval = 0;  // milliseconds after each draw
     bool showResult = false;
     std::string snapshotDirectory;
+    // The worker's generator, for a run that must give the same games; none: from the clock.
+    std::optional<std::uint32_t> seed;
 };
 
 struct SimulationResultBox {

@@ -48,13 +48,15 @@ if(MIZARO_GUI)
   find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
   find_program(APPSTREAMCLI appstreamcli)
   if(DESKTOP_FILE_VALIDATE)
-    add_test(NAME desktop_entry_valid
-             COMMAND ${DESKTOP_FILE_VALIDATE} ${CMAKE_SOURCE_DIR}/desktop/mizaro.desktop)
+    mizaro_add_test(NAME desktop_entry_valid
+                    COMMAND ${DESKTOP_FILE_VALIDATE} ${CMAKE_SOURCE_DIR}/desktop/mizaro.desktop
+                    TIMEOUT 60)
   else()
     message(STATUS "desktop-file-validate not found: the desktop entry is not checked")
   endif()
   if(APPSTREAMCLI)
-    add_test(NAME metainfo_valid COMMAND ${APPSTREAMCLI} validate --no-net ${MIZARO_METAINFO})
+    mizaro_add_test(NAME metainfo_valid
+                    COMMAND ${APPSTREAMCLI} validate --no-net ${MIZARO_METAINFO} TIMEOUT 60)
   else()
     message(STATUS "appstreamcli not found: the metainfo is not checked")
   endif()
@@ -87,14 +89,13 @@ endif()
 include(CPack)
 
 # The installed tree and the package, each unpacked into a temporary root, run on their own.
-add_test(NAME installed_tree_runs
-         COMMAND ${CMAKE_SOURCE_DIR}/tests/package/check_installed_tree.sh ${CMAKE_COMMAND}
-                 ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
-set_tests_properties(installed_tree_runs PROPERTIES TIMEOUT 300)
+mizaro_add_test(NAME installed_tree_runs
+                COMMAND ${CMAKE_SOURCE_DIR}/tests/package/check_installed_tree.sh ${CMAKE_COMMAND}
+                        ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
 # A package is made of a release build; a sanitizer build would only package its runtime.
 if(NOT MIZARO_SANITIZE)
-  add_test(NAME debian_package_runs
-           COMMAND ${CMAKE_SOURCE_DIR}/tests/package/check_debian_package.sh
-                   ${CMAKE_CPACK_COMMAND} ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
-  set_tests_properties(debian_package_runs PROPERTIES TIMEOUT 300 SKIP_RETURN_CODE 77)
+  mizaro_add_test(NAME debian_package_runs
+                  COMMAND ${CMAKE_SOURCE_DIR}/tests/package/check_debian_package.sh
+                          ${CMAKE_CPACK_COMMAND} ${CMAKE_BINARY_DIR} ${PROJECT_VERSION}
+                  PROPERTIES SKIP_RETURN_CODE 77)
 endif()

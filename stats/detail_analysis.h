@@ -7,6 +7,7 @@
 
 #include <array>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -143,6 +144,10 @@ class DetailAnalysis {
 
     std::atomic<bool> cancelRequested{false};
     std::atomic<int> progress{0};  // 0..kProgressScale
+    // Called on a replaying thread after each few games it has counted in `progress`, so a
+    // caller can act at a known point of the replay rather than whenever its polling happens to
+    // look. Several threads may call it at once.
+    std::function<void()> onProgress;
 
   private:
     void SetProgressText(std::string text);

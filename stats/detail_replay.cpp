@@ -154,6 +154,7 @@ void DetailAnalysis::ReportFinished(int finished, int count) {
     int shown = progress.load();
     while (shown < share && !progress.compare_exchange_weak(shown, share)) {
     }
+    if (onProgress) onProgress();
 }
 
 }  // namespace mizaro

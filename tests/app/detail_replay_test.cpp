@@ -231,7 +231,6 @@ TEST_F(DetailAnalysisThreadTest, SeveralThreadsGiveTheResultOfOne) {
 }
 
 TEST_F(DetailAnalysisThreadTest, ProgressIsReadWholeAndAStopKeepsFinishedGames) {
-    // Long enough that the stop comes well before the end.
     std::vector<GameRecord> records;
     for (int copy = 0; copy < 40; ++copy)
         records.insert(records.end(), played->stats.records.begin(), played->stats.records.end());
@@ -240,6 +239,12 @@ TEST_F(DetailAnalysisThreadTest, ProgressIsReadWholeAndAStopKeepsFinishedGames) 
     full.ReplayAll(records, 1);
 
     DetailAnalysis a;
+    // Past a quarter every replaying thread waits for the poller's stop, so the stop comes
+    // mid-run however the threads are scheduled.
+    a.onProgress = [&a] {
+        while (a.progress.load() >= kProgressScale / 4 && !a.cancelRequested.load())
+            std::this_thread::yield();
+    };
     std::atomic<bool> done{false};
     int lastProgress = 0;
     int polls = 0;
@@ -252,7 +257,7 @@ TEST_F(DetailAnalysisThreadTest, ProgressIsReadWholeAndAStopKeepsFinishedGames) 
             const std::string text = a.ProgressText();
             int shown = 0, total = 0;
             if (!text.empty()) {
-                ASSERT_EQ(std::sscanf(text.c_str(), " %d / %d", &shown, &total), 2) << text;
+                EXPECT_EQ(std::sscanf(text.c_str(), " %d / %d", &shown, &total), 2) << text;
                 EXPECT_EQ(total, n);
                 EXPECT_GE(shown, 1);
                 EXPECT_LE(shown, n);
@@ -269,7 +274,7 @@ TEST_F(DetailAnalysisThreadTest, ProgressIsReadWholeAndAStopKeepsFinishedGames) 
     EXPECT_GT(polls, 0);
 
     // Only finished games stay, each as the full replay has it, in record order.
-    EXPECT_LT(a.games.size(), records.size());
+    EXPECT_LT(a.games.size(), records.size() / 2);
     std::size_t j = 0;
     for (const ReplayedGame& g : a.games) {
         while (j < full.games.size() && !SameRecord(full.games[j].record, g.record)) ++j;

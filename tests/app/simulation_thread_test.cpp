@@ -105,6 +105,7 @@ TEST(SimulationThreadTest, WinsGoOnAndADeclinedExhaustedGameEndsTheRun) {
     SimulationOptions options;
     options.showResult = true;
     options.level = 1;
+    options.seed = 25;  // two wins, then an exhausted game
     ASSERT_TRUE(sim.Start(com, options));
     int wins = 0;
     for (int shown = 1;; ++shown) {
@@ -124,6 +125,7 @@ TEST(SimulationThreadTest, WinsGoOnAndADeclinedExhaustedGameEndsTheRun) {
     EXPECT_TRUE(sim.running()) << "running until the interface has finished the run";
     EXPECT_TRUE(sim.Finish());
     EXPECT_FALSE(sim.running());
+    EXPECT_EQ(wins, 2) << "a win's box, whatever its answer, lets the run go on";
     EXPECT_EQ(com.N, wins + 1);
     EXPECT_EQ(com.nAgari, wins);
     EXPECT_EQ(window.Boxes(), wins + 1);

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
+#include <vector>
 
+#include "core/hand_notation.h"
 #include "core/shanten_table.h"
 #include "stats/detail_lists.h"
 
@@ -136,6 +139,50 @@ TEST(DetailFilterTest, YakuConditionWithAndAndOr) {
     a.filter.yaku = "0000";
     a.ApplyFilter();
     EXPECT_TRUE(a.selected.empty());
+}
+
+// Dealt one from ready; the 5p of turn 3 makes the hand ready, and it stays ready to the end
+// by throwing every drawn honour.
+GameRecord ReadyFromTurnThree() {
+    GameRecord r;
+    const std::vector<TileKind> dealt = ParseTiles("234m5567p23s678s1z").tiles;
+    std::copy(dealt.begin(), dealt.end(), r.dealt.begin());
+    r.doraIndicator = ParseTile("9m");
+    r.reachTurn = 0;
+    const char* honours[] = {"2z", "3z", "4z", "6z", "7z", "1z"};
+    for (int t = 0; t < kMaxTurns; ++t) r.draws[t] = ParseTile(honours[t % 6]);
+    r.draws[2] = ParseTile("5p");
+    r.discards = r.draws;
+    r.discards[2] = ParseTile("1z");
+    return r;
+}
+
+TEST(RecordReplayTest, ReadyTurnIsTheFirstTurnTheHandIsReady) {
+    ReplayedGame g;
+    g.record = ReadyFromTurnThree();
+    ASSERT_TRUE(DetailAnalysis::Replay(g));
+    EXPECT_EQ(g.shantenAt[2], 1);
+    EXPECT_EQ(g.shantenAt[kMaxTurns], 0);
+    EXPECT_EQ(g.readyTurn, 3);
+}
+
+// The deal range holds both of its bounds: a game one from ready after its first draw passes
+// every range that starts or ends at one.
+TEST(DetailFilterTest, FirstDrawRangeHoldsItsBounds) {
+    DetailAnalysis a;
+    a.ReplayAll({ReadyFromTurnThree()});
+    ASSERT_EQ(a.games.size(), 1u);
+    ASSERT_EQ(a.games[0].shantenAt[1], 1);
+    const struct {
+        int hai1, hai2;
+        std::size_t selected;
+    } ranges[] = {{1, 1, 1}, {-1, 1, 1}, {1, 6, 1}, {-1, 0, 0}, {2, 6, 0}};
+    for (const auto& r : ranges) {
+        a.filter.hai1 = r.hai1;
+        a.filter.hai2 = r.hai2;
+        a.ApplyFilter();
+        EXPECT_EQ(a.selected.size(), r.selected) << r.hai1 << ".." << r.hai2;
+    }
 }
 
 TEST(DetailAggregateTest, KeyFiguresPerTurnAndShantenCourse) {

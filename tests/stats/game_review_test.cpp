@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "core/hand_notation.h"
 #include "core/shanten.h"
@@ -205,6 +207,30 @@ TEST(GameReview, RiichiTurnIsRatedAndTheDiscardsAfterItAreNot) {
     // Riichi, tsumo, pinfu, tanyao: 4 han 20 fu, 7800 for the dealer (2600 all).
     EXPECT_EQ(review.points, 7800);
     EXPECT_EQ(OutcomeText(review), "和了 (6 巡目) 7800 点");
+}
+
+// Four times the hand gives up its all-simples by trading a simple for a terminal of the same
+// run, keeping its wait, and trades back on the next turn: four losses, of which only the
+// three largest are marked.
+TEST(GameReview, OnlyTheThreeLargestLossesAreMarked) {
+    GameRecord r = BrokenWaitGame();
+    r.discards[16] = r.draws[16];
+    const char* trades[][2] = {{"1m", "4m"}, {"4m", "1m"}, {"9s", "6s"}, {"6s", "9s"}};
+    for (int t = 0; t < 8; ++t) {
+        r.draws[t] = ParseTile(trades[t % 4][0]);
+        r.discards[t] = ParseTile(trades[t % 4][1]);
+    }
+    const GameReview review = ReviewGame(r);
+    ASSERT_TRUE(review.replayed);
+    std::vector<double> losses, marked;
+    for (const TurnReview& t : review.turns) {
+        if (t.loss > 0.0) losses.push_back(t.loss);
+        if (t.marked) marked.push_back(t.loss);
+    }
+    ASSERT_GE(losses.size(), 4u);
+    std::sort(losses.rbegin(), losses.rend());
+    std::sort(marked.rbegin(), marked.rend());
+    EXPECT_EQ(marked, std::vector<double>(losses.begin(), losses.begin() + 3));
 }
 
 // The page is written as code page 932, so every character must convert; a row per rated
