@@ -58,10 +58,11 @@ struct StatSummary {
     // in `unreadableFiles` are left as they are, and that is not a failure: the player is told
     // when they are found. False when a write failed or the name cannot be a file name.
     bool Save(const std::string& directory = DataDirectory());
-    // Writes the counter file alone under a name made from the local time,
+    // Writes the counter file alone under a name made from the local time `when`,
     // "StatCom" + YYYYMMDDhhmmss + ".txt", in `directory` (the working directory by default).
-    // False when it could not be written or a snapshot of that second is already there; the
-    // caller then keeps the counters rather than clearing them unsaved. `when` names the file.
+    // Later snapshots of the same second are named "..._2.txt", "..._3.txt" and so on, so none
+    // replaces another. False when it could not be written; the caller then keeps the counters
+    // rather than clearing them unsaved.
     bool SaveSnapshot(const std::string& directory = "", std::time_t when = std::time(nullptr));
 };
 

@@ -3,6 +3,7 @@
 #include <ctime>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <system_error>
 
 #include "platform/atomic_file.h"
@@ -13,6 +14,12 @@
 #include "stats/stat_summary.h"
 
 namespace mizaro {
+namespace {
+
+// Beyond this many snapshots in one second the counters are kept until the next one.
+constexpr int kSnapshotsASecond = 9999;
+
+}  // namespace
 
 void StatSummary::Load(const std::string& newName, const std::string& directory) {
     name = newName;
@@ -59,16 +66,21 @@ bool StatSummary::Save(const std::string& directory) {
 bool StatSummary::SaveSnapshot(const std::string& directory, std::time_t when) {
     std::tm local{};
     if (!localtime_r(&when, &local)) return false;
-    char fileName[64];
-    std::snprintf(fileName, sizeof fileName, "StatCom%04d%02d%02d%02d%02d%02d.txt",
-                  local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                  local.tm_min, local.tm_sec);
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "StatCom%04d%02d%02d%02d%02d%02d", local.tm_year + 1900,
+                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
     // A fast simulation with a short period reaches a second snapshot within the same second;
-    // replacing the first would lose its games, since the counters are cleared after each one.
-    std::string path = directory + fileName;
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec) || ec) return false;
-    return WriteFileAtomically(path, FormatCounterFile(*this));
+    // replacing the first would lose its games, since the counters are cleared after each one,
+    // so later ones of that second take the next free "_2", "_3"... name.
+    for (int n = 1; n <= kSnapshotsASecond; ++n) {
+        const std::string path =
+            directory + stamp + (n == 1 ? "" : "_" + std::to_string(n)) + ".txt";
+        std::error_code ec;
+        if (std::filesystem::exists(path, ec)) continue;
+        if (ec) return false;
+        return WriteFileAtomically(path, FormatCounterFile(*this));
+    }
+    return false;
 }
 
 }  // namespace mizaro

@@ -142,3 +142,16 @@ TEST(Simulation, SnapshotRuleClearsOnlyAfterASavedSnapshot) {
 
 }  // namespace
 }  // namespace mizaro
+
+    // Games within one second each leave a snapshot of their own, and each clears the counters.
+    TempDir quick;
+    StatSummary fast;
+    fast.name = std::string(kComputerStatName);
+    for (int game = 1; game <= 3; ++game) {
+        PlayComputerGame(s, r);
+        RecordComputerGame(fast, s, r, 1, quick.Dir(), 1'700'000'000);
+        EXPECT_EQ(fast.N, 0) << game;
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(quick.Dir()),
+                            std::filesystem::directory_iterator()),
+              3);

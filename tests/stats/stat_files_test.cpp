@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <clocale>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "core/random.h"
 #include "core/scoring/yaku_names.h"
@@ -388,20 +390,21 @@ TEST(StatFiles, ASnapshotWithinTheSameSecondDoesNotReplaceTheLastOne) {
     StatSummary st;
     st.name = "StatCom";
     const std::time_t second = 1'700'000'000;
-    st.N = 1;
-    ASSERT_TRUE(st.SaveSnapshot(dir.Dir(), second));
-    st.N = 2;
-    EXPECT_FALSE(st.SaveSnapshot(dir.Dir(), second)) << "the first snapshot would be lost";
-    st.N = 3;
-    EXPECT_TRUE(st.SaveSnapshot(dir.Dir(), second + 1));
-    std::vector<int> onDisk;
+    for (int n : {1, 2, 3, 4}) {
+        st.N = n;
+        EXPECT_TRUE(st.SaveSnapshot(dir.Dir(), n == 4 ? second + 1 : second)) << n;
+    }
+    std::map<int, std::string> nameOf;  // by the count the file holds
     for (const auto& e : std::filesystem::directory_iterator(dir.Dir())) {
         StatSummary back;
         ParseCounterFile(*ReadWholeFile(e.path().string()), back);
-        onDisk.push_back(back.N);
+        nameOf[back.N] = e.path().filename().string();
     }
-    std::sort(onDisk.begin(), onDisk.end());
-    EXPECT_EQ(onDisk, (std::vector<int>{1, 3}));
+    ASSERT_EQ(nameOf.size(), 4u);
+    const std::string stem = nameOf[1].substr(0, nameOf[1].size() - std::strlen(".txt"));
+    EXPECT_EQ(nameOf[2], stem + "_2.txt");
+    EXPECT_EQ(nameOf[3], stem + "_3.txt");
+    EXPECT_EQ(nameOf[4].size(), nameOf[1].size()) << "the next second starts again plain";
 }
 
 TEST(StatFiles, TheLongestAcceptedUserNameIsSaved) {
