@@ -10,10 +10,12 @@
 #include "platform/read_file.h"
 #include "stats/counter_file.h"
 #include "stats/game_log.h"
+#include "stats/record_end.h"
 #include "stats/stat_file_name.h"
 #include "stats/stat_summary.h"
 
 namespace mizaro {
+
 namespace {
 
 // Beyond this many snapshots in one second the counters are kept until the next one.
@@ -21,10 +23,28 @@ constexpr int kSnapshotsASecond = 9999;
 
 }  // namespace
 
+bool StatSummary::RebuildFromLog(std::string_view log) {
+    StatSummary fresh;
+    ParseGameLog(log, fresh.records);
+    std::vector<GameRecord> logged = std::move(fresh.records);
+    fresh.records.clear();
+    for (GameRecord& r : logged) {
+        r.Decode();
+        std::optional<KyokuState> end = RecordedEnd(r);
+        if (!end || !fresh.RecordGame(*end, r)) return false;
+    }
+    fresh.name = name;
+    fresh.simStartClock = simStartClock;
+    fresh.simStartN = simStartN;
+    *this = std::move(fresh);
+    return true;
+}
+
 void StatSummary::Load(const std::string& newName, const std::string& directory) {
     name = newName;
     Reset();
     unreadableFiles.clear();
+    restoredFrom.clear();
     std::string counterName = StatFileName(name, false);
     if (counterName.empty()) return;
     const std::string counterPath = directory + counterName;
@@ -36,10 +56,16 @@ void StatSummary::Load(const std::string& newName, const std::string& directory)
         return;
     }
     if (counters.status == ReadStatus::kMissing) {
-        // A log is only read with its counters, but one without them still holds the games of
-        // counters that were lost or deleted alone: a fresh log must not be saved over it.
-        if (ReadFileContents(logPath).status != ReadStatus::kMissing)
-            unreadableFiles.push_back(logPath);
+        // A log without its counters holds the games of counters that were lost or deleted
+        // alone: they are counted again from it. A log that cannot be replayed whole is kept as
+        // it is, so a fresh log is never saved over it.
+        FileContents log = ReadFileContents(logPath);
+        if (log.status == ReadStatus::kMissing) return;
+        if (log.status == ReadStatus::kRead && RebuildFromLog(log.data)) {
+            if (!records.empty()) restoredFrom = logPath;
+            return;
+        }
+        unreadableFiles.push_back(logPath);
         return;
     }
     ParseCounterFile(counters.data, *this);

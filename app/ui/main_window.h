@@ -113,7 +113,8 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     void CopyProblemText();
     void ShowAnalysisPage(const std::string& fileName, const AnalysisText& page);
     // Names, once per file in a run, the files found but not readable: they are kept as they
-    // are, so what is played meanwhile is not saved into them.
+    // are, so what is played meanwhile is not saved into them. Names too the logs whose lost
+    // counters were counted again from their games.
     void TellUnreadableFiles();
     // Writes the settings and both statistics for the close; when that fails, asks whether to
     // try again, to close without them or to stay open. False: stay open.

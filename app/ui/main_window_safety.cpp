@@ -12,6 +12,14 @@ void MainWindow::TellUnreadableFiles() {
     if (settings_.fileUnreadable) found.push_back(settings_.path);
     for (const StatSummary* stats : {&flow_.userStats, &comStats_})
         found.insert(found.end(), stats->unreadableFiles.begin(), stats->unreadableFiles.end());
+    std::string restored;
+    for (const StatSummary* stats : {&flow_.userStats, &comStats_})
+        if (!stats->restoredFrom.empty() && toldUnreadable_.insert(stats->restoredFrom).second)
+            restored += "\n" + stats->restoredFrom;
+    if (!restored.empty())
+        ShowMessage("統計",
+                    "統計ファイルが見つからないため、ログから成績を復元しました。" + restored);
+
     std::string names;
     for (const std::string& path : found)
         if (toldUnreadable_.insert(path).second) names += "\n" + path;

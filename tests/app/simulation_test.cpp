@@ -8,9 +8,11 @@
 
 #include "app/simulation_batch.h"
 #include "core/random.h"
+#include "platform/atomic_file.h"
 #include "platform/read_file.h"
 #include "stats/counter_file.h"
 #include "stats/game_log.h"
+#include "stats/record_end.h"
 #include "stats/user_name.h"
 #include "temp_dir.h"
 
@@ -93,6 +95,35 @@ TEST(Simulation, ReplayedRecordsGiveTheSameTurnsRiichiWinsAndCounters) {
     EXPECT_GT(wins, 20);
     // Turns, riichi, wins, points, yaku and shanten sums all meet in the counter file.
     EXPECT_EQ(FormatCounterFile(replayed), files.counters);
+
+    // Counters lost from disk are counted again from the log alone, to the same files.
+    ASSERT_TRUE(std::filesystem::remove(dir.File("StatCom.txt")));
+    StatSummary rebuilt;
+    rebuilt.Load(std::string(kComputerStatName), dir.Dir());
+    EXPECT_EQ(rebuilt.restoredFrom, dir.File("StatCom.log"));
+    EXPECT_TRUE(rebuilt.unreadableFiles.empty());
+    EXPECT_EQ(FormatCounterFile(rebuilt), files.counters);
+    EXPECT_EQ(FormatGameLog(rebuilt.records), files.log);
+
+    // Records the program could not have written are not counted: the log is kept unread.
+    const auto first = [&](auto wanted) {
+        for (const GameRecord& r : records)
+            if (wanted(r)) return r;
+        ADD_FAILURE() << "no such game among the records";
+        return GameRecord{};
+    };
+    GameRecord noUra = first([](const GameRecord& r) { return r.uraIndicator != kNoTile; });
+    noUra.uraIndicator = kNoTile;
+    GameRecord lateRiichi = first([](const GameRecord& r) { return r.reachTurn == 0; });
+    lateRiichi.reachTurn = 1;
+    GameRecord cutShort = first([](const GameRecord& r) { return r.discards[17] != kNoTile; });
+    cutShort.draws[17] = cutShort.discards[17] = kNoTile;
+    for (const GameRecord& bad : {noUra, lateRiichi, cutShort}) EXPECT_FALSE(RecordedEnd(bad));
+    ASSERT_TRUE(files.log.starts_with("400\n"));
+    WriteFileAtomically(dir.File("StatCom.log"), "401" + files.log.substr(3) + "AAAAAAAAAAAAA\n");
+    rebuilt.Load(std::string(kComputerStatName), dir.Dir());
+    EXPECT_EQ(rebuilt.N, 0);
+    EXPECT_EQ(rebuilt.unreadableFiles, std::vector<std::string>{dir.File("StatCom.log")});
 }
 
 TEST(SimulationThreadTest, OneAndTwoJobsWriteTheSameFiles) {
@@ -138,10 +169,6 @@ TEST(Simulation, SnapshotRuleClearsOnlyAfterASavedSnapshot) {
         RecordComputerGame(kept, s, r, 2, dir.File("missing/"));
     }
     EXPECT_EQ(kept.N, 4);
-}
-
-}  // namespace
-}  // namespace mizaro
 
     // Games within one second each leave a snapshot of their own, and each clears the counters.
     TempDir quick;
@@ -155,3 +182,7 @@ TEST(Simulation, SnapshotRuleClearsOnlyAfterASavedSnapshot) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(quick.Dir()),
                             std::filesystem::directory_iterator()),
               3);
+}
+
+}  // namespace
+}  // namespace mizaro
