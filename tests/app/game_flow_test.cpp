@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/edit_mode.h"
 #include "core/random.h"
 #include "flow_test_support.h"
+#include "temp_dir.h"
 
 namespace mizaro::testing {
 namespace {
@@ -346,6 +349,40 @@ TEST_F(GameFlowTest, NothingMovesWhileTheSimulationRuns) {
     flow.SetMode(kModeHonitsu);
     EXPECT_EQ(flow.state.hand, before.hand);
     EXPECT_EQ(flow.state.turn, before.turn);
+}
+
+TEST_F(GameFlowTest, EveryRecordedGameIsOnDiskWhenItEndsAndAFailedSaveIsToldOnce) {
+    TempDir dir;
+    const std::string later = dir.File("later/");  // not there yet: the saves fail
+    flow.statsDirectory = later;
+    flow.userStats.name = "default";
+    flow.showResult = false;
+    flow.assistLimit = kAssistOff;
+    flow.state.mode = kModeHonitsu;
+    SeedThreadRandom(5);
+    flow.NewGame();
+    const auto playUntil = [this](int games) {
+        while (flow.userStats.N < games) PlayGreedyDiscard();
+    };
+    const auto gamesOnDisk = [&] {
+        StatSummary onDisk;
+        onDisk.Load("default", later);
+        EXPECT_EQ(onDisk.records.size(), static_cast<std::size_t>(onDisk.N));
+        return onDisk.N;
+    };
+    playUntil(2);
+    ASSERT_EQ(view.messages.size(), 1u) << "told once, not after every game";
+    EXPECT_EQ(view.messages[0].caption, "エラー");
+    EXPECT_NE(view.messages[0].text.find(later), std::string::npos);
+    ASSERT_TRUE(std::filesystem::create_directory(later));
+    for (int games : {3, 4}) {
+        playUntil(games);
+        EXPECT_EQ(gamesOnDisk(), games) << "the earlier games come with the retry";
+    }
+    EXPECT_EQ(view.messages.size(), 1u);
+    std::filesystem::remove_all(later);
+    playUntil(5);
+    EXPECT_EQ(view.messages.size(), 2u) << "a new failure after a good save is told again";
 }
 
 }  // namespace

@@ -2,14 +2,17 @@
 // answering what the worker posts. Built also under the thread sanitizer.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <mutex>
 #include <thread>
 
 #include "app/simulation_controller.h"
+#include "stats/stat_summary.h"
 #include "stats/user_name.h"
 #include "temp_dir.h"
 
@@ -184,6 +187,46 @@ TEST(SimulationThreadTest, SnapshotsRestartTheMeasureOfSpeed) {
     EXPECT_EQ(shown.simStartN, 0) << "the start marks follow the cleared counters";
     EXPECT_TRUE(std::filesystem::exists(dir.Dir()) && !std::filesystem::is_empty(dir.Dir()))
         << "the snapshot holds the cleared games";
+}
+
+// Polls `done` for the test's time limit at most.
+bool WaitUntil(const std::function<bool()>& done) {
+    const auto limit = std::chrono::steady_clock::now() + 20s;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > limit) return false;
+        std::this_thread::sleep_for(1ms);
+    }
+    return true;
+}
+
+TEST(SimulationThreadTest, TheComputersStatisticsAreSavedByTheClockAndAtTheEnd) {
+    testing::TempDir dir;
+    StandInWindow window;
+    SimulationController sim(window);
+    StatSummary com = Computer();
+    std::atomic<std::int64_t> clock{1'000};
+    SimulationOptions options;
+    options.level = 1;
+    options.simDisp = false;
+    options.statsDirectory = dir.Dir();
+    options.clockMs = [&clock] { return clock.load(); };
+    const std::string counters = dir.File("StatCom.txt");
+    ASSERT_TRUE(sim.Start(com, options));
+    ASSERT_TRUE(WaitUntil([&] { return sim.ShownCopy().N >= 2; }));
+    EXPECT_FALSE(std::filesystem::exists(counters)) << "no save is due before 30 seconds";
+    clock.store(31'000);
+    EXPECT_TRUE(WaitUntil([&] { return std::filesystem::exists(counters); }));
+    sim.Stop();
+    StatSummary onDisk;
+    onDisk.Load(std::string(kComputerStatName), dir.Dir());
+    EXPECT_EQ(onDisk.N, com.N) << "the end of the run saves its last games";
+    EXPECT_EQ(onDisk.records.size(), com.records.size());
+    EXPECT_FALSE(sim.statsSaveFailed());
+
+    options.statsDirectory = dir.File("missing/");
+    ASSERT_TRUE(sim.Start(com, options));
+    sim.Stop();
+    EXPECT_TRUE(sim.statsSaveFailed()) << "for the window to tell";
 }
 
 }  // namespace
