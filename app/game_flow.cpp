@@ -88,7 +88,17 @@ void GameFlow::ShowResult(const std::string& caption, const std::string& text) {
 }
 
 void GameFlow::Record() {
-    if (!noRecord) userStats.RecordGame(state, record);
+    if (noRecord) return;
+    userStats.RecordGame(state, record);
+    SaveStats();
+}
+
+void GameFlow::SaveStats() {
+    if (statsDirectory.empty()) return;
+    // A failed save is tried again after the next game and at the close; the player hears of
+    // it once rather than after every game.
+    if (saveNotice_.ShouldTell(userStats.Save(statsDirectory)))
+        view_.ShowMessage(kSaveFailedCaption, SaveFailedText(statsDirectory));
 }
 
 void GameFlow::PlayerDiscard(int slot, bool declareRiichi) {

@@ -11,6 +11,7 @@
 #include "app/assist_marks.h"
 #include "app/game_view.h"
 #include "app/hand_slots.h"
+#include "app/save_notice.h"
 #include "core/kyoku_state.h"
 #include "stats/game_record.h"
 #include "stats/stat_summary.h"
@@ -68,6 +69,9 @@ class GameFlow {
     KyokuState state;
     GameRecord record;
     StatSummary userStats;
+    // Where the user's statistics are saved after every recorded game, so a game is on disk as
+    // soon as it ends; empty keeps them in memory only.
+    std::string statsDirectory;
     int playMode = kPlayMode;
     bool noRecord = false;
     bool showResult = true;
@@ -88,11 +92,13 @@ class GameFlow {
     Next EndWon();
     void ShowResult(const std::string& caption, const std::string& text);
     void Record();
+    void SaveStats();
     void MoveAndDiscard(int slot);
     void EditHandClick(int slot, int step);
     void WinIfComplete();
 
     GameView& view_;
+    SaveNotice saveNotice_;
 };
 
 }  // namespace mizaro

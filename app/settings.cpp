@@ -48,7 +48,8 @@ constexpr const char* kUserNameKey = "UserName";
 constexpr NumberKey kAfterUser[] = {
     {"Assist", &Settings::Assist, -1, kLastAssist},
     {"AnaSelectTab", &Settings::AnaSelectTab, 0, kLastAnalysisPage},
-    {"FilterKyoku", &Settings::FilterKyoku, 0, INT_MAX},
+    // Any number the analysis window takes: one below 1 selects no game, and must come back so.
+    {"FilterKyoku", &Settings::FilterKyoku, INT_MIN, INT_MAX},
     {"FilterHai1", &Settings::FilterHai1, -1, kLastFilterShanten},
     {"FilterHai2", &Settings::FilterHai2, -1, kLastFilterShanten},
     {"FilterLast1", &Settings::FilterLast1, -1, kLastFilterShanten},

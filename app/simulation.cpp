@@ -33,10 +33,11 @@ ComputerGameEnd PlayComputerGame(KyokuState& state, GameRecord& record,
 }
 
 void RecordComputerGame(StatSummary& com, const KyokuState& state, const GameRecord& record,
-                        int simClear, const std::string& snapshotDirectory) {
+                        int simClear, const std::string& snapshotDirectory, std::time_t when) {
     com.RecordGame(state, record);
     // The count is the statistics' own total, not the games of this run.
-    if (simClear > 0 && com.N % simClear == 0 && com.SaveSnapshot(snapshotDirectory)) com.Reset();
+    if (simClear > 0 && com.N % simClear == 0 && com.SaveSnapshot(snapshotDirectory, when))
+        com.Reset();
 }
 
 std::uint32_t GameSeed(std::uint64_t seed, std::uint64_t index) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <string>
 
 #include "core/kyoku_state.h"
@@ -35,10 +36,12 @@ ComputerGameEnd PlayComputerGame(KyokuState& state, GameRecord& record,
                                  ComputerPlayWatcher* watcher = nullptr);
 
 // Adds a finished game to the computer's statistics. With `simClear` > 0, a game count that
-// reaches a multiple of it writes a snapshot into `snapshotDirectory`, and only a snapshot that
-// was written clears the statistics: a failed one keeps the games.
+// reaches a multiple of it writes a snapshot into `snapshotDirectory`, named by the local time
+// `when`, and only a snapshot that was written clears the statistics: a failed one keeps the
+// games.
 void RecordComputerGame(StatSummary& com, const KyokuState& state, const GameRecord& record,
-                        int simClear, const std::string& snapshotDirectory);
+                        int simClear, const std::string& snapshotDirectory,
+                        std::time_t when = std::time(nullptr));
 
 // The seed of game `index` of a run seeded with `seed`: every game has its own generator, so
 // the games do not depend on how many threads share them out.

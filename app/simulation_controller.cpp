@@ -30,6 +30,7 @@ bool SimulationController::Start(StatSummary& com, const SimulationOptions& opti
     if (worker_.joinable()) return false;
     stop_.store(false);
     repaintPosted_.store(false);
+    statsSaveFailed_.store(false);
     {
         std::lock_guard lock(boxMutex_);
         pendingBox_.reset();
@@ -174,6 +175,17 @@ void SimulationController::Run(StatSummary& com, SimulationOptions options) {
     if (options.seed) SeedThreadRandom(*options.seed);
     com.simStartClock = SimulationClockMs();
     com.simStartN = com.N;
+    const auto nowMs = options.clockMs ? options.clockMs : [] {
+        return static_cast<std::int64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                             std::chrono::steady_clock::now().time_since_epoch())
+                                             .count());
+    };
+    // The worker owns `com` while it runs, so it is the one to write it.
+    auto saveStats = [&] {
+        if (!options.statsDirectory.empty())
+            statsSaveFailed_.store(!com.Save(options.statsDirectory));
+    };
+    std::int64_t lastSave = nowMs();
     Watcher watcher(*this, com, options);
     KyokuState state;
     state.mode = options.mode;
@@ -190,6 +202,11 @@ void SimulationController::Run(StatSummary& com, SimulationOptions options) {
             com.simStartClock = SimulationClockMs();
             com.simStartN = com.N;
         }
+        // A failed save is not tried again at every game, only when the next one is due.
+        if (const std::int64_t now = nowMs(); now - lastSave >= options.saveEveryMs) {
+            saveStats();
+            lastSave = now;
+        }
         Publish(state, &com);
         RequestRepaint();
         if (!options.showResult) continue;
@@ -202,6 +219,7 @@ void SimulationController::Run(StatSummary& com, SimulationOptions options) {
             break;
         }
     }
+    saveStats();
     {
         std::lock_guard lock(boxMutex_);
         workerEnded_ = true;

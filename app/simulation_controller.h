@@ -45,6 +45,13 @@ struct SimulationOptions {
     std::string snapshotDirectory;
     // The worker's generator, for a run that must give the same games; none: from the clock.
     std::optional<std::uint32_t> seed;
+    // Where the worker saves the computer's statistics during the run, so a crash loses at
+    // most the games of the last `saveEveryMs` milliseconds: after the first game that ends
+    // that long after the last save, and at the end of the run. Empty: the run saves nothing.
+    std::string statsDirectory;
+    int saveEveryMs = 30'000;
+    // Milliseconds of a monotonic clock for those saves; empty: the steady clock.
+    std::function<std::int64_t()> clockMs;
 };
 
 struct SimulationResultBox {
@@ -75,6 +82,8 @@ class SimulationController {
     bool Finish();
 
     bool running() const { return running_.load(); }
+    // Whether the worker's last save of the computer's statistics failed.
+    bool statsSaveFailed() const { return statsSaveFailed_.load(); }
 
     // Any thread: whole copies of the game shown and of the computer's counters.
     KyokuState StateCopy() const;
@@ -100,6 +109,7 @@ class SimulationController {
     std::atomic<bool> running_{false};
     std::atomic<bool> stop_{false};
     std::atomic<bool> repaintPosted_{false};
+    std::atomic<bool> statsSaveFailed_{false};
 
     mutable std::mutex shownMutex_;
     KyokuState shownState_;

@@ -6,6 +6,7 @@
 #include <array>
 #include <ctime>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/kyoku_state.h"
@@ -35,6 +36,9 @@ struct StatSummary {
     // is in memory is then not what is on disk, so Save never writes over them; Reset keeps
     // them, so erasing the data in memory cannot wipe the file either.
     std::vector<std::string> unreadableFiles;
+    // The log whose games were counted again at the last Load because its counter file was
+    // missing; empty when the counters were read (or there was nothing to count).
+    std::string restoredFrom;
 
     // Counters and records to zero; the name and the simulation marks stay.
     void Reset();
@@ -51,18 +55,26 @@ struct StatSummary {
     // Reads the counter file and the game log of `newName` from `directory`. A file that
     // cannot be opened leaves the summary empty, as does a name that cannot be a file name.
     // A counter file that exists but cannot be read puts both files in `unreadableFiles` (the
-    // log is then not read either); a log that cannot be read puts the log there, as does a
-    // log whose counter file is missing (it is not read, and is kept for the player).
+    // log is then not read either); a log that cannot be read puts the log there. A log whose
+    // counter file is missing gives the counters again, replayed from its games (`restoredFrom`
+    // names it); when any of its games cannot be replayed it is kept unread in
+    // `unreadableFiles` instead.
     void Load(const std::string& newName, const std::string& directory = DataDirectory());
     // Writes the counter file, then the log; each replaces its file whole or not at all. Files
     // in `unreadableFiles` are left as they are, and that is not a failure: the player is told
     // when they are found. False when a write failed or the name cannot be a file name.
     bool Save(const std::string& directory = DataDirectory());
-    // Writes the counter file alone under a name made from the local time,
+    // Writes the counter file alone under a name made from the local time `when`,
     // "StatCom" + YYYYMMDDhhmmss + ".txt", in `directory` (the working directory by default).
-    // False when it could not be written or a snapshot of that second is already there; the
-    // caller then keeps the counters rather than clearing them unsaved. `when` names the file.
+    // Later snapshots of the same second are named "..._2.txt", "..._3.txt" and so on, so none
+    // replaces another. False when it could not be written; the caller then keeps the counters
+    // rather than clearing them unsaved.
     bool SaveSnapshot(const std::string& directory = "", std::time_t when = std::time(nullptr));
+
+  private:
+    // Counts every game of the log into fresh counters. False (and no change) when a game
+    // cannot be replayed from its record.
+    bool RebuildFromLog(std::string_view log);
 };
 
 // The turn after whose discard the hand was first ready: 1 + the leading run of positive

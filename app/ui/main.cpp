@@ -9,6 +9,7 @@
 
 #include "app/ui/main_window.h"
 #include "app/ui/program_font.h"
+#include "app/ui/quit_signals.h"
 #include "app/ui/single_instance.h"
 #include "core/shanten_table.h"
 #include "platform/data_directory.h"
@@ -43,8 +44,22 @@ int main(int argc, char** argv) {
 
     QApplication::setFont(mizaro::ProgramFont());
 
+    // A logout or a kill saves the games and ends the program as a close does. A request met
+    // while the window is being made (a message box of its start runs events) waits for it.
+    mizaro::MainWindow* running = nullptr;
+    bool requested = false;
+    mizaro::QuitSignals quitSignals([&running, &requested] {
+        if (running != nullptr)
+            running->QuitOnRequest();
+        else
+            requested = true;
+    });
     mizaro::MainWindow window(mizaro::DataDirectory());
-    window.show();
+    running = &window;
+    if (requested)
+        window.QuitOnRequest();
+    else
+        window.show();
     // Without the table every shanten count, and with it every rating, is wrong: say so rather
     // than play on with wrong numbers.
     if (mizaro::LoadShantenTable().entries == 0) {
@@ -55,5 +70,7 @@ int main(int argc, char** argv) {
                              QStringLiteral("ShantenTable.txt が見つかりません。\n"
                                             "向聴数と何切るの評価が正しく数えられません。"));
     }
+    // A request answered before the main loop has closed the window already.
+    if (!window.isVisible()) return 0;
     return app.exec();
 }

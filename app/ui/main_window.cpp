@@ -90,12 +90,14 @@ MainWindow::MainWindow(const std::string& dataDirectory, QWidget* parent)
     flow_.assistLimit = settings_.Assist;
     simInterval_ = settings_.SimInt;
 
+    flow_.statsDirectory = dataDirectory_;
     flow_.userStats.Load(settings_.UserName, dataDirectory_);
     SetUserTitle(settings_.UserName);
     comStats_.Load(std::string(kComputerStatName), dataDirectory_);
     TellUnreadableFiles();
 
     BuildSimulationCommands();
+    ConnectSessionEnd();
     flow_.NewGame();
     Refresh();
     BuildDetailAnalysis();

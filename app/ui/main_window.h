@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/game_flow.h"
+#include "app/save_notice.h"
 #include "app/settings.h"
 #include "app/simulation_controller.h"
 #include "app/ui/page_opener.h"
@@ -66,6 +67,10 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     bool PublishPage(const std::string& fileName, const std::string& utf8Html);
     void SetPageOpener(PageOpener opener) { pageOpener_ = std::move(opener); }
 
+    // A termination request (a signal, the end of the session): stops a simulation, then closes
+    // the window and ends the program, saving as a close does but asking nothing.
+    void QuitOnRequest();
+
     // Starts the computer's games on a worker thread, or stops them.
     void ToggleSimulation();
     SimulationController& simulation() { return simulation_; }
@@ -113,11 +118,17 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     void CopyProblemText();
     void ShowAnalysisPage(const std::string& fileName, const AnalysisText& page);
     // Names, once per file in a run, the files found but not readable: they are kept as they
-    // are, so what is played meanwhile is not saved into them.
+    // are, so what is played meanwhile is not saved into them. Names too the logs whose lost
+    // counters were counted again from their games.
     void TellUnreadableFiles();
     // Writes the settings and both statistics for the close; when that fails, asks whether to
     // try again, to close without them or to stay open. False: stay open.
     bool SaveForClose();
+    // Saves at the desktop's request before the session ends, and when the program is ending
+    // without its window having been closed.
+    void ConnectSessionEnd();
+    void SaveStatsQuietly();
+    void ReportSaveFailureOnStderr() const;
 
     void MouseMoved(QPoint tablePoint);
     void MouseReleased(Qt::MouseButton button, QPoint tablePoint);
@@ -155,6 +166,8 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     QPoint pointer_{-1, -1};  // the last known pointer position on the table
     int hovered_ = -1;
     std::set<std::string> toldUnreadable_;
+    bool quitRequested_ = false;
+    SaveNotice comSaveNotice_;
 
     std::array<QPixmap, kKinds> tiles_;
     std::array<QPixmap, kKinds> turnedTiles_;  // the riichi discard

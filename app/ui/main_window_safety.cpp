@@ -1,7 +1,11 @@
-// Keeping the player's files safe: files that could not be read are named and left alone, and
-// a close whose saving failed lets the player try again instead of losing the games in memory.
+// Keeping the player's files safe: files that could not be read are named and left alone, a
+// close whose saving failed lets the player try again instead of losing the games in memory,
+// and the end of a session or a termination request saves without asking anyone.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
+#include <QSessionManager>
+#include <cstdio>
 
 #include "app/ui/main_window.h"
 
@@ -12,6 +16,14 @@ void MainWindow::TellUnreadableFiles() {
     if (settings_.fileUnreadable) found.push_back(settings_.path);
     for (const StatSummary* stats : {&flow_.userStats, &comStats_})
         found.insert(found.end(), stats->unreadableFiles.begin(), stats->unreadableFiles.end());
+    std::string restored;
+    for (const StatSummary* stats : {&flow_.userStats, &comStats_})
+        if (!stats->restoredFrom.empty() && toldUnreadable_.insert(stats->restoredFrom).second)
+            restored += "\n" + stats->restoredFrom;
+    if (!restored.empty())
+        ShowMessage("統計",
+                    "統計ファイルが見つからないため、ログから成績を復元しました。" + restored);
+
     std::string names;
     for (const std::string& path : found)
         if (toldUnreadable_.insert(path).second) names += "\n" + path;
@@ -28,6 +40,11 @@ bool MainWindow::SaveForClose() {
         saved = flow_.userStats.Save(dataDirectory_) && saved;
         saved = comStats_.Save(dataDirectory_) && saved;
         if (saved) return true;
+        // Nobody may be there to answer at the end of a session.
+        if (quitRequested_) {
+            ReportSaveFailureOnStderr();
+            return true;
+        }
         // The games since the start exist only in memory: closing now would lose them.
         QMessageBox box(
             QMessageBox::Warning, QStringLiteral("エラー"),
@@ -43,6 +60,40 @@ bool MainWindow::SaveForClose() {
         if (answer == QMessageBox::Close) return true;
         if (answer != QMessageBox::Retry) return false;
     }
+}
+
+void MainWindow::ConnectSessionEnd() {
+#ifndef QT_NO_SESSIONMANAGER
+    connect(qApp, &QGuiApplication::commitDataRequest, this,
+            [this](QSessionManager&) { SaveStatsQuietly(); });
+#endif
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        // A closed window has saved already, or the player chose to end without saving.
+        if (!isVisible()) return;
+        simulation_.Stop();  // the worker saves the computer's games as it ends
+        SaveStatsQuietly();
+    });
+}
+
+void MainWindow::SaveStatsQuietly() {
+    bool saved = flow_.userStats.Save(dataDirectory_);
+    // While the worker runs the computer's statistics are its own; it saves them itself.
+    if (!simulation_.running()) saved = comStats_.Save(dataDirectory_) && saved;
+    if (!saved) ReportSaveFailureOnStderr();
+}
+
+void MainWindow::ReportSaveFailureOnStderr() const {
+    std::fprintf(stderr, "mizaro: the settings or statistics could not be saved in %s\n",
+                 dataDirectory_.c_str());
+}
+
+void MainWindow::QuitOnRequest() {
+    if (quitRequested_) return;
+    quitRequested_ = true;
+    if (flow_.simRunning) ToggleSimulation();
+    close();
+    // A message box open in a loop of its own would keep the program alive past the window.
+    QCoreApplication::exit(0);
 }
 
 }  // namespace mizaro

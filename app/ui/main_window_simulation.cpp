@@ -70,6 +70,7 @@ void MainWindow::StartSimulation() {
     options.showResult = flow_.showResult;
     // Snapshots land beside the statistics they were taken from.
     options.snapshotDirectory = dataDirectory_;
+    options.statsDirectory = dataDirectory_;
 
     MouseMoved(QPoint(-1, -1));  // no tile stays lifted while the computer plays
     flow_.simRunning = true;
@@ -83,6 +84,9 @@ void MainWindow::StartSimulation() {
 void MainWindow::EndSimulation() {
     flow_.simRunning = false;
     flow_.playMode = kPlayMode;
+    // The computer's games are saved again at the close; a quit reports on stderr instead.
+    if (comSaveNotice_.ShouldTell(!simulation_.statsSaveFailed()) && !quitRequested_)
+        ShowMessage(kSaveFailedCaption, SaveFailedText(dataDirectory_));
     // The computer's game in progress is abandoned; the player gets a new deal.
     flow_.NewGame();
     Refresh();

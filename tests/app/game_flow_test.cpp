@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/edit_mode.h"
 #include "app/hand_text.h"
 #include "app/position_file.h"
 #include "core/random.h"
 #include "flow_test_support.h"
+#include "temp_dir.h"
 
 namespace mizaro::testing {
 namespace {
@@ -365,6 +368,26 @@ TEST_F(GameFlowTest, NothingMovesWhileTheSimulationRuns) {
     flow.SetMode(kModeHonitsu);
     EXPECT_EQ(flow.state.hand, before.hand);
     EXPECT_EQ(flow.state.turn, before.turn);
+}
+
+TEST_F(GameFlowTest, EveryRecordedGameIsOnDiskWhenItEndsAndAFailedSaveIsToldOnce) {
+    TempDir dir;
+    flow.statsDirectory = dir.File("later/");  // not there yet: the saves fail
+    flow.userStats.name = "default";
+    flow.showResult = false;
+    flow.assistLimit = kAssistOff;
+    SeedThreadRandom(5);
+    flow.NewGame();
+    StatSummary onDisk;
+    for (int games = 1; games <= 4; ++games) {
+        if (games == 3) ASSERT_TRUE(std::filesystem::create_directory(flow.statsDirectory));
+        while (flow.userStats.N < games) PlayGreedyDiscard();
+        onDisk.Load("default", flow.statsDirectory);
+        EXPECT_EQ(onDisk.records.size(), games < 3 ? 0u : std::size_t(games)) << "with the retry";
+    }
+    ASSERT_EQ(view.messages.size(), 1u) << "told once, not after every game";
+    EXPECT_EQ(view.messages[0].caption, "エラー");
+    EXPECT_NE(view.messages[0].text.find(flow.statsDirectory), std::string::npos);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <fstream>
 
 #include "platform/atomic_file.h"
@@ -100,7 +101,7 @@ TEST(Settings, ForeignKeysAndBadValuesAreSkippedTokenByToken) {
 TEST(Settings, ValuesOutsideTheirRangeAreRefused) {
     Settings s = Parsed(
         "SimShan 7\nNanikiruDepth 0\nAssist 4\nAnaSelectTab 9\nFilterHai1 -2\nFilterMode 4\n"
-        "SimInt -5\nFilterKyoku -1\nFilterYaku 10\nX 99999\n");
+        "SimInt -5\nFilterYaku 10\nX 99999\n");
     Settings d;
     EXPECT_EQ(s.SimShan, d.SimShan);
     EXPECT_EQ(s.NanikiruDepth, d.NanikiruDepth);
@@ -109,9 +110,13 @@ TEST(Settings, ValuesOutsideTheirRangeAreRefused) {
     EXPECT_EQ(s.FilterHai1, d.FilterHai1);
     EXPECT_EQ(s.FilterMode, d.FilterMode);
     EXPECT_EQ(s.SimInt, d.SimInt);
-    EXPECT_EQ(s.FilterKyoku, d.FilterKyoku);
     EXPECT_EQ(s.FilterYaku, d.FilterYaku) << "not 31 characters of 0 and 1";
     EXPECT_EQ(s.X, 99999);
+    // The analysis window takes any number of recent games; below 1 selects none.
+    for (int kyoku : {-1, 0, INT_MIN}) {
+        const std::string line = "FilterKyoku " + std::to_string(kyoku);
+        EXPECT_EQ(Parsed(line).FilterKyoku, kyoku) << line;
+    }
     EXPECT_EQ(Parsed("FilterYaku " + std::string(30, '0') + "2").FilterYaku, d.FilterYaku);
 }
 

@@ -2,15 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/simulation_batch.h"
 #include "core/random.h"
+#include "platform/atomic_file.h"
 #include "platform/read_file.h"
 #include "stats/counter_file.h"
 #include "stats/game_log.h"
+#include "stats/record_end.h"
 #include "stats/user_name.h"
 #include "temp_dir.h"
 
@@ -93,6 +96,32 @@ TEST(Simulation, ReplayedRecordsGiveTheSameTurnsRiichiWinsAndCounters) {
     EXPECT_GT(wins, 20);
     // Turns, riichi, wins, points, yaku and shanten sums all meet in the counter file.
     EXPECT_EQ(FormatCounterFile(replayed), files.counters);
+
+    // Counters lost from disk are counted again from the log alone, to the same files.
+    ASSERT_TRUE(std::filesystem::remove(dir.File("StatCom.txt")));
+    StatSummary rebuilt;
+    rebuilt.Load(std::string(kComputerStatName), dir.Dir());
+    EXPECT_EQ(rebuilt.restoredFrom, dir.File("StatCom.log"));
+    EXPECT_TRUE(rebuilt.unreadableFiles.empty());
+    EXPECT_EQ(FormatCounterFile(rebuilt), files.counters);
+    EXPECT_EQ(FormatGameLog(rebuilt.records), files.log);
+
+    // Records the program could not have written are not counted: the log is kept unread.
+    const auto game = [&](bool (*wanted)(const GameRecord&)) {
+        return *std::find_if(records.begin(), records.end(), wanted);
+    };
+    GameRecord noUra = game([](const GameRecord& r) { return r.uraIndicator != kNoTile; });
+    noUra.uraIndicator = kNoTile;
+    // A game that ran out without ever being ready before its last discard.
+    GameRecord early =
+        game([](const GameRecord& r) { return !r.reachTurn && r.discards[17] >= 0; });
+    GameRecord cutShort = early;
+    early.reachTurn = 1;
+    cutShort.draws[17] = cutShort.discards[17] = kNoTile;
+    for (const GameRecord& bad : {noUra, early, cutShort}) EXPECT_FALSE(RecordedEnd(bad));
+    WriteFileAtomically(dir.File("StatCom.log"), "401" + files.log.substr(3) + "AAAAAAAAAAAAA\n");
+    rebuilt.Load(std::string(kComputerStatName), dir.Dir());
+    EXPECT_EQ(rebuilt.unreadableFiles, std::vector<std::string>{dir.File("StatCom.log")});
 }
 
 TEST(SimulationThreadTest, OneAndTwoJobsWriteTheSameFiles) {
@@ -138,6 +167,13 @@ TEST(Simulation, SnapshotRuleClearsOnlyAfterASavedSnapshot) {
         RecordComputerGame(kept, s, r, 2, dir.File("missing/"));
     }
     EXPECT_EQ(kept.N, 4);
+
+    // Games within one second each leave a snapshot of their own, and each clears the counters.
+    for (int game = 1; game <= 3; ++game) {
+        PlayComputerGame(s, r);
+        RecordComputerGame(kept, s, r, 1, dir.Dir(), 1'700'000'000);
+    }
+    EXPECT_EQ(kept.N, 0);
 }
 
 }  // namespace

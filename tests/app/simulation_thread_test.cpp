@@ -2,14 +2,17 @@
 // answering what the worker posts. Built also under the thread sanitizer.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <mutex>
 #include <thread>
 
 #include "app/simulation_controller.h"
+#include "stats/stat_summary.h"
 #include "stats/user_name.h"
 #include "temp_dir.h"
 
@@ -186,6 +189,33 @@ TEST(SimulationThreadTest, SnapshotsRestartTheMeasureOfSpeed) {
     EXPECT_EQ(shown.simStartN, 0) << "the start marks follow the cleared counters";
     EXPECT_TRUE(std::filesystem::exists(dir.Dir()) && !std::filesystem::is_empty(dir.Dir()))
         << "the snapshot holds the cleared games";
+}
+
+TEST(SimulationThreadTest, TheComputersStatisticsAreSavedByTheClockAndAtTheEnd) {
+    testing::TempDir dir;
+    StandInWindow window;
+    SimulationController sim(window);
+    StatSummary com = Computer();
+    std::atomic<std::int64_t> clock{1'000};
+    SimulationOptions options;
+    options.level = 1;
+    options.simDisp = false;
+    options.statsDirectory = dir.Dir();
+    options.clockMs = [&clock] { return clock.load(); };
+    const auto waitUntil = [](const std::function<bool()>& done) {
+        for (int i = 0; i < 20'000 && !done(); ++i) std::this_thread::sleep_for(1ms);
+        return done();
+    };
+    ASSERT_TRUE(sim.Start(com, options));
+    ASSERT_TRUE(waitUntil([&] { return sim.ShownCopy().N >= 2; }));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("StatCom.txt"))) << "not due before 30 s";
+    clock.store(31'000);
+    EXPECT_TRUE(waitUntil([&] { return std::filesystem::exists(dir.File("StatCom.txt")); }));
+    sim.Stop();
+    StatSummary onDisk;
+    onDisk.Load(std::string(kComputerStatName), dir.Dir());
+    EXPECT_EQ(onDisk.records.size(), com.records.size()) << "the end of the run saves its games";
+    EXPECT_FALSE(sim.statsSaveFailed());
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QThread>
+#include <csignal>
 
 #include "app/ui/single_instance.h"
 #include "app/ui/user_dialog.h"
@@ -54,6 +57,32 @@ TEST(SingleInstanceTest, ASecondProgramEndsAtOnceWhileTheFirstHoldsTheLock) {
     ASSERT_TRUE(second.waitForFinished(10000));
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
+}
+
+// A logout or `kill` saves what a close saves and ends the program normally.
+TEST(ProgramEndTest, TermAndIntSaveAndEndTheProgramNormally) {
+    for (int sig : {SIGTERM, SIGINT}) {
+        QTemporaryDir runtime, data;
+        // A program keeps its files beside itself where it may write: a copy gets a folder.
+        const QString program = data.filePath(QStringLiteral("mizaro"));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(MIZARO_PROGRAM), program));
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(env);
+        process.start(program, {});
+        // The window writes the tile pictures after the signals are caught.
+        const QDir pictures(data.filePath(QStringLiteral("img")));
+        for (int i = 0; i < 1000 && pictures.entryList({QStringLiteral("*.gif")}).isEmpty(); ++i)
+            QThread::msleep(20);
+        ASSERT_EQ(::kill(static_cast<pid_t>(process.processId()), sig), 0);
+        ASSERT_TRUE(process.waitForFinished(20000)) << sig;
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << sig;
+        EXPECT_EQ(process.exitCode(), 0) << sig;
+        for (const char* file : {"QTW.ini", "StatMan.txt", "StatMan.log", "StatCom.txt"})
+            EXPECT_TRUE(QFile::exists(data.filePath(QString::fromLatin1(file)))) << file << sig;
+    }
 }
 
 TEST(UserDialogTest, ListsAddsAndDeletesUsers) {

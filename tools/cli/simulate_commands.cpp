@@ -56,8 +56,16 @@ double Ratio(double part, double whole) {
     return whole > 0 ? part / whole : 0.0;
 }
 
+// False (and a word on stderr) when a file of the computer's statistics exists but was not read:
+// playing on would write counters that no longer agree with the log kept beside them.
+bool StatisticsReadable(const StatSummary& com) {
+    for (const std::string& path : com.unreadableFiles)
+        std::fprintf(stderr, "error: cannot read %s; nothing was played or written\n",
+                     path.c_str());
+    return com.unreadableFiles.empty();
+}
+
 void RunSimulate(const SimulateOptions& options) {
-    WarnWithoutTable();
     SimulationBatch batch;
     batch.games = options.games;
     batch.level = options.level;
@@ -71,6 +79,14 @@ void RunSimulate(const SimulateOptions& options) {
     if (!directory.empty() && directory.back() != '/') directory += '/';
     StatSummary com;
     if (!directory.empty()) com.Load(std::string(kComputerStatName), directory);
+    if (!StatisticsReadable(com)) {
+        SetExitCode(1);
+        return;
+    }
+    if (!com.restoredFrom.empty())
+        std::fprintf(stderr, "note: the counter file was missing; counted again from %s\n",
+                     com.restoredFrom.c_str());
+    WarnWithoutTable();
 
     StatSummary run;  // this run alone, for the figures
     ProgressBar progress(options.games);
