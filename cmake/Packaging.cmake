@@ -1,14 +1,16 @@
 # The program as a desktop citizen: one version for everything, the installed layout, the
 # desktop entry, the icon and the metainfo, and the Debian package.
 
-# The version is the project's (see project() above); the programs and the about box read it
-# from here, and the package and the metainfo are named with it.
-set_source_files_properties(${CMAKE_SOURCE_DIR}/platform/version.cpp PROPERTIES
-  COMPILE_DEFINITIONS MIZARO_VERSION="${PROJECT_VERSION}")
-set(MIZARO_RELEASE_DATE 2026-12-07)  # of the version above, for the metainfo
+set(MIZARO_RELEASE_DATE 2026-12-07)  # of the version below, for the metainfo
 set(MIZARO_APP_ID org.example.mizaro CACHE STRING "The reverse-domain id of the metainfo")
+# The metainfo's screenshot lies under this address too.
 set(MIZARO_HOME_URL https://example.org/mizaro CACHE STRING
-  "The project's web address: the package's homepage; the metainfo's screenshot lies there")
+  "The project's web address: the package's homepage and the window's author page")
+# The version is the project's (see project() above); the programs and the about box read it
+# from here, and the package and the metainfo are named with it. The window opens the web
+# address given here, so the package and the program name the same page.
+set_source_files_properties(${CMAKE_SOURCE_DIR}/platform/version.cpp PROPERTIES
+  COMPILE_DEFINITIONS "MIZARO_VERSION=\"${PROJECT_VERSION}\";MIZARO_HOME_URL=\"${MIZARO_HOME_URL}\"")
 set(MIZARO_MAINTAINER "Mizaro developers <mizaro@example.org>" CACHE STRING
   "The Debian package's maintainer")
 
@@ -22,6 +24,8 @@ install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION share/doc/mizaro RENAME co
 
 if(MIZARO_GUI)
   install(TARGETS mizaro RUNTIME DESTINATION bin)
+  # The pages of F1, one folder per language (platform/help_location.h).
+  install(DIRECTORY ${CMAKE_SOURCE_DIR}/help/ DESTINATION share/mizaro/help)
 
   # The icon is drawn by our own code into an icon theme folder.
   add_executable(gen_app_icon ${CMAKE_SOURCE_DIR}/tools/gen_app_icon.cpp)

@@ -7,4 +7,7 @@ namespace mizaro {
 // Such as "1.52".
 const char* ProgramVersion();
 
+// The project's web page, which the build also gives the package as its homepage.
+const char* ProgramHomeUrl();
+
 }  // namespace mizaro

@@ -75,6 +75,7 @@ MainWindow::MainWindow(const std::string& dataDirectory, QWidget* parent)
     BuildMenus();
     BuildKeys();
     ConnectAnalysisCommands();
+    BuildHelpCommands();
     LoadShantenTable();
 
     // The window keeps the size of its table.

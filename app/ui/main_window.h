@@ -16,6 +16,7 @@
 #include "app/simulation_controller.h"
 #include "app/ui/page_opener.h"
 #include "app/ui/table_widget.h"
+#include "platform/program_directory.h"
 #include "stats/stat_summary.h"
 
 class QAbstractButton;
@@ -66,6 +67,9 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     // not be written, so the caller can say so.
     bool PublishPage(const std::string& fileName, const std::string& utf8Html);
     void SetPageOpener(PageOpener opener) { pageOpener_ = std::move(opener); }
+    // Where the program's own files (the help pages) are looked for; the running program's
+    // folder unless a test says otherwise.
+    void SetProgramDirectory(std::string dir) { programDirectory_ = std::move(dir); }
 
     // A termination request (a signal, the end of the session): stops a simulation, then closes
     // the window and ends the program, saving as a close does but asking nothing.
@@ -144,6 +148,9 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     void UserSettings();
     void EraseUserData();
     void ShowAbout();
+    // The help menu's pages and the tooltips that say what each button does.
+    void BuildHelpCommands();
+    void ShowHelp();
     void ShowGameReview();
     void BuildDetailAnalysis();
     // A modal message box; the button pressed.
@@ -155,6 +162,7 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
 
     std::string dataDirectory_;
     PageOpener pageOpener_ = OpenWithDesktop;
+    std::string programDirectory_ = ProgramDirectory();
     Settings settings_;
     GameFlow flow_{*this};
     StatSummary comStats_;

@@ -5,8 +5,18 @@
 
 namespace mizaro {
 
-void OpenWithDesktop(const std::string& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+namespace {
+
+bool IsWebAddress(const std::string& page) {
+    return page.starts_with("https://") || page.starts_with("http://");
+}
+
+}  // namespace
+
+void OpenWithDesktop(const std::string& page) {
+    // A local path is never read as an address: a file named "x:y" stays a file.
+    const QString text = QString::fromStdString(page);
+    QDesktopServices::openUrl(IsWebAddress(page) ? QUrl(text) : QUrl::fromLocalFile(text));
 }
 
 }  // namespace mizaro

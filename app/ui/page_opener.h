@@ -7,9 +7,10 @@
 
 namespace mizaro {
 
-using PageOpener = std::function<void(const std::string& path)>;
+// `page` is a local file's path or a web address (http:// or https://).
+using PageOpener = std::function<void(const std::string& page)>;
 
-// Hands the file to the desktop's default handler for its type (the browser for a page).
-void OpenWithDesktop(const std::string& path);
+// Hands the page to the desktop's default handler for its type (the browser for a page).
+void OpenWithDesktop(const std::string& page);
 
 }  // namespace mizaro

@@ -29,6 +29,8 @@ done
 # (The listing is read whole: grep -q would stop it early, a failure under pipefail.)
 if dpkg-deb -c "$deb" | grep '/usr/bin/mizaro$' >/dev/null; then
   [[ $depends == *libqt6widgets6* ]] || fail "Depends lacks Qt: $depends"
+  dpkg-deb -c "$deb" | grep '/usr/share/mizaro/help/ja/index.html$' >/dev/null ||
+    fail "the package holds no help page"
 fi
 
 dpkg -x "$deb" "$root/root"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # An installation under a temporary prefix runs on its own, started from another directory:
 # mizaro-cli counts a hand with the installed table, the window program starts, finds the
-# table and keeps its files in the per-user data directory; without the table both say so.
+# table and keeps its files in the per-user data directory, its help page is installed; without
+# the table both say so.
 # Usage: check_installed_tree.sh CMAKE BUILD_DIR VERSION
 set -euo pipefail
 cmake=$1 build=$2 version=$3
@@ -29,6 +30,8 @@ count() { echo 123m456p789s11222z | "$prefix/bin/mizaro-cli" shanten 2>"$root/cl
 [ "$("$prefix/bin/mizaro-cli" --version)" = "mizaro-cli $version" ] || fail "mizaro-cli --version"
 
 [ -x "$prefix/bin/mizaro" ] || { echo "no window program installed; the rest is skipped"; exit 0; }
+grep -q '<meta charset="utf-8">' "$prefix/share/mizaro/help/ja/index.html" ||
+  fail "the help page is not in share/mizaro/help/ja"
 [ "$("$prefix/bin/mizaro" --version)" = "mizaro $version" ] || fail "mizaro --version"
 
 # Starts the window program offscreen with a private home; waits until it has written its tile

@@ -1,0 +1,137 @@
+// The help the window gives: the page F1 opens explains every mark, level, control and key of
+// the window, every control of the table has a tooltip, and every menu item does something.
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "analysis/position_line.h"
+#include "app/assist_marks.h"
+#include "app/hand_text.h"
+#include "app/ui/command_ids.h"
+#include "app/ui/detail_dialog.h"
+#include "platform/help_location.h"
+#include "platform/read_file.h"
+#include "platform/version.h"
+#include "window_test_support.h"
+
+namespace mizaro::testing {
+namespace {
+
+// Every menu item, submenus included; `names` gets the menus' titles and the items' texts.
+std::vector<QAction*> MenuItems(MainWindow& w, QStringList& names) {
+    std::vector<QAction*> items;
+    for (QMenu* menu : w.menuBar()->findChildren<QMenu*>()) {
+        names << menu->title();
+        for (QAction* a : menu->actions()) {
+            if (a->menu() != nullptr || a->isSeparator()) continue;
+            items.push_back(a);
+            names << a->text().section(QLatin1Char('\t'), 0, 0);
+        }
+    }
+    return items;
+}
+
+class HelpTest : public WindowTest {
+  protected:
+    HelpTest() { Watch(); }
+    void Watch() {
+        window->SetPageOpener([this](const std::string& p) { opened.push_back(p); });
+    }
+    std::vector<std::string> opened;
+};
+
+TEST_F(HelpTest, ThePageExplainsEveryMarkLevelControlAndKey) {
+    const std::string path = FindHelpPage(ProgramDirectory(), kHelpDefaultLanguage);
+    const QString page = QString::fromStdString(ReadWholeFile(path).value_or(""));
+    QStringList names = {QStringLiteral("アシスト表示")}, expected;
+    MenuItems(*window, names);
+    for (int mark = 0; mark <= kBestMark; ++mark)
+        expected << QStringLiteral("class=\"mark\">%1<")
+                        .arg(QString::fromStdString(std::string(AssistMarkText(mark))));
+    for (int i = 0; i < window->assistCombo()->count(); ++i)
+        expected << QStringLiteral("class=\"level\">%1<").arg(window->assistCombo()->itemText(i));
+    QList<QWidget*> controls = {window->assistCombo()};
+    for (QAbstractButton* b : window->table()->findChildren<QAbstractButton*>()) {
+        names << b->text();
+        controls << b;
+    }
+    // A one-character item is a setting's number, explained under its submenu's name.
+    for (const QString& name : names)
+        if (name.size() > 1) expected << QStringLiteral("「%1」").arg(name);
+    for (QAction* a : window->findChildren<QAction*>())
+        for (const QKeySequence& key : a->shortcuts())
+            expected << QStringLiteral("<kbd>%1</kbd>").arg(key.toString());
+    for (const QString& entry : expected)
+        EXPECT_TRUE(page.contains(entry)) << "the help page lacks " << entry.toStdString();
+    for (QWidget* w : controls)
+        EXPECT_FALSE(w->toolTip().isEmpty() || w->toolTip().contains(QLatin1Char('\n')))
+            << w->objectName().toStdString();
+}
+
+TEST_F(HelpTest, HelpMenuOpensTheHelpPageAndTheHomePage) {
+    window->action(command::kOnlineHelp)->trigger();
+    window->action(command::kAuthorPage)->trigger();
+    const std::string help = FindHelpPage(ProgramDirectory(), kHelpDefaultLanguage);
+    EXPECT_EQ(opened, (std::vector<std::string>{help, ProgramHomeUrl()}));
+    // A program without its help says so instead of opening nothing.
+    window->SetProgramDirectory(Dir());
+    const SeenBox box = AnswerNextBox([&] { window->action(command::kOnlineHelp)->trigger(); });
+    EXPECT_EQ(box.title, QStringLiteral("ヘルプ"));
+    EXPECT_EQ(opened.size(), 2u);
+}
+
+// What a command can change that the player sees.
+std::string Look(MainWindow& w) {
+    const GameFlow& f = w.flow();
+    const Settings& s = w.settings();
+    return FormatHandText(f.state) + QGuiApplication::clipboard()->text().toStdString() +
+           QString::asprintf("%d %d %d %d %d%d%d%d%d%d", f.state.turn, f.state.mode,
+                             s.NanikiruDepth, s.SimShan, f.showResult, w.showShanten(), f.simDisp,
+                             f.simRunning, w.isVisible(), w.detailDialog()->isVisible())
+               .toStdString();
+}
+
+TEST_F(HelpTest, EveryMenuItemDoesSomething) {
+    QStringList unused;
+    const size_t count = MenuItems(*window, unused).size();
+    ASSERT_GT(count, 30u);
+    // Each item on a fresh window with a ready hand; an item that chooses what is already
+    // chosen (a mode, a setting) gets a second window where other choices are set.
+    for (size_t i = 0; i < count; ++i) {
+        bool acted = false;
+        QString text;
+        for (int start = 0; start < 2 && !acted; ++start) {
+            Open();
+            Watch();
+            if (start == 0)
+                window->flow().PositionLoaded(ParsePositionLine("234567m24p678s55z1z").state);
+            if (start == 1) window->flow().SetMode(kModeKokushi);
+            window->settings().NanikiruDepth = window->settings().SimShan = start == 0 ? 1 : 3;
+            window->show();
+            QGuiApplication::clipboard()->clear();
+            QAction* item = MenuItems(*window, unused)[i];
+            text = item->text();
+            const std::string before = Look(*window);
+            int modals = 0;
+            QTimer cancel;  // answers every modal window with Cancel
+            QObject::connect(&cancel, &QTimer::timeout, [&] {
+                if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                    ++modals;
+                    dialog->reject();
+                }
+            });
+            cancel.start(10);
+            item->trigger();
+            QApplication::processEvents();
+            acted = modals > 0 || !opened.empty() || Look(*window) != before;
+            opened.clear();
+            if (window->flow().simRunning) window->ToggleSimulation();
+        }
+        EXPECT_TRUE(acted) << "the menu item " << text.toStdString() << " does nothing";
+    }
+}
+
+}  // namespace
+}  // namespace mizaro::testing
