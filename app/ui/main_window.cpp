@@ -394,8 +394,12 @@ void MainWindow::SetEditing(bool on) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // The worker writes the computer's statistics until it is stopped; a close that only
+    // ignored the request would leave the player wondering why nothing happens.
     if (flow_.simRunning) {
         event->ignore();
+        ShowMessage("",
+                    "シミュレーション中は終了できません。先にシミュレーションを止めてください。");
         return;
     }
     if (!isMinimized()) {
