@@ -122,6 +122,7 @@ void SimulationController::RequestRepaint() {
 }
 
 bool SimulationController::PauseUnlessStopped(int ms) {
+    const PlayClock::Wait pacing(clock_);
     std::unique_lock lock(boxMutex_);
     return boxChanged_.wait_for(lock, std::chrono::milliseconds(ms),
                                 [this] { return stop_.load(); });
@@ -135,6 +136,8 @@ bool SimulationController::AskResult(const SimulationResultBox& box) {
         boxTaken_ = false;
         boxAnswer_.reset();
     }
+    // The player's reading time is not play.
+    const PlayClock::Wait reading(clock_);
     host_.PostResultBox();
     std::unique_lock lock(boxMutex_);
     boxChanged_.wait(lock, [this] { return stop_.load() || boxAnswer_.has_value(); });
@@ -170,7 +173,8 @@ void SimulationController::Run(StatSummary& com, SimulationOptions options) {
         const SimulationOptions& o_;
     };
 
-    com.simStartClock = SimulationClockMs();
+    clock_.Start();
+    com.simStartClock = clock_.PlayedMs();
     com.simStartN = com.N;
     Watcher watcher(*this, com, options);
     KyokuState state;
@@ -185,7 +189,7 @@ void SimulationController::Run(StatSummary& com, SimulationOptions options) {
         RecordComputerGame(com, state, record, options.simClear, options.snapshotDirectory);
         // After a snapshot the counters start again from zero; so does the measure of speed.
         if (com.N != before + 1) {
-            com.simStartClock = SimulationClockMs();
+            com.simStartClock = clock_.PlayedMs();
             com.simStartN = com.N;
         }
         Publish(state, &com);

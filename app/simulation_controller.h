@@ -15,7 +15,9 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 
+#include "app/play_clock.h"
 #include "core/kyoku_state.h"
 #include "stats/stat_summary.h"
 
@@ -55,7 +57,9 @@ int SimulationClockMs();
 
 class SimulationController {
   public:
-    explicit SimulationController(SimulationHost& host) : host_(host) {}
+    // `now` times the play, for the milliseconds per game.
+    explicit SimulationController(SimulationHost& host, PlayClock::Source now = SimulationClockMs)
+        : host_(host), clock_(std::move(now)) {}
     // Stops a running worker first.
     ~SimulationController();
     SimulationController(const SimulationController&) = delete;
@@ -72,6 +76,9 @@ class SimulationController {
     bool Finish();
 
     bool running() const { return running_.load(); }
+    // Any thread: the milliseconds the run has played so far, its waits left out. The
+    // counters' simStartClock is a reading of it.
+    int PlayedMs() const { return clock_.PlayedMs(); }
 
     // Any thread: whole copies of the game shown and of the computer's counters.
     KyokuState StateCopy() const;
@@ -93,6 +100,7 @@ class SimulationController {
     bool AskResult(const SimulationResultBox& box);
 
     SimulationHost& host_;
+    PlayClock clock_;
     std::thread worker_;
     std::atomic<bool> running_{false};
     std::atomic<bool> stop_{false};

@@ -275,7 +275,7 @@ void MainWindow::Refresh() {
         const StatSummary shown = simulation_.ShownCopy();
         statusText_ = SimulationStatusLine(
             StatusLine(shown.N, shown.nAgari, shown.AgariTen),
-            MsPerGame(SimulationClockMs(), shown.simStartClock, shown.N, shown.simStartN));
+            MsPerGame(simulation_.PlayedMs(), shown.simStartClock, shown.N, shown.simStartN));
     } else {
         const StatSummary& shown = flow_.userStats;
         statusText_ = StatusLine(shown.N, shown.nAgari, shown.AgariTen);

@@ -2,6 +2,7 @@
 // answering what the worker posts. Built also under the thread sanitizer.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include <thread>
 
 #include "app/simulation_controller.h"
+#include "app/status_text.h"
 #include "stats/user_name.h"
 #include "temp_dir.h"
 
@@ -184,6 +186,29 @@ TEST(SimulationThreadTest, SnapshotsRestartTheMeasureOfSpeed) {
     EXPECT_EQ(shown.simStartN, 0) << "the start marks follow the cleared counters";
     EXPECT_TRUE(std::filesystem::exists(dir.Dir()) && !std::filesystem::is_empty(dir.Dir()))
         << "the snapshot holds the cleared games";
+}
+
+TEST(SimulationThreadTest, TheMillisecondsPerGameLeaveOutTheResultBoxes) {
+    StandInWindow window;
+    std::atomic<int> now{1000};  // moves only while a box waits for its answer
+    SimulationController sim(window, [&] { return now.load(); });
+    StatSummary com = Computer();
+    SimulationOptions options;
+    options.level = 1;
+    options.simDisp = false;
+    options.showResult = true;
+    ASSERT_TRUE(sim.Start(com, options));
+    for (int box = 1; box <= 3; ++box) {
+        ASSERT_TRUE(window.WaitFor([&] { return window.boxes >= box; }));
+        if (box == 3) break;  // the answer to the second box has been taken in
+        now += 60'000;
+        ASSERT_TRUE(sim.TakeResultBox().has_value());
+        sim.AnswerResultBox(true);
+    }
+    const StatSummary shown = sim.ShownCopy();
+    EXPECT_EQ(shown.N, 3);
+    EXPECT_EQ(MsPerGame(sim.PlayedMs(), shown.simStartClock, shown.N, shown.simStartN), 0.0);
+    sim.Stop();
 }
 
 }  // namespace
