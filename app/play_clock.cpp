@@ -1,5 +1,7 @@
 #include "app/play_clock.h"
 
+#include <cassert>
+
 namespace mizaro {
 
 void PlayClock::Start() {
@@ -10,12 +12,13 @@ void PlayClock::Start() {
 
 void PlayClock::Pause() {
     std::lock_guard lock(mutex_);
-    if (!pausedAt_) pausedAt_ = now_();
+    assert(!pausedAt_);
+    pausedAt_ = now_();
 }
 
 void PlayClock::Resume() {
     std::lock_guard lock(mutex_);
-    if (!pausedAt_) return;
+    assert(pausedAt_);
     startMs_ += now_() - *pausedAt_;
     pausedAt_.reset();
 }

@@ -2,7 +2,7 @@
 // waits, for the answer to a result box or for the display's pacing after a draw, so that the
 // milliseconds per game are the computer's own speed and not the player's reading time.
 //
-// The worker starts, pauses and resumes it; the window reads it: every call takes a short lock.
+// The worker starts it and waits under it; the window reads it: every call takes a short lock.
 #pragma once
 
 #include <functional>
@@ -20,12 +20,9 @@ class PlayClock {
 
     // From zero, running.
     void Start();
-    // A pause while paused and a resume while running change nothing.
-    void Pause();
-    void Resume();
     int PlayedMs() const;
 
-    // Paused for as long as it lives.
+    // Stands the clock still for as long as it lives; never nested.
     class Wait {
       public:
         explicit Wait(PlayClock& clock) : clock_(clock) { clock_.Pause(); }
@@ -38,6 +35,9 @@ class PlayClock {
     };
 
   private:
+    void Pause();
+    void Resume();
+
     Source now_;
     mutable std::mutex mutex_;
     int startMs_ = 0;              // the source at Start, moved on by every pause since

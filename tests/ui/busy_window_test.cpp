@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 #include <optional>
 
 #include "analysis/position_line.h"
@@ -16,75 +17,56 @@
 namespace mizaro::testing {
 namespace {
 
-// Each search command on a position it accepts; the review on a game just begun.
-const struct {
-    const char* position;
-    int command;
-} kSearches[] = {{"123m456p789s11z57z6z turn=3 dora=1p", command::kNanikiruKey},
-                 {"234567m24p678s55z1z turn=4 dora=5p", command::kRiichiKey},
-                 {"123m456p789s11z57z6z turn=3 dora=1p", command::kProblemText},
-                 {nullptr, command::kReview}};
-
-class BusyWindowTest : public WindowTest {
-  protected:
-    BusyWindowTest() {
-        window->SetPageOpener([this](const std::string& path) { opened.push_back(path); });
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-    // Sets up the position and runs the command; `during` runs once its search has begun.
-    template <typename During>
-    void Search(const char* position, int command, During during) {
-        if (position != nullptr) {
-            window->flow().PositionLoaded(ParsePositionLine(position).state);
-        } else {
-            window->flow().NewGame();
-            window->flow().DiscardDrawnTile();
-        }
-        std::optional<OnNextModal<ReviewDialog>> review;
-        if (command == command::kReview) review.emplace([](ReviewDialog* d) { d->accept(); });
-        OnNextModal<ProgressDialog> progress(during);
-        window->action(command)->trigger();
-    }
-
+TEST_F(WindowTest, SearchesTakeNoInputAndACancelWritesNothing) {
     std::vector<std::string> opened;
-};
-
-TEST_F(BusyWindowTest, InputGivenDuringASearchDiscardsNothing) {
-    for (const auto& row : kSearches) {
-        KyokuState before;
-        Search(row.position, row.command, [&](ProgressDialog*) {
-            before = window->flow().state;
-            // A click on a hand tile and the discard key, queued as a busy window queues them.
-            const QPoint tile = layout::HandTile(2).center();
-            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-                QCoreApplication::postEvent(
-                    window->table(),
-                    new QMouseEvent(type, tile, tile, Qt::LeftButton, Qt::LeftButton, {}));
-            for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
-                QCoreApplication::postEvent(window.get(), new QKeyEvent(type, Qt::Key_Space, {}));
-        });
-        QTest::qWait(20);  // anything still queued is delivered now
-        EXPECT_EQ(window->flow().state.hand, before.hand) << row.command;
-        EXPECT_EQ(window->flow().state.turn, before.turn) << row.command;
+    window->SetPageOpener([&](const std::string& path) { opened.push_back(path); });
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QApplication::clipboard()->setText(QStringLiteral("kept"));
+    const QPoint tile = layout::HandTile(2).center();
+    // A click on a hand tile and the discard key, queued as a busy window queues them.
+    const auto discard = [&](ProgressDialog*) {
+        QCoreApplication::postEvent(
+            window->table(), new QMouseEvent(QEvent::MouseButtonRelease, tile, tile, Qt::LeftButton,
+                                             Qt::NoButton, {}));
+        QCoreApplication::postEvent(window.get(),
+                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, {}));
+    };
+    const auto stop = [](ProgressDialog* p) { p->stopButton()->click(); };
+    const auto escape = [](ProgressDialog* p) { QTest::keyClick(p, Qt::Key_Escape); };
+    // Each search on a position it accepts; the review (no position) on a game just begun.
+    const struct {
+        const char* position;
+        int command;
+        std::function<void(ProgressDialog*)> cancel;
+    } searches[] = {{"123m456p789s11z57z6z turn=3 dora=1p", command::kNanikiruKey, stop},
+                    {"234567m24p678s55z1z turn=4 dora=5p", command::kRiichiKey, escape},
+                    {"123m456p789s11z57z6z turn=3 dora=1p", command::kProblemText, stop},
+                    {nullptr, command::kReview, escape}};
+    for (const bool cancel : {true, false}) {
+        for (const auto& s : searches) {
+            if (s.position != nullptr) {
+                window->flow().PositionLoaded(ParsePositionLine(s.position).state);
+            } else {
+                window->flow().NewGame();
+                window->flow().DiscardDrawnTile();
+            }
+            const int turn = window->flow().state.turn;
+            std::optional<OnNextModal<ReviewDialog>> review;
+            if (!s.position) review.emplace([](ReviewDialog* d) { d->accept(); });
+            OnNextModal<ProgressDialog> during(cancel ? s.cancel : discard);
+            window->action(s.command)->trigger();
+            QTest::qWait(20);  // anything still queued is delivered now
+            EXPECT_EQ(window->flow().state.turn, turn) << s.command;
+        }
+        if (!cancel) break;
+        EXPECT_TRUE(opened.empty());
+        EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("kept"));
+        for (const char* page : {"Report.htm", "Dama.htm", "Review.htm"})
+            EXPECT_FALSE(QFile::exists(File(page))) << page;
     }
     EXPECT_EQ(opened.size(), 3u) << "the pages are written as before";
-}
-
-TEST_F(BusyWindowTest, ACancelledSearchWritesAndCopiesNothing) {
-    QApplication::clipboard()->setText(QStringLiteral("kept"));
-    bool escape = false;
-    for (const auto& row : kSearches) {
-        escape = !escape;
-        Search(row.position, row.command, [escape](ProgressDialog* p) {
-            escape ? QTest::keyClick(p, Qt::Key_Escape) : p->stopButton()->click();
-        });
-    }
-    EXPECT_TRUE(opened.empty());
-    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("kept"));
-    for (const char* page : {"Report.htm", "Dama.htm", "Review.htm"})
-        EXPECT_FALSE(QFile::exists(File(page))) << page;
 }
 
 }  // namespace
