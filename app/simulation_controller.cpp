@@ -124,6 +124,7 @@ void SimulationController::RequestRepaint() {
 }
 
 bool SimulationController::PauseUnlessStopped(int ms) {
+    const PlayClock::Wait pacing(clock_);
     std::unique_lock lock(boxMutex_);
     return boxChanged_.wait_for(lock, std::chrono::milliseconds(ms),
                                 [this] { return stop_.load(); });
@@ -137,6 +138,8 @@ bool SimulationController::AskResult(const SimulationResultBox& box) {
         boxTaken_ = false;
         boxAnswer_.reset();
     }
+    // The player's reading time is not play.
+    const PlayClock::Wait reading(clock_);
     host_.PostResultBox();
     std::unique_lock lock(boxMutex_);
     boxChanged_.wait(lock, [this] { return stop_.load() || boxAnswer_.has_value(); });
@@ -173,19 +176,15 @@ void SimulationController::Run(StatSummary& com, SimulationOptions options) {
     };
 
     if (options.seed) SeedThreadRandom(*options.seed);
-    com.simStartClock = SimulationClockMs();
+    clock_.Start();
+    com.simStartClock = clock_.PlayedMs();
     com.simStartN = com.N;
-    const auto nowMs = options.clockMs ? options.clockMs : [] {
-        return static_cast<std::int64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                             std::chrono::steady_clock::now().time_since_epoch())
-                                             .count());
-    };
     // The worker owns `com` while it runs, so it is the one to write it.
     auto saveStats = [&] {
         if (!options.statsDirectory.empty())
             statsSaveFailed_.store(!com.Save(options.statsDirectory));
     };
-    std::int64_t lastSave = nowMs();
+    int lastSave = now_();
     Watcher watcher(*this, com, options);
     KyokuState state;
     state.mode = options.mode;
@@ -199,11 +198,11 @@ void SimulationController::Run(StatSummary& com, SimulationOptions options) {
         RecordComputerGame(com, state, record, options.simClear, options.snapshotDirectory);
         // After a snapshot the counters start again from zero; so does the measure of speed.
         if (com.N != before + 1) {
-            com.simStartClock = SimulationClockMs();
+            com.simStartClock = clock_.PlayedMs();
             com.simStartN = com.N;
         }
         // A failed save is not tried again at every game, only when the next one is due.
-        if (const std::int64_t now = nowMs(); now - lastSave >= options.saveEveryMs) {
+        if (const int now = now_(); now - lastSave >= options.saveEveryMs) {
             saveStats();
             lastSave = now;
         }

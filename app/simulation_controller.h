@@ -16,7 +16,9 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 
+#include "app/play_clock.h"
 #include "core/kyoku_state.h"
 #include "stats/stat_summary.h"
 
@@ -50,8 +52,6 @@ struct SimulationOptions {
     // that long after the last save, and at the end of the run. Empty: the run saves nothing.
     std::string statsDirectory;
     int saveEveryMs = 30'000;
-    // Milliseconds of a monotonic clock for those saves; empty: the steady clock.
-    std::function<std::int64_t()> clockMs;
 };
 
 struct SimulationResultBox {
@@ -65,7 +65,9 @@ int SimulationClockMs();
 
 class SimulationController {
   public:
-    explicit SimulationController(SimulationHost& host) : host_(host) {}
+    // `now` times the play, for the milliseconds per game, and the saves during a run.
+    explicit SimulationController(SimulationHost& host, PlayClock::Source now = SimulationClockMs)
+        : host_(host), now_(now), clock_(std::move(now)) {}
     // Stops a running worker first.
     ~SimulationController();
     SimulationController(const SimulationController&) = delete;
@@ -84,6 +86,9 @@ class SimulationController {
     bool running() const { return running_.load(); }
     // Whether the worker's last save of the computer's statistics failed.
     bool statsSaveFailed() const { return statsSaveFailed_.load(); }
+    // Any thread: the milliseconds the run has played so far, its waits left out. The
+    // counters' simStartClock is a reading of it.
+    int PlayedMs() const { return clock_.PlayedMs(); }
 
     // Any thread: whole copies of the game shown and of the computer's counters.
     KyokuState StateCopy() const;
@@ -105,6 +110,8 @@ class SimulationController {
     bool AskResult(const SimulationResultBox& box);
 
     SimulationHost& host_;
+    PlayClock::Source now_;
+    PlayClock clock_;
     std::thread worker_;
     std::atomic<bool> running_{false};
     std::atomic<bool> stop_{false};

@@ -278,7 +278,7 @@ void MainWindow::Refresh() {
         const StatSummary shown = simulation_.ShownCopy();
         statusText_ = SimulationStatusLine(
             StatusLine(shown.N, shown.nAgari, shown.AgariTen),
-            MsPerGame(SimulationClockMs(), shown.simStartClock, shown.N, shown.simStartN));
+            MsPerGame(simulation_.PlayedMs(), shown.simStartClock, shown.N, shown.simStartN));
     } else {
         const StatSummary& shown = flow_.userStats;
         statusText_ = StatusLine(shown.N, shown.nAgari, shown.AgariTen);
@@ -397,8 +397,12 @@ void MainWindow::SetEditing(bool on) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // The worker writes the computer's statistics until it is stopped; a close that only
+    // ignored the request would leave the player wondering why nothing happens.
     if (flow_.simRunning) {
         event->ignore();
+        ShowMessage("",
+                    "シミュレーション中は終了できません。先にシミュレーションを止めてください。");
         return;
     }
     if (!isMinimized()) {

@@ -15,6 +15,7 @@
 #include "app/settings.h"
 #include "app/simulation_controller.h"
 #include "app/ui/page_opener.h"
+#include "app/ui/search_runner.h"
 #include "app/ui/table_widget.h"
 #include "platform/program_directory.h"
 #include "stats/stat_summary.h"
@@ -191,6 +192,7 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     std::map<int, QAbstractButton*> buttons_;
     DetailDialog* detailDialog_ = nullptr;
     QMessageBox* openBox_ = nullptr;  // the message box being shown, if any
+    SearchRunner searches_{this};
     // Last, so the worker is stopped before anything it reaches goes.
     SimulationController simulation_{*this};
 };

@@ -1,8 +1,9 @@
 // The analysis commands: the what-to-discard report, the riichi analysis and the problem text.
-// The engine builds the text; the window refuses, shows the wait cursor while the search runs,
-// and writes and opens the page or fills the clipboard.
+// The engine builds the text on a worker thread under the progress window; the window refuses,
+// or writes and opens the page or fills the clipboard, unless the search was cancelled.
 #include <QAbstractButton>
 #include <QAction>
+#include <optional>
 
 #include "analysis/problem_text.h"
 #include "analysis/report_page.h"
@@ -13,22 +14,6 @@
 #include "app/ui/tile_pictures.h"
 
 namespace mizaro {
-
-namespace {
-
-// The wait cursor for as long as the search runs, however the command ends.
-class BusyCursor {
-  public:
-    explicit BusyCursor(GameView& view) : view_(view) { view_.SetBusy(true); }
-    ~BusyCursor() { view_.SetBusy(false); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-
-  private:
-    GameView& view_;
-};
-
-}  // namespace
 
 void MainWindow::ConnectAnalysisCommands() {
     const auto report = [this](int slack) { return [this, slack] { NanikiruReport(slack); }; };
@@ -47,36 +32,30 @@ void MainWindow::ConnectAnalysisCommands() {
 
 void MainWindow::NanikiruReport(int slack) {
     if (flow_.simRunning) return;
-    AnalysisText page;
-    {
-        BusyCursor busy(*this);
-        page = ReportPageFor(flow_.state, slack, settings_.NanikiruDepth);
-    }
-    ShowAnalysisPage("Report.htm", page);
+    const std::optional<AnalysisText> page =
+        searches_.Run([state = flow_.state, slack, depth = settings_.NanikiruDepth] {
+            return ReportPageFor(state, slack, depth);
+        });
+    if (page) ShowAnalysisPage("Report.htm", *page);
 }
 
 void MainWindow::RiichiReport() {
     if (flow_.simRunning) return;
-    AnalysisText page;
-    {
-        BusyCursor busy(*this);
-        page = DamaPageFor(flow_.state);
-    }
-    ShowAnalysisPage("Dama.htm", page);
+    const std::optional<AnalysisText> page =
+        searches_.Run([state = flow_.state] { return DamaPageFor(state); });
+    if (page) ShowAnalysisPage("Dama.htm", *page);
 }
 
 void MainWindow::CopyProblemText() {
     if (flow_.simRunning) return;
-    AnalysisText text;
-    {
-        BusyCursor busy(*this);
-        text = ProblemTextFor(flow_.state);
-    }
-    if (!text.ok()) {
-        ShowMessage("", text.refusal);
+    const std::optional<AnalysisText> text =
+        searches_.Run([state = flow_.state] { return ProblemTextFor(state); });
+    if (!text) return;
+    if (!text->ok()) {
+        ShowMessage("", text->refusal);
         return;
     }
-    CopyTextToClipboard(text.text);
+    CopyTextToClipboard(text->text);
 }
 
 void MainWindow::ShowAnalysisPage(const std::string& fileName, const AnalysisText& page) {

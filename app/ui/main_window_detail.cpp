@@ -3,14 +3,43 @@
 #include <QAction>
 #include <algorithm>
 #include <atomic>
+#include <string>
 #include <thread>
 
 #include "app/ui/command_ids.h"
 #include "app/ui/detail_dialog.h"
 #include "app/ui/main_window.h"
 #include "app/ui/progress_dialog.h"
+#include "stats/detail_analysis.h"
 
 namespace mizaro {
+
+namespace {
+
+static_assert(kProgressScale == kProgressBarScale);
+
+// The replay under the progress window: a stop ends it after the current game and waits for
+// the worker, and Enter shows the games replayed so far.
+class ReplayWork : public ProgressWork {
+  public:
+    ReplayWork(std::thread& worker, const std::atomic<bool>& finished, DetailAnalysis& replay)
+        : worker_(worker), finished_(finished), replay_(replay) {}
+    bool Finished() const override { return finished_.load(); }
+    int Progress() const override { return replay_.progress.load(); }
+    std::string Text() const override { return replay_.ProgressText(); }
+    void Stop() override {
+        replay_.cancelRequested = true;
+        if (worker_.joinable()) worker_.join();
+    }
+    bool KeepsPartOnEnter() const override { return true; }
+
+  private:
+    std::thread& worker_;
+    const std::atomic<bool>& finished_;
+    DetailAnalysis& replay_;
+};
+
+}  // namespace
 
 void MainWindow::BuildDetailAnalysis() {
     detailDialog_ = new DetailDialog(settings_, this);
@@ -36,7 +65,8 @@ void MainWindow::RunDetailAnalysis(StatSummary& summary) {
         replay.ReplayAll(records, jobs);
         finished = true;
     });
-    ProgressDialog progress(worker, finished, replay, this);
+    ReplayWork watched(worker, finished, replay);
+    ProgressDialog progress(watched, QStringLiteral("解析中"), this);
     const bool ok = progress.exec() == QDialog::Accepted;
     if (worker.joinable()) worker.join();
     detailDialog_->SetReplaying(false);

@@ -1,4 +1,5 @@
-// 局の検討: reviews the game on the table or a recorded game and opens the page.
+// 局の検討: reviews the game on the table or a recorded game on a worker thread and opens the
+// page.
 #include <optional>
 #include <string>
 
@@ -28,13 +29,11 @@ void MainWindow::ShowGameReview() {
     const std::optional<GameRecord> record =
         current ? GameInProgress(flow_) : RecordedGame(flow_.userStats, dialog.gameNumber());
     if (!record) return;
-    SetBusy(true);
-    const GameReview review = ReviewGame(*record);
     const std::string title =
         current ? std::string("対局中の局") : std::to_string(dialog.gameNumber()) + " 局前";
-    const bool published = PublishPage("Review.htm", ReviewPage(review, title));
-    SetBusy(false);
-    if (!published)
+    const std::optional<std::string> page =
+        searches_.Run([record = *record, title] { return ReviewPage(ReviewGame(record), title); });
+    if (page && !PublishPage("Review.htm", *page))
         ShowMessage(kReviewCaption, "Review.htm を書き込めませんでした。\n" + dataDirectory_);
 }
 

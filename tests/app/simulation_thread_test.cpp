@@ -13,6 +13,7 @@
 
 #include "app/simulation_controller.h"
 #include "stats/stat_summary.h"
+#include "app/status_text.h"
 #include "stats/user_name.h"
 #include "temp_dir.h"
 
@@ -194,14 +195,13 @@ TEST(SimulationThreadTest, SnapshotsRestartTheMeasureOfSpeed) {
 TEST(SimulationThreadTest, TheComputersStatisticsAreSavedByTheClockAndAtTheEnd) {
     testing::TempDir dir;
     StandInWindow window;
-    SimulationController sim(window);
+    std::atomic<int> clock{1'000};
+    SimulationController sim(window, [&clock] { return clock.load(); });
     StatSummary com = Computer();
-    std::atomic<std::int64_t> clock{1'000};
     SimulationOptions options;
     options.level = 1;
     options.simDisp = false;
     options.statsDirectory = dir.Dir();
-    options.clockMs = [&clock] { return clock.load(); };
     const auto waitUntil = [](const std::function<bool()>& done) {
         for (int i = 0; i < 20'000 && !done(); ++i) std::this_thread::sleep_for(1ms);
         return done();
@@ -216,6 +216,28 @@ TEST(SimulationThreadTest, TheComputersStatisticsAreSavedByTheClockAndAtTheEnd) 
     onDisk.Load(std::string(kComputerStatName), dir.Dir());
     EXPECT_EQ(onDisk.records.size(), com.records.size()) << "the end of the run saves its games";
     EXPECT_FALSE(sim.statsSaveFailed());
+}
+
+TEST(SimulationThreadTest, TheMillisecondsPerGameLeaveOutTheResultBoxes) {
+    StandInWindow window;
+    std::atomic<int> now{1000};  // moves only while a box waits for its answer
+    SimulationController sim(window, [&] { return now.load(); });
+    StatSummary com = Computer();
+    SimulationOptions options;
+    options.level = 1;
+    options.simDisp = false;
+    options.showResult = true;
+    ASSERT_TRUE(sim.Start(com, options));
+    // A minute before each answer; the third box shows the second answer taken in.
+    for (int box = 1; window.WaitFor([&] { return window.boxes >= box; }) && box < 3; ++box) {
+        now += 60'000;
+        ASSERT_TRUE(sim.TakeResultBox().has_value());
+        sim.AnswerResultBox(true);
+    }
+    const StatSummary shown = sim.ShownCopy();
+    EXPECT_EQ(shown.N, 3);
+    EXPECT_EQ(MsPerGame(sim.PlayedMs(), shown.simStartClock, shown.N, shown.simStartN), 0.0);
+    sim.Stop();
 }
 
 }  // namespace

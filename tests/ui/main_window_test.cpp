@@ -166,7 +166,7 @@ TEST_F(WindowTest, ARunningSimulationClosesTheCommandsAndTheWindow) {
     EXPECT_EQ(window->action(command::kSimulation)->text(), "シミュレーション終了");
 
     window->show();
-    window->close();
+    AnswerNextBox([&] { window->close(); });
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(QFile::exists(File("QTW.ini")));
     window->flow().simRunning = false;

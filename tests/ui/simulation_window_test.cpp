@@ -37,7 +37,9 @@ TEST_F(WindowTest, TheSimulationRunsPaintsAndStops) {
     // The status line shows the computer's games and the milliseconds per game.
     EXPECT_TRUE(window->statusText().ends_with(" ms")) << window->statusText();
 
-    window->close();
+    const SeenBox refused = AnswerNextBox([&] { window->close(); });
+    EXPECT_EQ(refused.text,
+              "シミュレーション中は終了できません。先にシミュレーションを止めてください。");
     EXPECT_TRUE(window->isVisible()) << "no closing while the computer plays";
 
     window->action(command::kSimulation)->trigger();
