@@ -285,7 +285,7 @@ bool BareTable(const QImage& table, int y, int x0, int x1) {
     return true;
 }
 
-TEST_F(WindowTest, TheRiichiDiscardLiesOnItsSideInItsSlotBehindTheResult) {
+TEST_F(WindowTest, TheRiichiDiscardLiesOnItsSideAtFullSizeBehindTheResult) {
     // 9s with the flag at turn 5 leaves the hand ready on 2p and 5p; the four 7s drawn after it
     // go out on their own, and the empty wall ends the game with the box.
     GameFlow& flow = window->flow();
@@ -304,21 +304,26 @@ TEST_F(WindowTest, TheRiichiDiscardLiesOnItsSideInItsSlotBehindTheResult) {
     ASSERT_FALSE(board.isNull());
 
     for (int t = 1; t <= 9; ++t) {
-        const QRect slot = layout::DiscardTile(t);
-        const QRect next = layout::DiscardTile(t + 1);
+        const QRect slot = layout::DiscardTile(t, 5);
+        const QRect next = layout::DiscardTile(t + 1, 5);
+        const QRect upright = layout::DiscardTile(t, 0);
         const bool bareTop =
-            BareTable(board, slot.top() + slot.height() / 4, slot.left(), slot.right());
+            BareTable(board, upright.top() + upright.height() / 4, slot.left(), slot.right());
         EXPECT_EQ(bareTop, t == 5) << "turn " << t;  // lying down, it leaves the upper part bare
+        // Painted out to the right end of its place: the lying tile is not shrunk, and the
+        // tiles after it have moved.
+        EXPECT_FALSE(BareTable(board, slot.center().y(), slot.right() - 4, slot.right() - 2))
+            << "turn " << t;
         EXPECT_FALSE(BareTable(board, slot.bottom() - 4, slot.left(), slot.right()))
             << "turn " << t << ": the discard is not shown";
         // Nothing reaches into the gap before the next slot.
         if (next.top() != slot.top()) continue;
-        for (int y = slot.top(); y <= slot.bottom(); ++y) {
+        for (int y = upright.top(); y <= upright.bottom(); ++y) {
             EXPECT_TRUE(BareTable(board, y, slot.right() + 1, next.left() - 1))
                 << "turn " << t << " row " << y;
         }
     }
-    const QRect tenth = layout::DiscardTile(10);
+    const QRect tenth = layout::DiscardTile(10, 5);
     EXPECT_TRUE(BareTable(board, tenth.center().y(), tenth.left(), tenth.right()));
 }
 
