@@ -6,7 +6,6 @@
 
 #include "analysis/computer_discard.h"
 #include "core/random.h"
-#include "core/shanten.h"
 #include "flow_test_support.h"
 
 namespace mizaro::testing {
@@ -32,11 +31,7 @@ inline PlayedGames PlayGames(int count, int mode, unsigned seed) {
         int slot = kDrawnSlot;
         for (int i = 0; i < kHandSlots; ++i)
             if (slots[i] == k) slot = i;
-        view.pointer = slot;
-        TileCounts left = flow.state.hand;
-        --left[k];  // a flagged discard must leave the hand ready
-        const bool riichi = flow.userStats.records.size() % 5 < 2 && Shanten(left) == 0;
-        riichi ? flow.RightRelease() : flow.LeftRelease();
+        flow.PlayerDiscard(slot, flow.userStats.records.size() % 5 < 2);
     }
     return {flow.userStats, view.messages};
 }
