@@ -6,12 +6,19 @@
 #include "analysis/nanikiru_search.h"
 #include "app/edit_mode.h"
 #include "app/status_text.h"
+#include "core/shanten.h"
 
 namespace mizaro {
 
 namespace {
 
 constexpr int kLastDrawTurn = kMaxTurns;  // draws are made while turn < 19
+
+// Whether the 13 tiles left after discarding a held `k` are ready.
+bool LeavesReady(TileCounts hand, TileKind k) {
+    --hand[k];
+    return Shanten(hand) == 0;
+}
 
 }  // namespace
 
@@ -146,7 +153,19 @@ void GameFlow::LeftRelease() {
 }
 
 void GameFlow::RightRelease() {
-    PlayerDiscard(view_.PointerSlot(), true);
+    RiichiDiscard(view_.PointerSlot());
+}
+
+void GameFlow::RiichiDiscard(int slot) {
+    if (!simRunning && playMode == kPlayMode && state.reachTurn == 0 && slot >= 0 &&
+        slot < kHandSlots && state.HandTileCount() == kHandSlots) {
+        const TileKind k = Slots()[slot];
+        if (IsValidKind(k) && state.hand[k] > 0 && !LeavesReady(state.hand, k)) {
+            view_.ShowMessage(kRiichiCaption, kRiichiNeedsReadyHand);
+            return;
+        }
+    }
+    PlayerDiscard(slot, true);
 }
 
 void GameFlow::MiddleRelease() {
@@ -178,7 +197,7 @@ void GameFlow::SelectDown() {
 void GameFlow::SelectUp() {
     if (simRunning) return;
     const int slot = view_.PointerSlot();
-    if (slot >= 0) PlayerDiscard(slot, true);
+    if (slot >= 0) RiichiDiscard(slot);
 }
 
 void GameFlow::DiscardDrawnTile() {

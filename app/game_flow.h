@@ -20,6 +20,11 @@ namespace mizaro {
 
 enum PlayMode : int { kPlayMode = 0, kSimulationMode = 1, kEditMode = 2 };
 
+// The answer to a riichi input on a discard that would leave the hand not ready.
+inline constexpr const char* kRiichiCaption = "リーチ";
+inline constexpr const char* kRiichiNeedsReadyHand =
+    "この牌を捨てると聴牌になりません。リーチは聴牌の時だけ宣言できます。";
+
 inline constexpr int kAssistOff = -1;
 inline constexpr int kAssistMax = 3;
 
@@ -36,6 +41,7 @@ class GameFlow {
     // the assist is refreshed and the player is to move.
     void AfterDraw();
     // The kind shown in a hand slot is discarded; in edit mode the tile is stepped instead.
+    // The riichi flag declares riichi when the discard leaves the hand ready, before turn 18.
     void PlayerDiscard(int slot, bool declareRiichi);
     void ComputeAssist();
     void ClearAssist();
@@ -94,6 +100,9 @@ class GameFlow {
     void Record();
     void SaveStats();
     void MoveAndDiscard(int slot);
+    // The player's riichi input: a discard that would leave the hand unready is refused with
+    // a message and nothing moves; they asked for riichi, not for this tile as a plain discard.
+    void RiichiDiscard(int slot);
     void EditHandClick(int slot, int step);
     void WinIfComplete();
 

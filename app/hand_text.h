@@ -1,6 +1,7 @@
 // A position as one line of hand notation, the form people paste everywhere and mizaro-cli
 // reads: "123m456p789s112z2z dora=5p". The tile written last is the one just drawn, so a
 // 14-tile hand keeps its draw through a copy and a read; "dora=" gives the dora indicator.
+// The hand may be written as players write it: "123M 406p 789s 1122z" (0 is a red five).
 #pragma once
 
 #include <string>
@@ -15,7 +16,7 @@ std::string FormatHandText(const KyokuState& state);
 
 struct HandTextRead {
     bool ok = false;
-    std::string reason;  // why the text was refused, the tile parser's words where it refused
+    std::string reason;  // why the text was refused, in the window's language: what and where
 };
 
 // Reads a 13- or 14-tile hand with an optional "dora=<tile>" as a new game in the mode of

@@ -1,55 +1,78 @@
 #include "core/hand_notation.h"
 
+#include <utility>
+
 namespace mizaro {
 
 namespace {
 
 constexpr char kSuitLetters[] = {'m', 'p', 's', 'z'};
+constexpr int kRedFive = 5;  // written 0
 
-int SuitIndex(char c) {
+int SuitIndex(char c, Notation notation) {
+    if (notation == Notation::kWritten && c >= 'A' && c <= 'Z')
+        c = static_cast<char>(c - 'A' + 'a');
     for (int i = 0; i < 4; ++i)
         if (kSuitLetters[i] == c) return i;
     return -1;
 }
 
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+ParsedTiles Refuse(ParsedTiles out, NotationFault fault, std::size_t position, std::string error) {
+    out.fault = fault;
+    out.position = position;
+    out.error = std::move(error);
+    return out;
+}
+
 }  // namespace
 
-ParsedTiles ParseTiles(std::string_view text) {
+ParsedTiles ParseTiles(std::string_view text, Notation notation) {
+    const bool written = notation == Notation::kWritten;
     ParsedTiles out;
-    std::vector<int> pending;  // digits still waiting for their suit letter
-    for (char c : text) {
+    std::vector<std::size_t> pending;  // offsets of the digits still waiting for their suit
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (written && IsBlank(c)) continue;
         if (c >= '0' && c <= '9') {
-            if (c == '0') {
-                out.error = "digit 0 is not a tile";
-                return out;
-            }
-            pending.push_back(c - '0');
+            if (c == '0' && !written)
+                return Refuse(out, NotationFault::kUnknownCharacter, i, "digit 0 is not a tile");
+            pending.push_back(i);
             continue;
         }
-        int suit = SuitIndex(c);
+        const int suit = SuitIndex(c, notation);
         if (suit < 0) {
-            out.error = std::string("unknown character '") + c + "'";
-            return out;
+            return Refuse(out, NotationFault::kUnknownCharacter, i,
+                          std::string("unknown character '") + c + "'");
         }
         if (pending.empty()) {
-            out.error = std::string("suit letter '") + c + "' has no digits";
-            return out;
+            return Refuse(out, NotationFault::kSuitWithoutDigits, i,
+                          std::string("suit letter '") + c + "' has no digits");
         }
-        for (int d : pending) {
-            if (suit == 3 && d > 7) {
-                out.error = std::to_string(d) + "z is not a tile (honours are 1z..7z)";
-                return out;
+        for (std::size_t at : pending) {
+            int d = text[at] - '0';
+            if (suit == 3 && (d == 0 || d > 7)) {
+                return Refuse(out, NotationFault::kNoSuchHonour, at,
+                              std::to_string(d) + "z is not a tile (honours are 1z..7z)");
             }
-            TileKind k = suit * 9 + d - 1;
+            if (d == 0) d = kRedFive;
+            const TileKind k = suit * 9 + d - 1;
             if (++out.counts[k] > 4) {
-                out.error = "more than 4 of " + FormatTile(k);
-                return out;
+                out.kind = k;
+                return Refuse(out, NotationFault::kFifthCopy, at,
+                              "more than 4 of " + FormatTile(k));
             }
             out.tiles.push_back(k);
         }
         pending.clear();
     }
-    if (!pending.empty()) out.error = "digits with no suit letter at the end";
+    if (!pending.empty()) {
+        return Refuse(out, NotationFault::kDigitsAtEnd, pending.front(),
+                      "digits with no suit letter at the end");
+    }
     return out;
 }
 

@@ -146,8 +146,11 @@ void MainWindow::BuildTable() {
         settings_.Assist = flow_.assistLimit;
     });
 
-    for (int t = 1; t <= kMaxTurns; ++t)
-        discardLabels_[t - 1] = AddTileLabel(layout::DiscardTile(t));
+    for (int t = 1; t <= kMaxTurns; ++t) {
+        discardLabels_[t - 1] = AddTileLabel(layout::DiscardTile(t, 0));
+        // Upright and lying tiles share the row's bottom line.
+        discardLabels_[t - 1]->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    }
     doraLabel_ = AddTileLabel(layout::kDoraTile);
     for (int slot = 0; slot < kHandSlots; ++slot) {
         handLabels_[slot] = AddTileLabel(layout::HandTile(slot));
@@ -259,8 +262,9 @@ void MainWindow::Refresh() {
             const bool shown = t < state.turn && IsValidKind(k);
             discardLabels_[t - 1]->setVisible(shown);
             if (shown) {
-                const bool riichi = t == state.reachTurn;  // the riichi discard lies on its side
-                discardLabels_[t - 1]->setPixmap(riichi ? turnedTiles_[k] : tiles_[k]);
+                discardLabels_[t - 1]->setGeometry(layout::DiscardTile(t, state.reachTurn));
+                discardLabels_[t - 1]->setPixmap(t == state.reachTurn ? turnedTiles_[k]
+                                                                      : tiles_[k]);
             }
         }
         infoText_ = InfoText(showShanten_, ShantenForms(state.hand));

@@ -56,12 +56,14 @@ void MainWindow::ReadHandNotation() {
     dialog.setWindowTitle(QString::fromUtf8(kReadCaption));
     dialog.setLabelText(
         QStringLiteral("手牌13枚か14枚（最後の1枚がツモ）とドラ表示牌：\n"
-                       "例 123m456p789s1122z dora=5p"));
+                       "例 123m456p789s1122z dora=5p（123M 406p のような書き方も可、0は赤五）"));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(ClipboardLine());
     if (dialog.exec() != QDialog::Accepted) return;
     KyokuState loaded = flow_.state;
-    const HandTextRead read = ParseHandText(dialog.textValue().toStdString(), loaded);
+    // Full-width letters and digits, as a Japanese input method types them, become ASCII.
+    const QString text = dialog.textValue().normalized(QString::NormalizationForm_KC);
+    const HandTextRead read = ParseHandText(text.toStdString(), loaded);
     if (!read.ok) {
         ShowMessage(kReadCaption, "手牌の文字を読めませんでした：" + read.reason);
         return;

@@ -41,10 +41,29 @@ constexpr QRect kSaveButton = Rect(166, 114, 27, 14);
 constexpr QRect kLoadButton = Rect(198, 114, 27, 14);
 constexpr QRect kEditButton = Rect(230, 114, 27, 14);
 
-// Discard of turn t (1..18): six per row.
-constexpr QRect DiscardTile(int turn) {
+// Discards, six per row in three rows. The riichi discard lies on its side at full size, on
+// the row's bottom line as on a real table, and pushes the rest of its row to the right; the
+// longest row then still ends before the dora label.
+constexpr int kDiscardsPerRow = 6;
+constexpr int kDiscardLeft = 7;
+constexpr int kDiscardTop = 45;
+constexpr int kDiscardRowStep = 31;
+// All the discards may cover: three rows, ending two units short of the dora label.
+constexpr QRect kDiscardArea = Rect(kDiscardLeft, kDiscardTop, 118, 89);
+
+// Discard of turn 1..18; riichiTurn is the turn of the riichi discard, 0 (or any turn outside
+// 1..18) when there is none.
+constexpr QRect DiscardTile(int turn, int riichiTurn) {
     const int index = turn - 1;
-    return Rect(7 + kTileStep * (index % 6), 45 + 31 * (index / 6), kTileWidth, kTileHeight);
+    const int row = index / kDiscardsPerRow;
+    const int top = kDiscardTop + kDiscardRowStep * row;
+    int left = kDiscardLeft + kTileStep * (index % kDiscardsPerRow);
+    if (turn == riichiTurn)
+        return Rect(left, top + kTileHeight - kTileWidth, kTileHeight, kTileWidth);
+    const bool pushed =
+        riichiTurn >= 1 && riichiTurn < turn && (riichiTurn - 1) / kDiscardsPerRow == row;
+    if (pushed) left += kTileHeight - kTileWidth;
+    return Rect(left, top, kTileWidth, kTileHeight);
 }
 
 // Hand slot 0..13 and the assist mark above it.

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
-#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <vector>
@@ -292,17 +291,8 @@ QImage DrawTilePicture(TileKind kind, QSize size) {
     return picture;
 }
 
-QImage DrawTurnedTilePicture(TileKind kind, QSize size) {
-    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::transparent);
-    if (!IsValidKind(kind) || size.isEmpty()) return picture;
-    const int length = size.width();
-    const int breadth = std::min(
-        size.height(), (length * kTilePictureWidth + kTilePictureHeight / 2) / kTilePictureHeight);
-    const QImage turned =
-        DrawTilePicture(kind, QSize(breadth, length)).transformed(QTransform().rotate(-90));
-    QPainter(&picture).drawImage(0, size.height() - turned.height(), turned);
-    return picture;
+QImage DrawTurnedTilePicture(TileKind kind) {
+    return DrawTilePicture(kind).transformed(QTransform().rotate(-90));
 }
 
 bool WriteMissingTileGifs(const std::string& dataDirectory) {

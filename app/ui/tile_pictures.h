@@ -18,12 +18,9 @@ inline constexpr int kTilePictureHeight = 66;
 
 QImage DrawTilePicture(TileKind kind, QSize size = QSize(kTilePictureWidth, kTilePictureHeight));
 
-// The riichi discard: the tile turned a quarter to the left, on a transparent picture of an
-// upright tile's size so that it takes an upright tile's place. Lying down it is as long as the
-// upright tile is wide, keeps the tile's proportions and rests on the bottom edge, in line with
-// the upright tiles beside it.
-QImage DrawTurnedTilePicture(TileKind kind,
-                             QSize size = QSize(kTilePictureWidth, kTilePictureHeight));
+// The riichi discard: the tile at full size turned a quarter to the left, so its foot comes to
+// the right; the picture is as wide as an upright tile is high.
+QImage DrawTurnedTilePicture(TileKind kind);
 
 // Writes dataDirectory + "img/<name>.gif" for every kind whose file is missing; existing files
 // (perhaps pictures a user prefers) are left alone. False when a file could not be written.

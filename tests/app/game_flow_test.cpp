@@ -18,7 +18,7 @@ class GameFlowTest : public ::testing::Test {
   protected:
     GameFlowTest() { view.flow = &flow; }
 
-    // Discards the tile whose removal leaves the lowest shanten, asking for riichi each time.
+    // Discards the tile whose removal leaves the lowest shanten, asking for riichi when ready.
     void PlayGreedyDiscard() {
         const SlotKinds slots = flow.Slots();
         int best = kDrawnSlot;
@@ -33,7 +33,7 @@ class GameFlowTest : public ::testing::Test {
             }
         }
         view.pointer = best;
-        flow.RightRelease();
+        bestShanten == 0 ? flow.RightRelease() : flow.LeftRelease();
     }
 
     FakeView view;
@@ -156,20 +156,29 @@ TEST_F(GameFlowTest, RecordFollowsTheDrawsAndDiscards) {
     EXPECT_EQ(view.immediateRepaints, 1);  // the 13-tile hand shows before the next draw
 }
 
-TEST_F(GameFlowTest, FlaggedDiscardDeclaresOnlyWhenItLeavesTheHandReady) {
-    // 8s with the flag leaves one step from ready: no riichi. The wall holds only 4p, so the
-    // next draw makes 34p, and 9s with the flag then leaves the hand ready on 2p and 5p.
+TEST_F(GameFlowTest, FlaggedDiscardThatLeavesTheHandUnreadyIsRefusedAndNothingMoves) {
+    // 8s leaves one step from ready: the flag is refused, by mouse and by key.
     flow.PositionLoaded(Position("123456789m113p89s", "8s", "4444p", 5));
+    const KyokuState before = flow.state;
     view.pointer = SlotOf(flow, "8s");
     flow.RightRelease();
+    flow.SelectUp();
+    ASSERT_EQ(view.messages.size(), 2u);
+    EXPECT_EQ(view.messages[0].caption, kRiichiCaption);
+    EXPECT_EQ(view.messages[1].text, kRiichiNeedsReadyHand);
+    EXPECT_EQ(flow.state.turn, before.turn);
+    EXPECT_EQ(flow.state.hand, before.hand);
+
+    // The plain discard goes. The wall holds only 4p, so the next draw makes 34p, and 9s with
+    // the flag then leaves the hand ready on 2p and 5p.
+    flow.LeftRelease();
     EXPECT_EQ(flow.state.reachTurn, 0);
     EXPECT_EQ(flow.state.turn, 6);
     EXPECT_EQ(flow.state.lastDraw, ParseTile("4p"));
-
     view.pointer = SlotOf(flow, "9s");
     flow.SelectUp();
-    ASSERT_EQ(view.messages.size(), 1u);
-    const Message& end = view.messages[0];
+    ASSERT_EQ(view.messages.size(), 3u);
+    const Message& end = view.messages[2];
     // The riichi discard was at turn 6; the three 4p drawn after it went out on their own, and
     // the empty wall then ended the game instead of leaving it waiting for a draw.
     EXPECT_EQ(end.state.reachTurn, 6);

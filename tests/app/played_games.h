@@ -31,9 +31,7 @@ inline PlayedGames PlayGames(int count, int mode, unsigned seed) {
         int slot = kDrawnSlot;
         for (int i = 0; i < kHandSlots; ++i)
             if (slots[i] == k) slot = i;
-        view.pointer = slot;
-        const bool riichi = flow.userStats.records.size() % 5 < 2;
-        riichi ? flow.RightRelease() : flow.LeftRelease();
+        flow.PlayerDiscard(slot, flow.userStats.records.size() % 5 < 2);
     }
     return {flow.userStats, view.messages};
 }

@@ -23,7 +23,7 @@ TEST(HandNotation, ParsesEverySuitAndRoundTrips) {
 }
 
 TEST(HandNotation, RefusesMalformedTextWithAReason) {
-    for (const char* bad : {"123x", "102m", "8z", "11111m", "123", "m", "12m 3p"}) {
+    for (const char* bad : {"123x", "102m", "8z", "11111m", "123", "m", "12m 3p", "123M"}) {
         ParsedTiles p = ParseTiles(bad);
         EXPECT_FALSE(p.ok()) << bad;
         EXPECT_FALSE(p.error.empty()) << bad;

@@ -58,14 +58,14 @@ TEST_F(WindowTest, AThirteenTileHandIsPlayedOnFromItsDraw) {
 
 TEST_F(WindowTest, AMalformedHandIsRefusedWithItsReasonAndChangesNothing) {
     const KyokuState before = window->flow().state;
-    QGuiApplication::clipboard()->setText(QStringLiteral("123m456p789s112z dora=5p"));
+    // Typed by a Japanese input method: full-width letters and digits read as ASCII.
+    QGuiApplication::clipboard()->setText(QStringLiteral("１２３ｍ456p789s112z　dora=5p"));
     QString offered;
     const SeenBox seen = AnswerNextBox([&] {
         AcceptTextDialog([&] { window->action(command::kReadHandText)->trigger(); }, &offered);
     });
     EXPECT_EQ(seen.title, QStringLiteral("手牌を文字から読込"));
-    EXPECT_TRUE(seen.text.contains(QStringLiteral("12 tiles, not 13 or 14")))
-        << seen.text.toStdString();
+    EXPECT_TRUE(seen.text.endsWith(QStringLiteral("手牌が12枚です。13枚か14枚にしてください。")));
     EXPECT_EQ(window->flow().state.hand, before.hand);
     EXPECT_EQ(window->flow().state.wall, before.wall);
     EXPECT_EQ(window->flow().state.dora, before.dora);

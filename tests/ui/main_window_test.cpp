@@ -286,7 +286,34 @@ bool BareTable(const QImage& table, int y, int x0, int x1) {
     return true;
 }
 
-TEST_F(WindowTest, TheRiichiDiscardLiesOnItsSideInItsSlotBehindTheResult) {
+// For each riichi turn: the discards stay in their area, clear of the controls around, keep
+// the upright gap and the row's bottom line, and only the tiles after it in its row move.
+TEST(TableLayoutTest, TheRiichiDiscardLiesOnItsSideAndPushesOnlyTheRestOfItsRow) {
+    using namespace layout;
+    for (const QRect& other : {kDiscardLabel, kDoraLabel, kDoraTile, kShantenButton, kInfoText,
+                               MarkText(0), HandTile(0)}) {
+        EXPECT_FALSE(kDiscardArea.intersects(other)) << other.x() << "," << other.y();
+    }
+    const QRect upright = DiscardTile(1, 0);
+    const int gap = DiscardTile(2, 0).left() - upright.right();
+    for (int riichi = 0; riichi <= kMaxTurns; ++riichi) {
+        for (int t = 1; t <= kMaxTurns; ++t) {
+            const QRect tile = DiscardTile(t, riichi);
+            const QRect plain = DiscardTile(t, 0);
+            EXPECT_TRUE(kDiscardArea.contains(tile)) << riichi << " " << t;
+            EXPECT_EQ(tile.bottom(), plain.bottom()) << riichi << " " << t;
+            EXPECT_EQ(tile.size(), t == riichi ? upright.size().transposed() : upright.size());
+            const bool pushed = riichi > 0 && t > riichi && (t - 1) / 6 == (riichi - 1) / 6;
+            EXPECT_EQ(tile.left() != plain.left(), pushed) << riichi << " " << t;
+            if (t % kDiscardsPerRow != 0)
+                EXPECT_EQ(DiscardTile(t + 1, riichi).left() - tile.right(), gap) << t;
+            for (int u = 1; u < t; ++u) EXPECT_FALSE(tile.intersects(DiscardTile(u, riichi)));
+        }
+    }
+    for (int outside : {-1, kMaxTurns + 1}) EXPECT_EQ(DiscardTile(7, outside), DiscardTile(7, 0));
+}
+
+TEST_F(WindowTest, TheRiichiDiscardLiesOnItsSideAtFullSizeBehindTheResult) {
     // 9s with the flag at turn 5 leaves the hand ready on 2p and 5p; the four 7s drawn after it
     // go out on their own, and the empty wall ends the game with the box.
     GameFlow& flow = window->flow();
@@ -305,21 +332,25 @@ TEST_F(WindowTest, TheRiichiDiscardLiesOnItsSideInItsSlotBehindTheResult) {
     ASSERT_FALSE(board.isNull());
 
     for (int t = 1; t <= 9; ++t) {
-        const QRect slot = layout::DiscardTile(t);
-        const QRect next = layout::DiscardTile(t + 1);
+        const QRect slot = layout::DiscardTile(t, 5);
+        const QRect next = layout::DiscardTile(t + 1, 5);
+        const QRect upright = layout::DiscardTile(t, 0);
         const bool bareTop =
-            BareTable(board, slot.top() + slot.height() / 4, slot.left(), slot.right());
+            BareTable(board, upright.top() + upright.height() / 4, slot.left(), slot.right());
         EXPECT_EQ(bareTop, t == 5) << "turn " << t;  // lying down, it leaves the upper part bare
+        // Painted to its right end: the lying tile is not shrunk and the ones after it moved.
+        EXPECT_FALSE(BareTable(board, slot.center().y(), slot.right() - 4, slot.right() - 2))
+            << "turn " << t;
         EXPECT_FALSE(BareTable(board, slot.bottom() - 4, slot.left(), slot.right()))
             << "turn " << t << ": the discard is not shown";
         // Nothing reaches into the gap before the next slot.
         if (next.top() != slot.top()) continue;
-        for (int y = slot.top(); y <= slot.bottom(); ++y) {
+        for (int y = upright.top(); y <= upright.bottom(); ++y) {
             EXPECT_TRUE(BareTable(board, y, slot.right() + 1, next.left() - 1))
                 << "turn " << t << " row " << y;
         }
     }
-    const QRect tenth = layout::DiscardTile(10);
+    const QRect tenth = layout::DiscardTile(10, 5);
     EXPECT_TRUE(BareTable(board, tenth.center().y(), tenth.left(), tenth.right()));
 }
 
