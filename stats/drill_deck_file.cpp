@@ -260,9 +260,8 @@ DrillLoadReport ParseDrillFile(std::string_view text, DrillDeck& deck) {
 }
 
 DrillLoadReport DrillDeck::Load(const std::string& newName, const std::string& directory) {
+    *this = DrillDeck();
     name = newName;
-    unreadableFile.clear();
-    ParseDrillFile(kHeader, *this);
     const std::string file = DrillFileName(name);
     if (file.empty()) return {};
     const FileContents contents = ReadFileContents(directory + file);
@@ -270,7 +269,6 @@ DrillLoadReport DrillDeck::Load(const std::string& newName, const std::string& d
     if (contents.status == ReadStatus::kRead) report = ParseDrillFile(contents.data, *this);
     if (contents.status == ReadStatus::kUnreadable || report.unreadable) {
         report.unreadable = true;
-        ParseDrillFile(kHeader, *this);
         unreadableFile = directory + file;
     }
     return report;

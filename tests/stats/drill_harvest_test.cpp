@@ -49,7 +49,7 @@ bool Near(double a, double b) {
     return std::fabs(a - b) <= 1e-9 * std::max(1.0, std::fabs(a));
 }
 
-TEST(DrillHarvest, ProblemsAreTheReviewedTurnsOverTheThresholdWithTheReviewValues) {
+TEST(DrillHarvestThreadTest, ProblemsAreTheReviewedTurnsOverTheThresholdWithTheReviewValues) {
     // The review of each game, filtered by hand: loss >= max(1 % of best, 10 points).
     std::vector<std::pair<int, TurnReview>> expected;
     for (int g = 0; g < static_cast<int>(Games().size()); ++g) {

@@ -18,7 +18,7 @@ namespace mizaro::cli {
 
 namespace {
 
-struct DrillOptions {
+struct DrillCommandOptions {
     std::string log;
     DrillThreshold threshold;
     int jobs = 1;
@@ -63,7 +63,7 @@ void PrintJson(const HarvestResult& harvest) {
     std::printf("%s\n", out.dump(2).c_str());
 }
 
-void Run(const DrillOptions& o) {
+void Run(const DrillCommandOptions& o) {
     std::optional<std::string> text = ReadWholeFile(o.log);
     if (!text) {
         std::fprintf(stderr, "error: %s cannot be read\n", o.log.c_str());
@@ -91,7 +91,7 @@ void Run(const DrillOptions& o) {
 }  // namespace
 
 void AddDrillCommand(CLI::App& app, CLI::App& /*bench*/) {
-    auto options = std::make_shared<DrillOptions>();
+    auto options = std::make_shared<DrillCommandOptions>();
     auto* cmd = app.add_subcommand("drill", "The costliest discards of a game log, as problems");
     cmd->add_option("log", options->log, "a game log (.log)")->required();
     cmd->add_option("--min-loss", options->threshold.minLossPercent,
