@@ -12,6 +12,7 @@ void RegisterCommands(CLI::App& app, CLI::App& bench) {
     AddScoreCommands(app, bench);
     AddCheckCommand(app, bench);
     AddReviewCommand(app, bench);
+    AddDrillCommand(app, bench);
     AddDetailCommands(app, bench);
     AddPageCommands(app, bench);
     AddSimulateCommands(app, bench);

@@ -13,6 +13,7 @@ void AddAnalyzeCommands(CLI::App& app, CLI::App& bench);
 void AddScoreCommands(CLI::App& app, CLI::App& bench);
 void AddCheckCommand(CLI::App& app, CLI::App& bench);
 void AddReviewCommand(CLI::App& app, CLI::App& bench);
+void AddDrillCommand(CLI::App& app, CLI::App& bench);
 void AddDetailCommands(CLI::App& app, CLI::App& bench);
 void AddPageCommands(CLI::App& app, CLI::App& bench);
 void AddSimulateCommands(CLI::App& app, CLI::App& bench);

@@ -1,0 +1,125 @@
+#include "stats/drill_page.h"
+
+#include <algorithm>
+#include <ctime>
+#include <utility>
+#include <vector>
+
+#include "analysis/page_text.h"
+#include "core/tile_html.h"
+#include "core/tile_names.h"
+#include "stats/drill_session.h"
+
+namespace mizaro {
+
+namespace {
+
+constexpr int kDaysPerWeek = 7;
+constexpr int kMondayOffset = 3;  // 1970-01-01 was a Thursday
+constexpr int kWorstShown = 10;
+constexpr int kChartWidth = 480, kChartHeight = 160, kMargin = 30;
+
+using Series = std::vector<std::pair<int, double>>;  // (week, value)
+
+std::string WeekLabel(int week) {
+    const std::time_t monday =
+        static_cast<std::time_t>(week * kDaysPerWeek - kMondayOffset) * 24 * 60 * 60;
+    std::tm date{};
+    gmtime_r(&monday, &date);
+    char text[16];
+    std::strftime(text, sizeof text, "%m/%d", &date);
+    return text;
+}
+
+// A polyline over the weeks, scaled from 0 to the largest value.
+void AppendChart(std::string& out, const char* title, const Series& series) {
+    AppendF(out, "<H3>%s</H3>\n", title);
+    if (series.empty()) {
+        out += "<P>記録なし</P>\n";
+        return;
+    }
+    double top = 0.0;
+    for (const auto& point : series) top = std::max(top, point.second);
+    if (top <= 0.0) top = 1.0;
+    const int plotW = kChartWidth - 2 * kMargin, plotH = kChartHeight - 2 * kMargin;
+    const auto x = [&](std::size_t i) {
+        const double last = static_cast<double>(series.size() - 1);
+        return kMargin + (last == 0.0 ? plotW / 2.0 : plotW * static_cast<double>(i) / last);
+    };
+    const auto y = [&](double v) { return kMargin + plotH * (1.0 - v / top); };
+    AppendF(out, "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\">\n",
+            kChartWidth, kChartHeight);
+    AppendF(out, "<line x1=\"%d\" y1=\"%d\" x2=\"%d\" y2=\"%d\" stroke=\"black\"/>\n", kMargin,
+            kChartHeight - kMargin, kChartWidth - kMargin, kChartHeight - kMargin);
+    AppendF(out, "<text x=\"2\" y=\"%d\" font-size=\"10\">%.1f</text>\n", kMargin, top);
+    out += "<polyline fill=\"none\" stroke=\"#3060C0\" points=\"";
+    for (std::size_t i = 0; i < series.size(); ++i)
+        AppendF(out, "%s%.1f,%.1f", i ? " " : "", x(i), y(series[i].second));
+    out += "\"/>\n";
+    for (std::size_t i = 0; i < series.size(); ++i)
+        AppendF(out, "<text x=\"%.1f\" y=\"%d\" font-size=\"10\">%s</text>\n", x(i) - 12,
+                kChartHeight - kMargin / 2, WeekLabel(series[i].first).c_str());
+    out += "</svg>\n";
+}
+
+void AppendWorst(std::string& out, const DrillDeck& deck) {
+    std::vector<const DrillProblem*> worst;
+    for (const DrillProblem& p : deck.problems)
+        if (p.schedule.wrong > 0) worst.push_back(&p);
+    std::stable_sort(worst.begin(), worst.end(), [](const DrillProblem* a, const DrillProblem* b) {
+        return a->schedule.wrong > b->schedule.wrong;
+    });
+    if (worst.size() > kWorstShown) worst.resize(kWorstShown);
+    out +=
+        "<H3>よく間違える問題</H3>\n<TABLE border=1>\n"
+        "<TR><TH>手牌</TH><TH>打牌</TH><TH>最善</TH><TH>誤答</TH></TR>\n";
+    for (const DrillProblem* p : worst) {
+        KyokuState shown;
+        shown.hand = p->position.hand;
+        out += "<TR><TD nowrap>" + HandImagesHtml(shown, "") + "</TD><TD>" + TileName(p->made) +
+               "</TD><TD>";
+        for (TileKind k = 0; k < kKinds; ++k)
+            if (p->best[k]) out += TileName(k) + " ";
+        AppendF(out, "</TD><TD align=right>%d / %d</TD></TR>\n", p->schedule.wrong,
+                p->schedule.answers);
+    }
+    out += "</TABLE>\n";
+}
+
+}  // namespace
+
+std::string DrillPage(const DrillDeck& deck, int day) {
+    Series accuracy, loss;
+    std::vector<std::pair<int, DrillDayTally>> weeks;  // summed by week
+    for (const DrillDayTally& t : deck.days) {
+        const int week = (t.day + kMondayOffset) / kDaysPerWeek;
+        if (weeks.empty() || weeks.back().first != week) weeks.push_back({week, {}});
+        DrillDayTally& sum = weeks.back().second;
+        sum.answers += t.answers;
+        sum.right += t.right;
+        sum.games += t.games;
+        sum.loss += t.loss;
+    }
+    for (const auto& [week, sum] : weeks) {
+        if (sum.answers > 0) accuracy.push_back({week, 100.0 * sum.right / sum.answers});
+        if (sum.games > 0) loss.push_back({week, sum.loss / sum.games});
+    }
+
+    const DrillStatus status = CountStatus(deck, day);
+    std::string out =
+        "<!DOCTYPE html>\n<HTML>\n<HEAD>\n<meta charset=\"utf-8\">\n<TITLE>ドリル</TITLE>\n"
+        "</HEAD>\n<BODY>\n<H2>ドリルの進み具合</H2>\n";
+    AppendF(out,
+            "<TABLE border=1>\n<TR><TD>覚えた問題</TD><TD align=right>%d</TD></TR>\n"
+            "<TR><TD>今日の復習</TD><TD align=right>%d</TD></TR>\n"
+            "<TR><TD>新しい問題</TD><TD align=right>%d</TD></TR>\n"
+            "<TR><TD>練習中</TD><TD align=right>%d</TD></TR>\n</TABLE>\n",
+            status.learned, status.due, status.fresh, status.learning);
+    AppendChart(out, "週ごとの正答率 (%)", accuracy);
+    AppendChart(out, "週ごとの 1 局あたりの損失 (点)", loss);
+    AppendWorst(out, deck);
+    out += "</BODY>\n</HTML>\n";
+    return out;
+}
+
+}  // namespace mizaro

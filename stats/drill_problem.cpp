@@ -1,0 +1,98 @@
+#include "stats/drill_problem.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/nanikiru_search.h"
+
+namespace mizaro {
+
+namespace {
+
+constexpr int kHandAfterDraw = 14;
+// The review's rule: two values are one when they differ by less than this share of the
+// larger, since equivalent positions may add the same terms in another order.
+constexpr double kTieTolerance = 1e-9;
+
+DrillCandidate ValuesAt(const NanikiruSearch& node, TileKind discard, int draw) {
+    return {discard, TurnValue(node.ev(), draw), TurnValue(node.winProb(), draw),
+            TurnValue(node.tenpaiProb(), draw)};
+}
+
+}  // namespace
+
+bool BuildProblemState(const DrillPosition& position, KyokuState& state) {
+    const int turn = position.turn;
+    if (turn < 1 || turn > kMaxTurns || static_cast<int>(position.discards.size()) != turn - 1)
+        return false;
+    if (position.mode < kModeNormal || position.mode > kModeKokushi) return false;
+    if (!IsValidKind(position.drawn) || !IsValidKind(position.doraIndicator)) return false;
+    state = KyokuState();
+    state.mode = position.mode;
+    state.Reset();
+    int tiles = 0;
+    for (TileKind k = 0; k < kKinds; ++k) {
+        if (position.hand[k] < 0 || position.hand[k] > 4) return false;
+        tiles += position.hand[k];
+        state.hand[k] = position.hand[k];
+        state.wall[k] -= position.hand[k];
+    }
+    if (tiles != kHandAfterDraw || state.hand[position.drawn] < 1) return false;
+    for (int t = 0; t < turn - 1; ++t) {
+        const TileKind d = position.discards[t];
+        if (!IsValidKind(d)) return false;
+        --state.wall[d];
+        state.discards[t] = d;
+    }
+    state.AddDoraIndicator(position.doraIndicator);
+    for (int c : state.wall)
+        if (c < 0) return false;
+    state.turn = turn;
+    state.lastDraw = position.drawn;
+    state.lastDiscard = turn > 1 ? position.discards.back() : 0;
+    return true;
+}
+
+std::vector<DrillCandidate> SearchCandidates(const KyokuState& state, TileKind made) {
+    const int draw = state.turn + 1;
+    std::vector<DrillCandidate> out;
+    {
+        NanikiruSearch top(state, true, true, 0);
+        top.AnalyzeDiscards();
+        for (const NanikiruSearch* c : top.CandidateNodes())
+            out.push_back(ValuesAt(*c, c->state().lastDiscard, draw));
+        top.FreeCache();
+    }
+    // A discard that moves away from ready is no candidate of the search; the player's is
+    // valued by a search of the position it leaves, as the review values it.
+    if (IsValidKind(made) && state.hand[made] > 0 && FindCandidate(out, made) == nullptr) {
+        KyokuState after = state;
+        after.RemoveFromHand(made, false);
+        NanikiruSearch node(after, true, true, 0);
+        node.Search(true);
+        out.push_back(ValuesAt(node, made, draw));
+        node.FreeCache();
+    }
+    std::sort(out.begin(), out.end(), [](const DrillCandidate& a, const DrillCandidate& b) {
+        return a.discard < b.discard;
+    });
+    return out;
+}
+
+std::array<bool, kKinds> BestDiscards(const std::vector<DrillCandidate>& candidates) {
+    double top = 0.0;
+    for (const DrillCandidate& c : candidates) top = std::max(top, c.value);
+    std::array<bool, kKinds> best{};
+    for (const DrillCandidate& c : candidates)
+        best[c.discard] = std::fabs(top - c.value) <= kTieTolerance * std::max(1.0, top);
+    return best;
+}
+
+const DrillCandidate* FindCandidate(const std::vector<DrillCandidate>& candidates,
+                                    TileKind discard) {
+    for (const DrillCandidate& c : candidates)
+        if (c.discard == discard) return &c;
+    return nullptr;
+}
+
+}  // namespace mizaro
