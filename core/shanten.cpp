@@ -15,35 +15,40 @@ namespace shanten_parts {
 
 namespace {
 
-constexpr std::uint32_t kHonourPatterns = 78125;  // 5^7
 constexpr int kCandidateReach = 2;  // a drawn tile can join a held one within distance 2
 
 constexpr TileKind kKokushiKindList[kKokushiKinds] = {0,  8,  9,  17, 18, 26, 27,
                                                       28, 29, 30, 31, 32, 33};
 
-const std::vector<HonourFacts>& HonourTable() {
+// The facts of the honours as two parts, the first four kinds and the last three, whose words
+// add up to the whole's: two tables of a few kilobytes, made in microseconds on first use.
+constexpr int kLowHonours = 3;
+constexpr std::uint32_t kLowHonourPatterns = 125;  // 5^3
+
+HonourFacts FactsOfHonours(std::uint32_t index, int first, int kinds) {
+    std::uint32_t pairBits = 0, held = 0, triples = 0, lonePairs = 0, fours = 0, tiles = 0;
+    for (int i = first + kinds - 1; i >= first; --i, index /= 5) {
+        const std::uint32_t c = index % 5;
+        pairBits |= static_cast<std::uint32_t>(c >= 2) << i;
+        held += c >= 1;
+        triples += c >= 3;
+        lonePairs += c == 2;
+        fours += c == 4;
+        tiles += c;
+    }
+    return {pairBits << HonourFacts::kPairBits | held << HonourFacts::kKinds |
+            triples << HonourFacts::kTriples | lonePairs << HonourFacts::kLonePairs |
+            fours << HonourFacts::kFours | tiles << HonourFacts::kTiles};
+}
+
+template <int kFirst, int kKindsOfPart>
+const std::vector<HonourFacts>& HonourPartTable() {
     static const std::vector<HonourFacts> table = [] {
-        std::vector<HonourFacts> facts(kHonourPatterns);
-        for (std::uint32_t index = 0; index < kHonourPatterns; ++index) {
-            std::uint32_t pairBits = 0, kinds = 0, triples = 0, lonePairs = 0, tiles = 0;
-            bool four = false;
-            std::uint32_t rest = index;
-            for (int i = kHonourKinds - 1; i >= 0; --i, rest /= 5) {
-                std::uint32_t c = rest % 5;
-                pairBits |= static_cast<std::uint32_t>(c >= 2) << i;
-                kinds += c >= 1;
-                triples += c >= 3;
-                lonePairs += c == 2;
-                four = four || c == 4;
-                tiles += c;
-            }
-            const auto state = static_cast<std::uint32_t>(
-                HonourStateId(static_cast<int>(triples), static_cast<int>(lonePairs), four));
-            facts[index].word = pairBits << HonourFacts::kPairBits | kinds << HonourFacts::kKinds |
-                                triples << HonourFacts::kTriples |
-                                lonePairs << HonourFacts::kLonePairs |
-                                state << HonourFacts::kState | tiles << HonourFacts::kTiles;
-        }
+        std::uint32_t patterns = 1;
+        for (int i = 0; i < kKindsOfPart; ++i) patterns *= 5;
+        std::vector<HonourFacts> facts(patterns);
+        for (std::uint32_t index = 0; index < patterns; ++index)
+            facts[index] = FactsOfHonours(index, kFirst, kKindsOfPart);
         return facts;
     }();
     return table;
@@ -75,7 +80,9 @@ void Summarise(HandScan& h, int suitTiles) {
 }  // namespace
 
 HonourFacts HonourFactsOf(std::uint32_t index) {
-    return HonourTable()[index];
+    constexpr int kHighHonours = kHonourKinds - kLowHonours;
+    return {HonourPartTable<0, kHighHonours>()[index / kLowHonourPatterns].word +
+            HonourPartTable<kHighHonours, kLowHonours>()[index % kLowHonourPatterns].word};
 }
 
 HandScan Scan(const TileCounts& hand, const ShantenTable& table) {

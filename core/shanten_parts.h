@@ -140,13 +140,14 @@ constexpr int BitCount(std::uint32_t x) {
     return static_cast<int>(x * 0x01010101u >> 24);
 }
 
-// What the forms need of the seven honour counts, in one word read from a small table indexed
-// by the counts in base 5, so that the honours cost one read as a suit does.
+// What the forms need of the seven honour counts, in one word read from small tables indexed
+// by the counts in base 5, so that the honours cost a read or two as a suit does. The fields
+// add up over disjoint sets of kinds.
 struct HonourFacts {
     std::uint32_t word = 0;
 
-    static constexpr int kPairBits = 0, kKinds = 8, kTriples = 12, kLonePairs = 16, kState = 20,
-                         kTiles = 27;
+    static constexpr int kPairBits = 0, kKinds = 8, kTriples = 12, kLonePairs = 16, kFours = 20,
+                         kTiles = 24;
 
     int Field(int shift, std::uint32_t mask) const {
         return static_cast<int>(word >> shift & mask);
@@ -156,8 +157,9 @@ struct HonourFacts {
     int Triples() const { return Field(kTriples, 0xF); }      // held 3 or 4 times
     int LonePairs() const { return Field(kLonePairs, 0xF); }  // held exactly twice
     int Pairs() const { return Triples() + LonePairs(); }     // held at least twice
-    int State() const { return Field(kState, 0x7F); }         // see HonourStateId
-    int Tiles() const { return Field(kTiles, 0x1F); }
+    int Fours() const { return Field(kFours, 0xF); }          // held 4 times
+    int State() const { return HonourStateId(Triples(), LonePairs(), Fours() > 0); }
+    int Tiles() const { return Field(kTiles, 0xFF); }
 };
 
 // The facts of the honour counts whose base-5 index is `index` (the first honour most

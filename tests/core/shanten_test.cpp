@@ -289,6 +289,31 @@ TEST(ShantenTest, EverySuitPatternCountsAsTheRulesSay) {
     }
 }
 
+// Every way to hold the honours, beside a few random suited tiles, gives each form as the rules
+// say: the honours' facts are read in two parts.
+TEST(ShantenTest, EveryHonourPatternCountsAsTheRulesSay) {
+    std::mt19937 rng(78);
+    LiteralRegular literal(ProcessShantenTable());
+    TileCounts hand{};
+    for (int pattern = 0; pattern < 78125; ++pattern) {
+        for (TileKind k = 0; k < 27; ++k) hand[k] = 0;
+        for (int tiles = static_cast<int>(rng() % 4); tiles > 0; --tiles) ++hand[rng() % 27];
+        int kinds = 0, pairs = 0, orphans = 0, orphanPair = 0;
+        for (TileKind k = 0; k < kKinds; ++k) {
+            kinds += hand[k] > 0;
+            pairs += hand[k] >= 2;
+            const bool orphan = k >= 27 || k % 9 == 0 || k % 9 == 8;
+            orphans += orphan && hand[k] > 0;
+            orphanPair |= orphan && hand[k] >= 2;
+        }
+        const ShantenResult r = ShantenForms(hand);
+        ASSERT_EQ(r.chiitoi, 6 - pairs + std::max(0, 7 - kinds)) << FormatHand(hand);
+        ASSERT_EQ(r.kokushi, 13 - orphans - orphanPair) << FormatHand(hand);
+        ASSERT_EQ(r.regular, literal(hand)) << FormatHand(hand);
+        for (TileKind k = kKinds - 1; k >= 27 && ++hand[k] > 4; --k) hand[k] = 0;
+    }
+}
+
 TEST(ShantenTest, BuiltCompleteHandsCountMinusOne) {
     std::mt19937 rng(7);
     for (int i = 0; i < 2000; ++i) {
