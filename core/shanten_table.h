@@ -107,7 +107,6 @@ class ShantenTable {
         return classOf_[pattern];
     }
     const PartState& ClassState(std::uint32_t suitClass) const { return classes_[suitClass]; }
-    int Classes() const { return static_cast<int>(classes_.size()); }
 
     // The regular value (RegularValue) of three suits of these classes and the honours in
     // HonourState(honours): from the combination tables when the classes are few enough to

@@ -11,6 +11,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "platform/program_directory.h"
 #include "temp_dir.h"
 
 namespace mizaro {
@@ -252,7 +253,9 @@ TEST(ShantenTableTest, EveryPatternsFactsFollowItsCounts) {
 // kept compactly lose and shift none.
 TEST(ShantenTableTest, EveryKeyReadsItsValueFromTheFile) {
     ASSERT_TRUE(LoadShantenTable().opened);
-    std::ifstream file("ShantenTable.txt");
+    std::ifstream file;  // the file the process table came from, wherever the test runs
+    for (const std::string& path : ShantenTablePaths(ProgramDirectory()))
+        if (!file.is_open()) file.open(path);
     std::unordered_map<std::int64_t, int> written;
     std::int64_t count = 0, key = 0;
     int value = 0;
