@@ -15,32 +15,40 @@ namespace shanten_parts {
 
 namespace {
 
-constexpr std::uint32_t kHonourPatterns = 78125;  // 5^7
 constexpr int kCandidateReach = 2;  // a drawn tile can join a held one within distance 2
 
 constexpr TileKind kKokushiKindList[kKokushiKinds] = {0,  8,  9,  17, 18, 26, 27,
                                                       28, 29, 30, 31, 32, 33};
 
-const std::vector<HonourFacts>& HonourTable() {
+// The facts of the honours as two parts, the first four kinds and the last three, whose words
+// add up to the whole's: two tables of a few kilobytes, made in microseconds on first use.
+constexpr int kLowHonours = 3;
+constexpr std::uint32_t kLowHonourPatterns = 125;  // 5^3
+
+HonourFacts FactsOfHonours(std::uint32_t index, int first, int kinds) {
+    std::uint32_t pairBits = 0, held = 0, triples = 0, lonePairs = 0, fours = 0, tiles = 0;
+    for (int i = first + kinds - 1; i >= first; --i, index /= 5) {
+        const std::uint32_t c = index % 5;
+        pairBits |= static_cast<std::uint32_t>(c >= 2) << i;
+        held += c >= 1;
+        triples += c >= 3;
+        lonePairs += c == 2;
+        fours += c == 4;
+        tiles += c;
+    }
+    return {pairBits << HonourFacts::kPairBits | held << HonourFacts::kKinds |
+            triples << HonourFacts::kTriples | lonePairs << HonourFacts::kLonePairs |
+            fours << HonourFacts::kFours | tiles << HonourFacts::kTiles};
+}
+
+template <int kFirst, int kKindsOfPart>
+const std::vector<HonourFacts>& HonourPartTable() {
     static const std::vector<HonourFacts> table = [] {
-        std::vector<HonourFacts> facts(kHonourPatterns);
-        for (std::uint32_t index = 0; index < kHonourPatterns; ++index) {
-            std::uint32_t pairBits = 0, kinds = 0, triples = 0, lonePairs = 0, pairs = 0, tiles = 0;
-            std::uint32_t rest = index;
-            for (int i = kHonourKinds - 1; i >= 0; --i, rest /= 5) {
-                std::uint32_t c = rest % 5;
-                pairBits |= static_cast<std::uint32_t>(c >= 2) << i;
-                kinds += c >= 1;
-                triples += c >= 3;
-                lonePairs += c == 2;
-                pairs += c >= 2;
-                tiles += c;
-            }
-            facts[index].word = pairBits << HonourFacts::kPairBits | kinds << HonourFacts::kKinds |
-                                triples << HonourFacts::kTriples |
-                                lonePairs << HonourFacts::kLonePairs |
-                                pairs << HonourFacts::kPairs | tiles << HonourFacts::kTiles;
-        }
+        std::uint32_t patterns = 1;
+        for (int i = 0; i < kKindsOfPart; ++i) patterns *= 5;
+        std::vector<HonourFacts> facts(patterns);
+        for (std::uint32_t index = 0; index < patterns; ++index)
+            facts[index] = FactsOfHonours(index, kFirst, kKindsOfPart);
         return facts;
     }();
     return table;
@@ -72,22 +80,27 @@ void Summarise(HandScan& h, int suitTiles) {
 }  // namespace
 
 HonourFacts HonourFactsOf(std::uint32_t index) {
-    return HonourTable()[index];
+    constexpr int kHighHonours = kHonourKinds - kLowHonours;
+    return {HonourPartTable<0, kHighHonours>()[index / kLowHonourPatterns].word +
+            HonourPartTable<kHighHonours, kLowHonours>()[index % kLowHonourPatterns].word};
 }
 
 HandScan Scan(const TileCounts& hand, const ShantenTable& table) {
     HandScan h;
     int suitTiles = 0;
     for (int s = 0; s < kSuits; ++s) {
-        std::uint32_t pattern = 0;
+        // The first five places and the last four apart, as the facts are kept.
+        std::uint32_t halves[2] = {0, 0};
         for (int i = 0; i < kSuitLength; ++i) {
             int c = hand[s * kSuitLength + i];
             assert(c >= 0 && c <= kMaxTilesOfKind);
-            pattern = pattern * 5 + static_cast<std::uint32_t>(c);
-            suitTiles += c;
+            std::uint32_t& half = halves[i < ShantenTable::kHighPlaces ? 0 : 1];
+            half = half * 5 + static_cast<std::uint32_t>(c);
         }
-        h.pattern[s] = pattern;
-        h.suit[s] = table.FactsOf(pattern);
+        h.pattern[s] = halves[0] * ShantenTable::kLowPatterns + halves[1];
+        h.suit[s] = table.FactsOf(halves[0], halves[1]);
+        h.suitClass[s] = table.ClassOf(h.pattern[s]);
+        suitTiles += h.suit[s].Tiles();
     }
     for (int i = 0; i < kHonourKinds; ++i) {
         int c = hand[kFirstHonour + i];
@@ -114,6 +127,7 @@ HandScan ScanChanged(const HandScan& full, TileKind k, int delta, const ShantenT
         const int s = k / kSuitLength;
         h.pattern[s] += static_cast<std::uint32_t>(delta) * kPatternPlace[k % kSuitLength];
         h.suit[s] = table.FactsOf(h.pattern[s]);
+        h.suitClass[s] = table.ClassOf(h.pattern[s]);
     } else {
         h.honourIndex += static_cast<std::uint32_t>(delta) * HonourPlace(k);
         h.honours = HonourFactsOf(h.honourIndex);
@@ -122,34 +136,55 @@ HandScan ScanChanged(const HandScan& full, TileKind k, int delta, const ShantenT
     return h;
 }
 
-int Regular(const HandScan& h, const TileCounts& hand, const ShantenTable& table) {
-    SuitOptions suit[kSuits];
-    for (int s = 0; s < kSuits; ++s) suit[s] = Options(h.suit[s].Sets());
-    const Groups honours = Arrangement(h.honourTriples, h.honourPairs) + kReachBase;
-    Sums others[kSuits];
-    for (int s = 0; s < kSuits; ++s)
-        others[s] = Combine(suit[(s + 1) % kSuits], suit[(s + 2) % kSuits], honours);
-    const int target = kCompleteTiles - 1 - h.tiles;
+namespace {
 
-    // Every possible pair comes out in kind order and the rest is valued; the count stops as
-    // soon as the best value a hand of this size can have is reached. Only the suit that gave
-    // up the pair is looked up again.
+// The value without a pair of the suits as held but `pairSuit`, whose staircase is `pairSuitPlain`
+// (-1: none) and the honours' staircase `honours`.
+int PlainValue(const HandScan& h, const ShantenTable& table, int pairSuit,
+               const Stairs& pairSuitPlain, const Stairs& honours) {
+    Stairs all = honours;
+    for (int s = 0; s < kSuits; ++s)
+        all = Product(all, s == pairSuit ? pairSuitPlain : table.ClassState(h.suitClass[s]).plain);
+    return kNoPairBest - mizaro::Reach(all);
+}
+
+// The regular value as the rules take it: every pair place in kind order, each lowering the
+// best, until the best equals the target. Needed only when the best lies below the target,
+// which hands of 13 and 14 tiles never reach with the generated table: the order of the places
+// then decides.
+[[gnu::noinline, gnu::cold]] int OrderedRegular(const HandScan& h, const TileCounts& hand,
+                                                const ShantenTable& table) {
+    const int target = kCompleteTiles - 1 - h.tiles;
+    const Stairs honours = HonourState(h.honours.State()).plain;
     int best = kNoPairBest;
     for (int s = 0; s < kSuits; ++s) {
         for (std::uint32_t bits = h.suit[s].PairBits(); bits != 0; bits &= bits - 1) {
-            int place = std::countr_zero(bits);
-            SuitOptions rest = Options(table.SuitSetsOf(h.pattern[s] - 2 * kPatternPlace[place]));
-            best = std::min(best, SetsValue(others[s], rest) - 1);
+            const std::uint32_t rest = h.pattern[s] - 2 * kPatternPlace[std::countr_zero(bits)];
+            best = std::min(
+                best,
+                PlainValue(h, table, s, table.ClassState(table.ClassOf(rest)).plain, honours) - 1);
             if (best == target) return best;
         }
     }
     for (std::uint32_t bits = h.honourPairBits; bits != 0; bits &= bits - 1) {
-        int c = hand[kFirstHonour + std::countr_zero(bits)];
-        Groups rest = HonourRest(h.honourTriples, h.honourPairs, c);
-        best = std::min(best, SetsValue(Combine(suit[0], suit[1], rest + kReachBase), suit[2]) - 1);
+        const Groups rest =
+            HonourRest(h.honourTriples, h.honourPairs, hand[kFirstHonour + std::countr_zero(bits)]);
+        Stairs restStairs = kNoStairs;
+        AddArrangement(restStairs, rest & kSetsMask, (rest >> kWeightShift) - (rest & kSetsMask));
+        best = std::min(best, PlainValue(h, table, -1, kNoStairs, restStairs) - 1);
         if (best == target) return best;
     }
-    return std::min(best, SetsValue(others[2], suit[2]));
+    return std::min(best, PlainValue(h, table, -1, kNoStairs, honours));
+}
+
+}  // namespace
+
+// The best over every pair place and none, from the classes; the early stop of the rules
+// changes nothing unless that best lies below the target.
+int Regular(const HandScan& h, const TileCounts& hand, const ShantenTable& table) {
+    const int value = table.Regular(h.suitClass, h.honours.State());
+    if (value >= kCompleteTiles - 1 - h.tiles) return value;
+    return OrderedRegular(h, hand, table);
 }
 
 Candidates CandidatesOf(const HandScan& h, const TileCounts& hand, int regular) {

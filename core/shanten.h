@@ -1,7 +1,7 @@
 // Shanten: how many tile exchanges a concealed hand is from ready (0 ready, -1 complete),
 // for the regular form (four sets and a pair), seven pairs and thirteen orphans.
 //
-// The regular form reads per-suit arrangements from the shanten table (core/shanten_table.h),
+// The regular form reads each suit's class from the shanten table (core/shanten_table.h),
 // which the first count loads if nobody did before, so no decomposition runs here; this is the
 // hottest function of the analysis search and never allocates. A hand is any number of tiles,
 // each kind held 0..4 times; the game counts 13 and 14.

@@ -73,13 +73,11 @@ void AddUncovered(Groups* list, int& count, int capacity, const Groups* sums, in
 PartView SuitView(std::uint32_t pattern, const ShantenTable& table) {
     PartView view;
     const SuitFacts facts = table.FactsOf(pattern);
-    view.own = Options(facts.Sets());
-    for (std::uint32_t bits = facts.PairBits(); bits != 0; bits &= bits - 1) {
-        const std::uint32_t rest = pattern - 2 * kPatternPlace[std::countr_zero(bits)];
-        const SuitOptions options = Options(table.SuitSetsOf(rest));
-        const Groups both[2] = {options.first, options.second};
-        AddUncovered(view.rests, view.restCount, kMaxRests, both, options.Single() ? 1 : 2);
-    }
+    const PartState& state = table.ClassState(table.ClassOf(pattern));
+    view.own = Options(state);
+    const Corners rests = CornersOf(state.withPair);
+    std::copy_n(rests.groups, rests.count, view.rests);
+    view.restCount = rests.count;
     view.kinds = facts.Kinds();
     view.pairs = BitCount(facts.PairBits());
     view.orphans = facts.Ends();
@@ -160,16 +158,14 @@ inline int Outside::Settle(int noPairReach, int pairReach, int tiles, int kinds,
 int Outside::SuitMin(std::uint32_t pattern, int tiles, const HandEdit& hand,
                      const ShantenTable& table) const {
     const SuitFacts facts = table.FactsOf(pattern);
-    const SuitOptions own = Options(facts.Sets());
-    const std::uint32_t pairBits = facts.PairBits();
+    const PartState& state = table.ClassState(table.ClassOf(pattern));
+    const SuitOptions own = Options(state);
     int pairReach = PairSumsReach(own);
-    for (std::uint32_t bits = pairBits; bits != 0; bits &= bits - 1) {
-        const std::uint32_t rest = pattern - 2 * kPatternPlace[std::countr_zero(bits)];
-        const SuitOptions restOptions = Options(table.SuitSetsOf(rest));
-        pairReach = std::max(pairReach, BestReach(noPair_, noPairCount_, restOptions));
-    }
+    const Corners rests = CornersOf(state.withPair);
+    for (int r = 0; r < rests.count; ++r)
+        pairReach = std::max(pairReach, BestReach(noPair_, noPairCount_, rests.groups[r]));
     return Settle(BestReach(noPair_, noPairCount_, own), pairReach, tiles, facts.Kinds(),
-                  BitCount(pairBits), facts.Ends(), facts.EndPair(), hand, table);
+                  BitCount(facts.PairBits()), facts.Ends(), facts.EndPair(), hand, table);
 }
 
 int Outside::HonourMin(std::uint32_t honourIndex, int tiles, const HandEdit& hand,

@@ -1,5 +1,6 @@
 // The parts of the shanten count, for core/shanten*.cpp only: a hand is read as three suits and
-// the honours, each part one table word, and the three forms are combined from those words.
+// the honours, each part a class and a word of facts read from tables, and the three forms are
+// combined from those.
 // The single count (core/shanten.cpp) combines all four parts; the counts of changed hands
 // (core/shanten_change.cpp) combine everything outside the one or two parts that change once,
 // and each changed hand with it.
@@ -9,6 +10,7 @@
 #include <cassert>
 #include <cstdint>
 
+#include "core/shanten_classes.h"
 #include "core/shanten_table.h"
 #include "core/tile.h"
 
@@ -41,7 +43,8 @@ constexpr int PartOf(TileKind k) {
 }
 
 // Group counts packed as W << 8 | M, with W = 2*sets + partials and M = sets, so that one
-// addition adds both; no hand comes near 256 in either field.
+// addition adds both; no hand comes near 256 in either field. A class's corner of S sets and g
+// groups is the arrangement of S sets and g - S partial sets.
 //
 // The value of M sets and T partial sets is 8 - 2M - T, except that beyond four groups the
 // partial sets stop counting (T becomes 4 - M): that is max(8 - W, 4 - M) = 8 - min(W, M + 4).
@@ -68,8 +71,26 @@ struct SuitOptions {
     bool Single() const { return first == second; }
 };
 
-inline SuitOptions Options(PackedSuitSets p) {
-    return {Arrangement(Sets1(p), Partials1(p)), Arrangement(Sets2(p), Partials2(p))};
+// Each corner of a staircase (core/shanten_classes.h) as an arrangement of its sets and groups:
+// alike to the arrangements it stands for in every combination below, and at most five.
+struct Corners {
+    Groups groups[kGroupSteps];
+    int count = 0;
+};
+
+inline Corners CornersOf(const Stairs& stairs) {
+    Corners out;
+    for (int g = 0; g < kGroupSteps && stairs[g] != kNoArrangement; ++g) {
+        if (g + 1 < kGroupSteps && stairs[g + 1] == stairs[g]) continue;
+        out.groups[out.count++] = (stairs[g] + g) << kWeightShift | stairs[g];
+    }
+    return out;
+}
+
+// A suit class's own arrangements, of which there are at most two.
+inline SuitOptions Options(const PartState& state) {
+    const Corners corners = CornersOf(state.plain);
+    return {corners.groups[0], corners.groups[corners.count - 1]};
 }
 
 // The ways to combine the arrangements of two suits, without the repeats of a suit whose two
@@ -119,12 +140,13 @@ constexpr int BitCount(std::uint32_t x) {
     return static_cast<int>(x * 0x01010101u >> 24);
 }
 
-// What the forms need of the seven honour counts, in one word read from a small table indexed
-// by the counts in base 5, so that the honours cost one read as a suit does.
+// What the forms need of the seven honour counts, in one word read from small tables indexed
+// by the counts in base 5, so that the honours cost a read or two as a suit does. The fields
+// add up over disjoint sets of kinds.
 struct HonourFacts {
     std::uint32_t word = 0;
 
-    static constexpr int kPairBits = 0, kKinds = 8, kTriples = 12, kLonePairs = 16, kPairs = 20,
+    static constexpr int kPairBits = 0, kKinds = 8, kTriples = 12, kLonePairs = 16, kFours = 20,
                          kTiles = 24;
 
     int Field(int shift, std::uint32_t mask) const {
@@ -134,7 +156,9 @@ struct HonourFacts {
     int Kinds() const { return Field(kKinds, 0xF); }
     int Triples() const { return Field(kTriples, 0xF); }      // held 3 or 4 times
     int LonePairs() const { return Field(kLonePairs, 0xF); }  // held exactly twice
-    int Pairs() const { return Field(kPairs, 0xF); }          // held at least twice
+    int Pairs() const { return Triples() + LonePairs(); }     // held at least twice
+    int Fours() const { return Field(kFours, 0xF); }          // held 4 times
+    int State() const { return HonourStateId(Triples(), LonePairs(), Fours() > 0); }
     int Tiles() const { return Field(kTiles, 0xFF); }
 };
 
@@ -156,6 +180,7 @@ constexpr Groups HonourRest(int triples, int lonePairs, int c) {
 struct HandScan {
     std::uint32_t pattern[kSuits];  // base-5 index of each suit's counts
     SuitFacts suit[kSuits];
+    std::uint32_t suitClass[kSuits];
     std::uint32_t honourIndex = 0;  // base-5 index of the honour counts
     HonourFacts honours;
     int tiles = 0;
@@ -173,7 +198,8 @@ HandScan Scan(const TileCounts& hand, const ShantenTable& table);
 // again.
 HandScan ScanChanged(const HandScan& full, TileKind k, int delta, const ShantenTable& table);
 
-// The regular form's value: every pair place in kind order, then no pair.
+// The regular form's value: every pair place in kind order, then no pair, stopping once the
+// best a hand of its size can reach is found.
 int Regular(const HandScan& h, const TileCounts& hand, const ShantenTable& table);
 
 constexpr int Chiitoi(int pairs, int kinds) {

@@ -1,10 +1,13 @@
 #include "core/shanten_table.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
 #include <cstdio>
+#include <map>
 #include <memory>
+#include <utility>
 
 #include "platform/program_directory.h"
 
@@ -17,6 +20,8 @@ constexpr int kMaxValue = 9999;              // four decimal digits S1 P1 S2 P2
 constexpr std::int64_t kMaxKey = 444444444;  // nine counts of four
 constexpr int kMaxCount = 4;
 constexpr const char* kTableFileName = "ShantenTable.txt";
+// Singles with no other tile within distance 2 lie at least three places apart: three at most.
+constexpr int kMostIsolated = 3;
 
 // White-space separated tokens from a file, read through a fixed buffer. A token longer than
 // any number the table holds is reported as too long rather than grown without bound.
@@ -94,9 +99,13 @@ std::int64_t PatternOfKey(std::int64_t key, int* tiles) {
     return pattern;
 }
 
-PackedSuitSets Pack(int value) {
-    int s1 = value / 1000, p1 = value / 100 % 10, s2 = value / 10 % 10, p2 = value % 10;
-    return static_cast<PackedSuitSets>(s1 << 12 | p1 << 8 | s2 << 4 | p2);
+// The staircase of a value S1 P1 S2 P2, packed.
+PackedStairs StairsOfValue(int value) {
+    const int s1 = value / 1000, p1 = value / 100 % 10, s2 = value / 10 % 10, p2 = value % 10;
+    Stairs stairs = kNoStairs;
+    AddArrangement(stairs, s1, s1 + p1);
+    AddArrangement(stairs, s2, s2 + p2);
+    return PackStairs(stairs);
 }
 
 // What the facts need of some consecutive places of a pattern, as bits by place.
@@ -122,8 +131,8 @@ PlaceBits BitsOfPlaces(std::uint32_t index, int first, int places) {
 
 }  // namespace
 
-ShantenTable::ShantenTable() : values_(kSuitPatterns, kAbsent), facts_(kSuitPatterns) {
-    ResolvePatterns();
+ShantenTable::ShantenTable() {
+    Resolve(std::vector<std::uint16_t>(kSuitPatterns, kAbsent));
 }
 
 ShantenTableLoad ShantenTable::LoadFrom(const std::string& path) {
@@ -133,8 +142,8 @@ ShantenTableLoad ShantenTable::LoadFrom(const std::string& path) {
     if (!file) return load;
     load.opened = true;
 
-    values_.assign(kSuitPatterns, kAbsent);
-    entries_ = 0;
+    // The values by pattern only while the classes are derived from them.
+    std::vector<std::uint16_t> values(kSuitPatterns, kAbsent);
     TableTokens reader(file.get());
     std::int64_t count = 0;
     if (ReadInteger(reader, &count)) {
@@ -143,16 +152,15 @@ ShantenTableLoad ShantenTable::LoadFrom(const std::string& path) {
             if (!ReadInteger(reader, &key) || !ReadInteger(reader, &value)) break;
             int tiles = 0;
             std::int64_t pattern = PatternOfKey(key, &tiles);
-            if (pattern < 0 || value < 0 || value > kMaxValue || values_[pattern] != kAbsent) {
+            if (pattern < 0 || value < 0 || value > kMaxValue || values[pattern] != kAbsent) {
                 ++load.skipped;
                 continue;
             }
-            values_[pattern] = static_cast<std::uint16_t>(value);
-            ++entries_;
+            values[pattern] = static_cast<std::uint16_t>(value);
+            ++load.entries;
         }
     }
-    load.entries = entries_;
-    ResolvePatterns();
+    Resolve(values);
     return load;
 }
 
@@ -160,49 +168,194 @@ int ShantenTable::SuitValue(int n, std::int64_t key) const {
     int tiles = 0;
     std::int64_t pattern = PatternOfKey(key, &tiles);
     if (pattern < 0 || tiles != n) return 0;
-    std::uint16_t value = values_[pattern];
-    return value == kAbsent ? 0 : value;
+    const std::uint64_t word = stored_[pattern / 64], bit = std::uint64_t{1} << (pattern % 64);
+    if (!(word & bit)) return 0;
+    return storedValues_[storedBefore_[pattern / 64] + std::popcount(word & (bit - 1))];
 }
 
-// For every raw pattern: its facts, with the arrangements read for what remains once the
-// isolated singles are cleared (all found on the unchanged counts first); at most one remaining
-// tile reads 0 without a look-up. A pattern is taken as its first five places and its last
-// four, each worked out once, so each of the 5^9 patterns costs a few bit operations.
-void ShantenTable::ResolvePatterns() {
+std::size_t ShantenTable::Bytes() const {
+    return stored_.capacity() * sizeof(std::uint64_t) +
+           storedBefore_.capacity() * sizeof(std::uint32_t) +
+           storedValues_.capacity() * sizeof(std::uint16_t) +
+           (highFacts_.capacity() + lowFacts_.capacity()) * sizeof(SuitFacts) +
+           classOf_.capacity() * sizeof(std::uint16_t) + classes_.capacity() * sizeof(PartState) +
+           (pairOfSuits_.capacity() + suitAndHonours_.capacity()) * sizeof(std::uint16_t) +
+           regular_.capacity();
+}
+
+// Everything from the values by pattern: the compact values, the facts of the two halves of a
+// pattern, and for every raw pattern the arrangements read for what remains once the isolated
+// singles are cleared (all found on the unchanged counts first); at most one remaining tile
+// reads 0 without a look-up. A pattern is taken as its first five places and its last four,
+// each worked out once, so each of the 5^9 patterns costs a few bit operations.
+void ShantenTable::Resolve(const std::vector<std::uint16_t>& values) {
     constexpr std::uint32_t kPlaces = (1u << kSuitLength) - 1;
-    constexpr int kLowPlaces = 4;
-    constexpr int kHighPlaces = kSuitLength - kLowPlaces;
-    constexpr std::uint32_t kLowPatterns = 625;  // 5^4
-    const int last = kSuitLength - 1;
+    constexpr int kLowPlaces = kSuitLength - kHighPlaces;
+    const auto factsOf = [](const PlaceBits& bits) {
+        const std::uint32_t ends = (bits.held & 1) + (bits.held >> (kSuitLength - 1) & 1);
+        return SuitFacts{bits.pairs | bits.kinds << SuitFacts::kKindsShift |
+                         ends << SuitFacts::kEndsShift |
+                         static_cast<std::uint32_t>(bits.tiles) << SuitFacts::kTilesShift};
+    };
     std::array<PlaceBits, kLowPatterns> lows;
-    for (std::uint32_t low = 0; low < kLowPatterns; ++low)
+    lowFacts_.resize(kLowPatterns);
+    for (std::uint32_t low = 0; low < kLowPatterns; ++low) {
         lows[low] = BitsOfPlaces(low, kHighPlaces, kLowPlaces);
+        lowFacts_[low] = factsOf(lows[low]);
+    }
+    highFacts_.resize(kSuitPatterns / kLowPatterns);
+    for (std::uint32_t high = 0; high < kSuitPatterns / kLowPatterns; ++high)
+        highFacts_[high] = factsOf(BitsOfPlaces(high, 0, kHighPlaces));
+
+    constexpr int kWord = 64;
+    stored_.assign((kSuitPatterns + kWord - 1) / kWord, 0);
+    storedBefore_.assign(stored_.size(), 0);
+    storedValues_.clear();
+    int mostStoredTiles = -1;
+    for (std::uint32_t pattern = 0; pattern < kSuitPatterns; ++pattern) {
+        if (pattern % kWord == 0)
+            storedBefore_[pattern / kWord] = static_cast<std::uint32_t>(storedValues_.size());
+        if (values[pattern] == kAbsent) continue;
+        stored_[pattern / kWord] |= std::uint64_t{1} << (pattern % kWord);
+        storedValues_.push_back(values[pattern]);
+        mostStoredTiles = std::max(mostStoredTiles, FactsOf(pattern).Tiles());
+    }
+    storedValues_.shrink_to_fit();
+    entries_ = static_cast<int>(storedValues_.size());
+
+    // Each value's staircase by id, so that a pattern's own staircase takes a byte while the
+    // classes are found.
+    StairsIds ids;
+    std::vector<std::uint8_t> stairsOf(kMaxValue + 1);
+    for (int value = 0; value <= kMaxValue; ++value)
+        stairsOf[value] = ids.IdOf(StairsOfValue(value));
+    // Each pattern's own staircase; one of more tiles than a stored key and the singles it may
+    // clear reads nothing.
+    std::vector<std::uint8_t> own(kSuitPatterns, stairsOf[0]);
     for (std::uint32_t high = 0; high < kSuitPatterns / kLowPatterns; ++high) {
         const PlaceBits h = BitsOfPlaces(high, 0, kHighPlaces);
         for (std::uint32_t low = 0; low < kLowPatterns; ++low) {
             const PlaceBits& l = lows[low];
+            int kept = h.tiles + l.tiles;
+            if (kept - kMostIsolated > mostStoredTiles) continue;
             const std::uint32_t raw = high * kLowPatterns + low;
-            const std::uint32_t held = h.held | l.held, pairBits = h.pairs | l.pairs;
+            const std::uint32_t held = h.held | l.held;
             // A single is isolated when no place within distance 2 holds a tile.
             const std::uint32_t near = (held << 1 | held << 2 | held >> 1 | held >> 2) & kPlaces;
             std::uint32_t cleaned = raw;
-            int kept = h.tiles + l.tiles;
             for (std::uint32_t bits = (h.singles | l.singles) & ~near; bits != 0;
                  bits &= bits - 1) {
                 cleaned -= kPatternPlace[std::countr_zero(bits)];
                 --kept;
             }
-            const std::uint32_t ends = (held & 1) + (held >> last & 1);
-            const std::uint32_t endPair = (pairBits & 1) | (pairBits >> last & 1);
-            const std::uint16_t value = values_[cleaned];
-            const PackedSuitSets sets = (kept <= 1 || value == kAbsent) ? 0 : Pack(value);
-            facts_[raw].word = sets | pairBits << SuitFacts::kPairBitsShift |
-                               (h.kinds + l.kinds) << SuitFacts::kKindsShift |
-                               ends << SuitFacts::kEndsShift | endPair << SuitFacts::kEndPairShift;
+            const std::uint16_t value = values[cleaned];
+            if (kept > 1 && value != kAbsent) own[raw] = stairsOf[value];
         }
     }
+    Classify(own, ids, mostStoredTiles);
+    MakeCombinations();
 }
 
+// A pattern's state: its own arrangements, and those left once each of its pairs is set aside.
+// A pattern of more tiles than the largest stored key and the singles it may clear, less a
+// pair, reads nothing as held or with a pair set aside
+// (it holds one, having more tiles than places): all such patterns share one class.
+//
+// An arrangement of S sets has at least min(S, 4) groups, so a step above its group count
+// continues flat to the next: 35 staircases can stand for a pattern as held and 37 with a pair
+// set aside (StairsIds), 1295 classes at most, whatever the values.
+void ShantenTable::Classify(const std::vector<std::uint8_t>& own, StairsIds& ids,
+                            int mostStoredTiles) {
+    constexpr int kPairTiles = 2;
+    constexpr std::uint16_t kUnknown = 0xFFFF;
+    classOf_.resize(kSuitPatterns);
+    classes_.clear();
+    std::vector<std::uint16_t> classOfStairs(StairsIds::kMost * StairsIds::kMost, kUnknown);
+    const auto classOf = [&](std::uint8_t plain, std::uint8_t withPair) {
+        std::uint16_t& id = classOfStairs[plain * StairsIds::kMost + withPair];
+        if (id == kUnknown) {
+            id = static_cast<std::uint16_t>(classes_.size());
+            classes_.push_back(
+                {UnpackStairs(ids.StairsOf(plain)), UnpackStairs(ids.StairsOf(withPair))});
+        }
+        return id;
+    };
+    const std::uint8_t nothing = ids.IdOf(StairsOfValue(0)),
+                       noPair = ids.IdOf(PackStairs(kNoStairs));
+    const std::uint16_t readsNothing = classOf(nothing, nothing);
+    for (std::uint32_t high = 0; high < kSuitPatterns / kLowPatterns; ++high) {
+        for (std::uint32_t low = 0; low < kLowPatterns; ++low) {
+            const std::uint32_t raw = high * kLowPatterns + low;
+            const SuitFacts facts{highFacts_[high].word + lowFacts_[low].word};
+            if (facts.Tiles() - kPairTiles - kMostIsolated > mostStoredTiles) {
+                classOf_[raw] = readsNothing;
+                continue;
+            }
+            std::uint8_t withPair = noPair;
+            for (std::uint32_t bits = facts.PairBits(); bits != 0; bits &= bits - 1)
+                withPair = ids.Max(withPair, own[raw - 2 * kPatternPlace[std::countr_zero(bits)]]);
+            classOf_[raw] = classOf(own[raw], withPair);
+        }
+    }
+    classes_.shrink_to_fit();
+}
+
+namespace {
+
+// Gives each distinct state met an id in order.
+class StateIds {
+  public:
+    std::uint32_t IdOf(const PartState& state) {
+        auto [it, added] = ids_.try_emplace(state, static_cast<std::uint32_t>(states_.size()));
+        if (added) states_.push_back(state);
+        return it->second;
+    }
+    const std::vector<PartState>& States() const { return states_; }
+
+  private:
+    std::map<PartState, std::uint32_t> ids_;
+    std::vector<PartState> states_;
+};
+
+}  // namespace
+
+// The tables only pay while they stay small, as they do for the generated values.
+void ShantenTable::MakeCombinations() {
+    constexpr std::size_t kTabledClasses = 256, kMostValues = std::size_t{1} << 20;
+    pairOfSuits_.clear();
+    suitAndHonours_.clear();
+    regular_.clear();
+    const std::size_t n = classes_.size();
+    if (n > kTabledClasses) return;
+    StateIds two, last;
+    std::vector<std::uint16_t> pairOfSuits(n * n), suitAndHonours(n * kHonourStates);
+    for (std::size_t a = 0; a < n; ++a)
+        for (std::size_t b = 0; b < n; ++b) {
+            const PartState state = Combine(classes_[a], classes_[b]);
+            pairOfSuits[a * n + b] = static_cast<std::uint16_t>(two.IdOf(state));
+        }
+    for (std::size_t c = 0; c < n; ++c)
+        for (int h = 0; h < kHonourStates; ++h) {
+            if (!HonourStateHeld(h)) continue;
+            const PartState state = Combine(classes_[c], HonourState(h));
+            suitAndHonours[c * kHonourStates + h] = static_cast<std::uint16_t>(last.IdOf(state));
+        }
+    const std::size_t twos = two.States().size(), lasts = last.States().size();
+    if (twos * lasts > kMostValues) return;
+    regular_.resize(twos * lasts);
+    for (std::size_t i = 0; i < twos; ++i)
+        for (std::size_t j = 0; j < lasts; ++j)
+            regular_[i * lasts + j] =
+                static_cast<std::int8_t>(RegularValue(Combine(two.States()[i], last.States()[j])));
+    pairOfSuits_ = std::move(pairOfSuits);
+    suitAndHonours_ = std::move(suitAndHonours);
+    lastStates_ = static_cast<std::uint32_t>(lasts);
+}
+
+int ShantenTable::RegularCombined(const std::uint32_t (&suitClass)[3], int honours) const {
+    return RegularValue(Combine(Combine(classes_[suitClass[0]], classes_[suitClass[1]]),
+                                Combine(classes_[suitClass[2]], HonourState(honours))));
+}
 ShantenTableLoad LoadFirstUsable(ShantenTable& table, const std::vector<std::string>& paths) {
     ShantenTableLoad load;
     for (const std::string& path : paths) {

@@ -14,18 +14,22 @@
 // programme over patterns. The file is the entry count followed by that many "key value"
 // pairs, all separated by white space.
 //
-// In memory. Values sit in a flat array indexed by the nine counts in base 5 (the key's tile
-// count follows from the key, so the index needs no separate map per count). Beside it the
-// loader derives, for every raw suit pattern, one 32-bit SuitFacts word: the arrangements of the
-// pattern once its isolated singles are removed (zero when at most one tile is left) and the
-// counts the other forms need, so the hot path reads one word per suit. A table is filled once
-// and only read afterwards, so any number of threads may read it without a lock.
+// In memory. Each raw suit pattern (the nine counts in base 5) maps to its class (see
+// core/shanten_classes.h): the staircases of what is left once its isolated singles go, as held
+// and with each pair set aside. The loader derives the classes from the values, and, when they
+// are few, tables that combine the classes of two suits, of a suit and the honours, and of those
+// two results into the regular value, so a count reads a few small tables and never loops over
+// pair places. The values themselves are kept only compactly, for SuitValue. A table is filled
+// once and only read afterwards, so any number of threads may read it without a lock.
 #pragma once
 
 #include <cassert>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "core/shanten_classes.h"
 
 namespace mizaro {
 
@@ -36,43 +40,27 @@ inline constexpr std::uint32_t kSuitPatterns = 1953125;  // 5^9: every count 0..
 inline constexpr std::uint32_t kPatternPlace[kSuitLength] = {390625, 78125, 15625, 3125, 625,
                                                              125,    25,    5,     1};
 
-// The arrangements of one suit as four 4-bit fields: S1 << 12 | P1 << 8 | S2 << 4 | P2.
-using PackedSuitSets = std::uint16_t;
-constexpr int Sets1(PackedSuitSets p) {
-    return p >> 12;
-}
-constexpr int Partials1(PackedSuitSets p) {
-    return (p >> 8) & 0xF;
-}
-constexpr int Sets2(PackedSuitSets p) {
-    return (p >> 4) & 0xF;
-}
-constexpr int Partials2(PackedSuitSets p) {
-    return p & 0xF;
-}
-
-// Everything the shanten count needs of one raw suit pattern in one 32-bit word, so that a suit
-// costs a single read: the arrangements, the places that hold a pair, the kinds held, and the 1
-// and the 9 for the thirteen orphans.
+// What the other forms need of one raw suit pattern, in one word that adds up from the
+// pattern's first five and last four places: the places that hold a pair, the kinds held, the
+// 1 and the 9 for the thirteen orphans, and the tiles.
 struct SuitFacts {
     std::uint32_t word = 0;
 
-    static constexpr int kPairBitsShift = 16;
-    static constexpr int kKindsShift = 25;
-    static constexpr int kEndsShift = 29;
-    static constexpr int kEndPairShift = 31;
+    static constexpr int kKindsShift = 9;
+    static constexpr int kEndsShift = 13;
+    static constexpr int kTilesShift = 15;
+    static constexpr std::uint32_t kEndPlaces = 1u | 1u << (kSuitLength - 1);
 
-    PackedSuitSets Sets() const { return static_cast<PackedSuitSets>(word); }
     // Bit i: place i holds at least two tiles.
-    std::uint32_t PairBits() const { return word >> kPairBitsShift & 0x1FF; }
+    std::uint32_t PairBits() const { return word & 0x1FF; }
     // Places holding at least one tile.
     int Kinds() const { return static_cast<int>(word >> kKindsShift & 0xF); }
     // How many of the 1 and the 9 are held.
     int Ends() const { return static_cast<int>(word >> kEndsShift & 0x3); }
+    int Tiles() const { return static_cast<int>(word >> kTilesShift & 0x3F); }
     // Whether the 1 or the 9 is held at least twice.
-    bool EndPair() const { return (word >> kEndPairShift) != 0; }
+    bool EndPair() const { return (word & kEndPlaces) != 0; }
 };
-static_assert(sizeof(SuitFacts) == 4, "one suit, one 32-bit read");
 
 // The outcome of one load.
 struct ShantenTableLoad {
@@ -98,21 +86,64 @@ class ShantenTable {
     // Distinct keys held.
     int Entries() const { return entries_; }
 
-    // The facts of a raw suit pattern (a base-5 index, see kPatternPlace). Its arrangements
-    // are those of the pattern once its isolated singles are removed; 0 when at most one tile
-    // remains.
+    // A pattern's index is that of its first kHighPlaces places times kLowPatterns plus that of
+    // the others.
+    static constexpr int kHighPlaces = 5;
+    static constexpr std::uint32_t kLowPatterns = 625;  // 5^4
+
+    // The facts of a raw suit pattern (a base-5 index, see kPatternPlace), whole or in halves.
     SuitFacts FactsOf(std::uint32_t pattern) const {
         assert(pattern < kSuitPatterns);
-        return facts_[pattern];
+        return FactsOf(pattern / kLowPatterns, pattern % kLowPatterns);
     }
-    PackedSuitSets SuitSetsOf(std::uint32_t pattern) const { return FactsOf(pattern).Sets(); }
+    SuitFacts FactsOf(std::uint32_t high, std::uint32_t low) const {
+        assert(high < kSuitPatterns / kLowPatterns && low < kLowPatterns);
+        return {highFacts_[high].word + lowFacts_[low].word};
+    }
+
+    // The class of a raw suit pattern and the state the classes stand for.
+    std::uint32_t ClassOf(std::uint32_t pattern) const {
+        assert(pattern < kSuitPatterns);
+        return classOf_[pattern];
+    }
+    const PartState& ClassState(std::uint32_t suitClass) const { return classes_[suitClass]; }
+
+    // The regular value (RegularValue) of three suits of these classes and the honours in
+    // HonourState(honours): from the combination tables when the classes are few enough to
+    // have them, otherwise combined here.
+    int Regular(const std::uint32_t (&suitClass)[3], int honours) const {
+        if (!pairOfSuits_.empty()) {
+            const std::uint32_t two = pairOfSuits_[suitClass[0] * classes_.size() + suitClass[1]];
+            const std::uint32_t last = suitAndHonours_[suitClass[2] * kHonourStates + honours];
+            return regular_[two * lastStates_ + last];
+        }
+        return RegularCombined(suitClass, honours);
+    }
+
+    // Bytes held after a load.
+    std::size_t Bytes() const;
 
   private:
-    void ResolvePatterns();
+    void Resolve(const std::vector<std::uint16_t>& values);
+    void Classify(const std::vector<std::uint8_t>& own, StairsIds& ids, int mostStoredTiles);
+    void MakeCombinations();
+    int RegularCombined(const std::uint32_t (&suitClass)[3], int honours) const;
 
-    std::vector<std::uint16_t> values_;  // by pattern index; kAbsent where no key is stored
-    std::vector<SuitFacts> facts_;       // by raw pattern index
+    // The values by pattern, compactly: a bit per pattern, the stored ones counted before each
+    // word of bits, and the stored values in pattern order.
+    std::vector<std::uint64_t> stored_;
+    std::vector<std::uint32_t> storedBefore_;
+    std::vector<std::uint16_t> storedValues_;
     int entries_ = 0;
+
+    std::vector<SuitFacts> highFacts_, lowFacts_;
+    std::vector<std::uint16_t> classOf_;  // by raw pattern
+    std::vector<PartState> classes_;
+    // The combination tables: two suits' classes to a state of theirs, a suit's class and the
+    // honours to another, and the two states to the regular value.
+    std::vector<std::uint16_t> pairOfSuits_, suitAndHonours_;
+    std::vector<std::int8_t> regular_;
+    std::uint32_t lastStates_ = 0;
 };
 
 // Loads the first of `paths` that opens and yields entries; the outcome is that of the last file

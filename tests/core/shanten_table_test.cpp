@@ -9,7 +9,9 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <unordered_map>
 
+#include "platform/program_directory.h"
 #include "temp_dir.h"
 
 namespace mizaro {
@@ -121,14 +123,18 @@ TEST_F(ShantenTableFileTest, SuitSetsDropIsolatedSinglesBeforeTheLookUp) {
         for (int i = 0; i < kSuitLength; ++i) index += c[i] * kPatternPlace[i];
         return index;
     };
-    const PackedSuitSets expected = 1 << 12 | 2 << 8 | 1 << 4 | 3;
-    EXPECT_EQ(table_.SuitSetsOf(pattern({0, 0, 0, 0, 0, 0, 1, 1, 1})), expected);
+    // 1213: one set and two or three partial sets, at least one set for up to four groups.
+    const Stairs expected = {1, 1, 1, 1, 1}, nothing = {0, -1, -1, -1, -1};
+    auto plain = [&](std::array<std::uint32_t, kSuitLength> c) {
+        return table_.ClassState(table_.ClassOf(pattern(c))).plain;
+    };
+    EXPECT_EQ(plain({0, 0, 0, 0, 0, 0, 1, 1, 1}), expected);
     // The 1 is alone, so 1-7-8-9 reads as 7-8-9; a 5 is not (the 7 lies within 2),
     // so 5-7-8-9 is looked up as itself and is not stored.
-    EXPECT_EQ(table_.SuitSetsOf(pattern({1, 0, 0, 0, 0, 0, 1, 1, 1})), expected);
-    EXPECT_EQ(table_.SuitSetsOf(pattern({0, 0, 0, 0, 1, 0, 1, 1, 1})), 0);
+    EXPECT_EQ(plain({1, 0, 0, 0, 0, 0, 1, 1, 1}), expected);
+    EXPECT_EQ(plain({0, 0, 0, 0, 1, 0, 1, 1, 1}), nothing);
     // One tile left is never looked up, though key 1 is stored.
-    EXPECT_EQ(table_.SuitSetsOf(pattern({0, 0, 0, 0, 0, 0, 0, 0, 1})), 0);
+    EXPECT_EQ(plain({0, 0, 0, 0, 0, 0, 0, 0, 1}), nothing);
     EXPECT_EQ(table_.SuitValue(1, 1), 9999);
 }
 
@@ -177,6 +183,8 @@ TEST(ShantenTableTest, GeneratedTableMatchesDirectSplits) {
     EXPECT_EQ(load.entries, 376728);
     EXPECT_EQ(load.skipped, 0);
     const ShantenTable& table = ProcessShantenTable();
+    // The classes and their tables stand in for 11.7 MB of values and facts by pattern.
+    EXPECT_LT(table.Bytes(), 5'500'000u);
 
     std::mt19937 rng(1234);
     int checked = 0;
@@ -188,12 +196,10 @@ TEST(ShantenTableTest, GeneratedTableMatchesDirectSplits) {
             if (c[i] < 4) ++c[i];
         }
         std::int64_t key = 0;
-        std::uint32_t index = 0;
         int n = 0;
         bool isolated = false;
         for (int i = 0; i < kSuitLength; ++i) {
             key = key * 10 + c[i];
-            index += c[i] * kPatternPlace[i];
             n += c[i];
             bool alone = c[i] == 1;
             for (int j = i - 2; j <= i + 2; ++j)
@@ -205,14 +211,11 @@ TEST(ShantenTableTest, GeneratedTableMatchesDirectSplits) {
         Split(c, 0, 0, 0, best);
         int expected = best.sets1 * 1000 + best.partials1 * 100 + best.sets2 * 10 + best.partials2;
         ASSERT_EQ(table.SuitValue(n, key), expected) << key;
-        ASSERT_EQ(table.SuitSetsOf(index),
-                  best.sets1 << 12 | best.partials1 << 8 | best.sets2 << 4 | best.partials2)
-            << key;
         ++checked;
     }
 }
 
-// Every raw pattern's facts against its counts read directly: the arrangements of what is left
+// Every raw pattern's facts against its counts read directly: the staircase of what is left
 // once the isolated singles go, through SuitValue, the pair places, the kinds and the ends.
 TEST(ShantenTableTest, EveryPatternsFactsFollowItsCounts) {
     ASSERT_TRUE(LoadShantenTable().opened);
@@ -233,14 +236,41 @@ TEST(ShantenTableTest, EveryPatternsFactsFollowItsCounts) {
             pairBits |= static_cast<std::uint32_t>(c[i] >= 2) << i;
         }
         const int v = kept <= 1 ? 0 : table.SuitValue(kept, key);
+        Stairs own = kNoStairs;
+        AddArrangement(own, v / 1000, v / 1000 + v / 100 % 10);
+        AddArrangement(own, v / 10 % 10, v / 10 % 10 + v % 10);
+        ASSERT_EQ(table.ClassState(table.ClassOf(pattern)).plain, own) << key;
         const SuitFacts facts = table.FactsOf(pattern);
-        ASSERT_EQ(facts.Sets(), v / 1000 << 12 | v / 100 % 10 << 8 | v / 10 % 10 << 4 | v % 10)
-            << key;
         ASSERT_EQ(facts.PairBits(), pairBits) << key;
         ASSERT_EQ(facts.Kinds(), kinds) << key;
         ASSERT_EQ(facts.Ends(), (c[0] > 0) + (c[last] > 0)) << key;
         ASSERT_EQ(facts.EndPair(), c[0] >= 2 || c[last] >= 2) << key;
         for (int i = last; i >= 0 && ++c[i] > 4; --i) c[i] = 0;
+    }
+}
+
+// Every pattern's key reads exactly what the file says of it, 0 when it says nothing: the values
+// kept compactly lose and shift none.
+TEST(ShantenTableTest, EveryKeyReadsItsValueFromTheFile) {
+    ASSERT_TRUE(LoadShantenTable().opened);
+    std::ifstream file;  // the file the process table came from, wherever the test runs
+    for (const std::string& path : ShantenTablePaths(ProgramDirectory()))
+        if (!file.is_open()) file.open(path);
+    std::unordered_map<std::int64_t, int> written;
+    std::int64_t count = 0, key = 0;
+    int value = 0;
+    file >> count;
+    while (file >> key >> value) written.emplace(key, value);
+    ASSERT_EQ(static_cast<std::int64_t>(written.size()), count);
+    std::array<int, kSuitLength> c{};
+    for (std::uint32_t pattern = 0; pattern < kSuitPatterns; ++pattern) {
+        key = 0;
+        int n = 0;
+        for (int digit : c) key = key * 10 + digit, n += digit;
+        const auto it = written.find(key);
+        ASSERT_EQ(ProcessShantenTable().SuitValue(n, key), it == written.end() ? 0 : it->second)
+            << key;
+        for (int i = kSuitLength - 1; i >= 0 && ++c[i] > 4; --i) c[i] = 0;
     }
 }
 

@@ -259,6 +259,61 @@ TEST(ShantenTest, FastCountFollowsTheRulesForAnyTable) {
     }
 }
 
+// Every suit pattern, in each suit in turn, beside a few random tiles of the other parts, counts
+// as the rules say: the classes and their tables change no count. The scrambled table, whose
+// classes are too many for tables, takes a sample.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr std::uint32_t kPatternStride = 61;
+#else
+constexpr std::uint32_t kPatternStride = 1;
+#endif
+
+TEST(ShantenTest, EverySuitPatternCountsAsTheRulesSay) {
+    std::mt19937 rng(77);
+    const ShantenTable* tables[] = {&ProcessShantenTable(), &ScrambledTable()};
+    for (const ShantenTable* table : tables) {
+        LiteralRegular literal(*table);
+        const std::uint32_t stride = kPatternStride * (table == tables[0] ? 1 : 17);
+        for (std::uint32_t pattern = 0; pattern < kSuitPatterns; pattern += stride) {
+            const int suit = static_cast<int>(pattern % 3);
+            TileCounts hand{};
+            for (int tiles = static_cast<int>(rng() % 6); tiles > 0; --tiles) {
+                const auto k = static_cast<TileKind>(rng() % (kKinds - 9));
+                const TileKind other = k < suit * 9 ? k : k + 9;  // any part but the pattern's
+                if (hand[other] < 4) ++hand[other];
+            }
+            for (int i = 0, rest = static_cast<int>(pattern); i < 9; ++i, rest /= 5)
+                hand[suit * 9 + 8 - i] = rest % 5;
+            ASSERT_EQ(RegularShanten(hand, *table), literal(hand)) << FormatHand(hand);
+        }
+    }
+}
+
+// Every way to hold the honours, beside a few random suited tiles, gives each form as the rules
+// say: the honours' facts are read in two parts.
+TEST(ShantenTest, EveryHonourPatternCountsAsTheRulesSay) {
+    std::mt19937 rng(78);
+    LiteralRegular literal(ProcessShantenTable());
+    TileCounts hand{};
+    for (int pattern = 0; pattern < 78125; ++pattern) {
+        for (TileKind k = 0; k < 27; ++k) hand[k] = 0;
+        for (int tiles = static_cast<int>(rng() % 4); tiles > 0; --tiles) ++hand[rng() % 27];
+        int kinds = 0, pairs = 0, orphans = 0, orphanPair = 0;
+        for (TileKind k = 0; k < kKinds; ++k) {
+            kinds += hand[k] > 0;
+            pairs += hand[k] >= 2;
+            const bool orphan = k >= 27 || k % 9 == 0 || k % 9 == 8;
+            orphans += orphan && hand[k] > 0;
+            orphanPair |= orphan && hand[k] >= 2;
+        }
+        const ShantenResult r = ShantenForms(hand);
+        ASSERT_EQ(r.chiitoi, 6 - pairs + std::max(0, 7 - kinds)) << FormatHand(hand);
+        ASSERT_EQ(r.kokushi, 13 - orphans - orphanPair) << FormatHand(hand);
+        ASSERT_EQ(r.regular, literal(hand)) << FormatHand(hand);
+        for (TileKind k = kKinds - 1; k >= 27 && ++hand[k] > 4; --k) hand[k] = 0;
+    }
+}
+
 TEST(ShantenTest, BuiltCompleteHandsCountMinusOne) {
     std::mt19937 rng(7);
     for (int i = 0; i < 2000; ++i) {
