@@ -209,6 +209,45 @@ TEST_F(GameFlowTest, RiichiDiscardsEveryDrawUntilTheWin) {
     EXPECT_EQ(flow.userStats.N, 0);
 }
 
+// Paced by the view, each automatic discard after riichi waits for its step; the player can
+// discard nothing meanwhile, and finishing plays the rest at once.
+TEST_F(GameFlowTest, PacedRiichiDrawsGoOneAStepAndFinishAtOnce) {
+    view.pace = true;
+    SeedThreadRandom(12);
+    // Ready on 2p and 5p after 9s; the four 7s go out on their own until 2p wins.
+    flow.PositionLoaded(Position("123456789m1134p9s", "9s", "7777s2p", 3));
+    view.pointer = SlotOf(flow, "9s");
+    flow.SelectUp();
+    int steps = 0;
+    for (; flow.AutomaticPending(); ++steps) {
+        ASSERT_EQ(flow.state.turn, 4 + steps);
+        ASSERT_TRUE(view.messages.empty());
+        flow.DiscardDrawnTile();
+        flow.AutomaticStep();
+    }
+    ASSERT_EQ(view.messages.size(), 1u);
+    const Message& win = view.messages[0];
+    EXPECT_EQ(win.state.turn, 4 + steps);
+    EXPECT_EQ(win.end.winningTile, ParseTile("2p"));
+    EXPECT_TRUE(IsValidKind(win.end.uraIndicator));
+    EXPECT_EQ(win.end.uraIndicator, win.state.uraIndicator);
+    for (int t = 4; t < win.state.turn; ++t) EXPECT_EQ(win.state.discards[t - 1], ParseTile("7s"));
+    ExpectPlayerToMove(flow.state);
+
+    // Without a win the wall runs out: one call plays the four discards and ends the game.
+    flow.PositionLoaded(Position("123456789m1134p9s", "9s", "7777s", 3));
+    view.pointer = SlotOf(flow, "9s");
+    flow.SelectUp();
+    ASSERT_TRUE(flow.AutomaticPending());
+    flow.FinishAutomatic();
+    ASSERT_EQ(view.messages.size(), 2u);
+    EXPECT_EQ(view.messages[1].caption, "流局");
+    EXPECT_EQ(view.messages[1].state.turn, 8);
+    EXPECT_EQ(view.messages[1].end.winningTile, kNoTile);
+    EXPECT_FALSE(flow.AutomaticPending());
+    ExpectPlayerToMove(flow.state);
+}
+
 TEST_F(GameFlowTest, AWinOnTheFirstDrawEndsTheGame) {
     // A 13-tile hand ready on 5p with only 5p left: the draw made on loading completes it.
     KyokuState ready = Position("123456789m1134p9s", "9s", "5p", 1);
