@@ -34,7 +34,6 @@ class FakeView : public GameView {
         ShowMessage(end.caption, end.text);
         messages.back().end = end;
     }
-    // Paced, the automatic discards after riichi wait for the test to step them.
     bool ScheduleAutomaticStep() override { return pace; }
     int PointerSlot() const override { return pointer; }
     void MovePointerToSlot(int slot) override {
@@ -44,7 +43,7 @@ class FakeView : public GameView {
     void SetBusy(bool busy) override { busy ? ++busyCalls : 0; }
 
     const GameFlow* flow = nullptr;
-    bool pace = false;
+    bool pace = false;  // the automatic discards after riichi wait for the test's steps
     int pointer = -1;
     int repaints = 0;
     int immediateRepaints = 0;
