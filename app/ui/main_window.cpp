@@ -19,8 +19,8 @@
 #include "app/ui/command_ids.h"
 #include "app/ui/frame_placement.h"
 #include "app/ui/result_box.h"
-#include "app/ui/table_layout.h"
 #include "app/ui/tabbed_html.h"
+#include "app/ui/table_layout.h"
 #include "app/ui/tile_pictures.h"
 #include "core/shanten_table.h"
 #include "platform/atomic_file.h"
@@ -284,7 +284,7 @@ int MainWindow::ShowBox(const std::string& caption, const std::string& text, int
                         bool aside) {
     const bool columns = text.find('\t') != std::string::npos;
     PlaceableMessageBox box(QMessageBox::NoIcon, Q(caption), columns ? TabbedHtml(text) : Q(text),
-                         QMessageBox::StandardButtons(buttons), this);
+                            QMessageBox::StandardButtons(buttons), this);
     box.setTextFormat(columns ? Qt::RichText : Qt::PlainText);
     if (aside) box.onShown = [this](QWidget* shown) { PlaceAside(shown); };
     return RunBox(box);
