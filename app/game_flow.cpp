@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "analysis/nanikiru_search.h"
 #include "app/edit_mode.h"
@@ -33,6 +34,7 @@ void GameFlow::StartGame() {
     record.FromDeal(state);
     record.doraIndicator = state.DrawDoraIndicator();
     noRecord = false;
+    automaticPending_ = false;
     if (playMode == kPlayMode || simDisp) view_.RequestRepaint(false);
 }
 
@@ -60,8 +62,9 @@ GameFlow::Next GameFlow::Evaluate() {
     const int shanten = state.Shanten();
     if (shanten == -1) return EndWon();
     if (state.reachTurn != 0) {
-        const TileKind drawn = state.lastDraw;
-        if (state.Discard(drawn, false)) record.discards[state.turn - 2] = drawn;
+        automaticPending_ = !finishing_ && view_.ScheduleAutomaticStep();
+        if (automaticPending_) return Next::kAutomaticDue;
+        DiscardDrawn();
         return Next::kDrawAgain;
     }
     if (shanten > assistLimit || playMode != kPlayMode) {
@@ -73,25 +76,47 @@ GameFlow::Next GameFlow::Evaluate() {
     return Next::kPlayerToMove;
 }
 
+void GameFlow::DiscardDrawn() {
+    const TileKind drawn = state.lastDraw;
+    if (state.Discard(drawn, false)) record.discards[state.turn - 2] = drawn;
+}
+
+void GameFlow::AutomaticStep() {
+    if (!automaticPending_ || simRunning) return;
+    automaticPending_ = false;
+    DiscardDrawn();
+    NextDraw();
+}
+
+void GameFlow::FinishAutomatic() {
+    finishing_ = true;
+    AutomaticStep();
+    finishing_ = false;
+}
+
 GameFlow::Next GameFlow::EndExhausted() {
-    if (showResult) ShowResult("流局", ExhaustedText(state.Shanten()));
+    if (showResult) ShowResult({"流局", ExhaustedText(state.Shanten())});
     Record();
     StartGame();
     return Next::kDrawAgain;
 }
 
 GameFlow::Next GameFlow::EndWon() {
-    if (showResult) ShowResult("和了", state.ScoreText());
+    if (showResult) {
+        // The score turns over the ura-dora indicator of a riichi win; it is shown with it.
+        std::string text = state.ScoreText();
+        ShowResult({"和了", std::move(text), state.lastDraw, state.uraIndicator});
+    }
     Record();
     StartGame();
     return Next::kDrawAgain;
 }
 
-void GameFlow::ShowResult(const std::string& caption, const std::string& text) {
+void GameFlow::ShowResult(const GameEnd& end) {
     // The automatic discards after riichi run to the end without a repaint of their own; the
     // board behind the box must be the position it speaks of.
     view_.RequestRepaint(true);
-    view_.ShowMessage(caption, text);
+    view_.ShowGameEnd(end);
 }
 
 void GameFlow::Record() {
@@ -114,8 +139,9 @@ void GameFlow::PlayerDiscard(int slot, bool declareRiichi) {
         EditHandClick(slot, declareRiichi ? -1 : 1);
         return;
     }
-    // Only a player to move discards: a 13-tile hand would otherwise shrink to 12.
-    if (playMode != kPlayMode || state.HandTileCount() != kHandSlots) return;
+    // Only a player to move discards: a 13-tile hand would otherwise shrink to 12, and the
+    // draw an automatic discard is due for is not the player's.
+    if (playMode != kPlayMode || state.HandTileCount() != kHandSlots || automaticPending_) return;
     const TileKind k = Slots()[slot];
     if (!state.Discard(k, declareRiichi)) return;  // an empty slot, or no turn left
     record.discards[state.turn - 2] = k;
@@ -221,6 +247,8 @@ void GameFlow::MoveAndDiscard(int slot) {
 void GameFlow::SetEditing(bool editing) {
     if (simRunning) return;
     noRecord = true;
+    // An edited riichi hand is the player's to discard from, as a loaded one is.
+    automaticPending_ = false;
     playMode = editing ? kEditMode : kPlayMode;
     ClearAssist();  // the marks rate a position that editing is about to change
     view_.RequestRepaint(false);
@@ -250,6 +278,7 @@ void GameFlow::ClearDiscardsKey() {
 void GameFlow::PositionLoaded(const KyokuState& loaded) {
     state = loaded;
     noRecord = true;
+    automaticPending_ = false;
     ClearAssist();
     view_.RequestRepaint(false);
     // A position written before its draw is played on from the draw, so the player again has

@@ -47,6 +47,14 @@ class GameFlow {
     void ClearAssist();
     void SetMode(int mode);
 
+    // The automatic discard after riichi that the view scheduled: discards the drawn tile and
+    // plays on until the player must move or the next automatic discard is due.
+    void AutomaticStep();
+    // Plays every automatic discard still due at once, up to the win or the end of the game.
+    void FinishAutomatic();
+    // An automatic discard is due; the player has nothing to discard meanwhile.
+    bool AutomaticPending() const { return automaticPending_; }
+
     // The selection inputs: mouse releases over the hand and the keys that move the pointer.
     void LeftRelease();
     void RightRelease();
@@ -89,14 +97,15 @@ class GameFlow {
     KindMarks assistMark = AssistMarks(KindValues{});
 
   private:
-    enum class Next { kPlayerToMove, kDrawAgain };
+    enum class Next { kPlayerToMove, kDrawAgain, kAutomaticDue };
 
     void StartGame();
     Next DrawStep();
     Next Evaluate();
     Next EndExhausted();
     Next EndWon();
-    void ShowResult(const std::string& caption, const std::string& text);
+    void ShowResult(const GameEnd& end);
+    void DiscardDrawn();
     void Record();
     void SaveStats();
     void MoveAndDiscard(int slot);
@@ -108,6 +117,8 @@ class GameFlow {
 
     GameView& view_;
     SaveNotice saveNotice_;
+    bool automaticPending_ = false;
+    bool finishing_ = false;  // FinishAutomatic plays the discards without the view's pace
 };
 
 }  // namespace mizaro

@@ -18,6 +18,8 @@
 #include "app/ui/app_icon.h"
 #include "app/ui/command_ids.h"
 #include "app/ui/frame_placement.h"
+#include "app/ui/result_box.h"
+#include "app/ui/tabbed_html.h"
 #include "app/ui/table_layout.h"
 #include "app/ui/tile_pictures.h"
 #include "core/shanten_table.h"
@@ -34,24 +36,6 @@ constexpr int kMarkPixels = 18;      // the assist marks are read at a glance
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// Tab-separated lines as a table: a label has no tab stops that fit the narrow info box, and
-// the score text lines up its han and points in columns.
-QString TabbedHtml(const std::string& text) {
-    QString html = QStringLiteral("<table cellspacing=0 cellpadding=0>");
-    for (const QString& line : Q(text).split(QLatin1Char('\n'))) {
-        html += QStringLiteral("<tr>");
-        const QStringList cells = line.split(QLatin1Char('\t'));
-        for (qsizetype i = 0; i < cells.size(); ++i) {
-            const QString cell = cells[i].trimmed().toHtmlEscaped();
-            html += i == 0 ? QStringLiteral("<td>%1</td>")
-                                 .arg(cell.isEmpty() ? QStringLiteral("&nbsp;") : cell)
-                           : QStringLiteral("<td align=right>&nbsp;&nbsp;%1</td>").arg(cell);
-        }
-        html += QStringLiteral("</tr>");
-    }
-    return html + QStringLiteral("</table>");
 }
 
 }  // namespace
@@ -300,16 +284,14 @@ void MainWindow::ShowMessage(const std::string& caption, const std::string& text
     ShowBox(caption, text, QMessageBox::Ok);
 }
 
-int MainWindow::ShowBox(const std::string& caption, const std::string& text, int buttons) {
+int MainWindow::ShowBox(const std::string& caption, const std::string& text, int buttons,
+                        bool aside) {
     const bool columns = text.find('\t') != std::string::npos;
-    QMessageBox box(QMessageBox::NoIcon, Q(caption), columns ? TabbedHtml(text) : Q(text),
-                    QMessageBox::StandardButtons(buttons), this);
+    PlaceableMessageBox box(QMessageBox::NoIcon, Q(caption), columns ? TabbedHtml(text) : Q(text),
+                            QMessageBox::StandardButtons(buttons), this);
     box.setTextFormat(columns ? Qt::RichText : Qt::PlainText);
-    QMessageBox* outer = openBox_;
-    openBox_ = &box;
-    const int answer = box.exec();
-    openBox_ = outer;
-    return answer;
+    if (aside) box.onShown = [this](QWidget* shown) { PlaceAside(shown); };
+    return RunBox(box);
 }
 
 int MainWindow::SlotAt(QPoint p) {

@@ -14,7 +14,9 @@
 #include "app/save_notice.h"
 #include "app/settings.h"
 #include "app/simulation_controller.h"
+#include "app/ui/held_key_guard.h"
 #include "app/ui/page_opener.h"
+#include "app/ui/riichi_pacer.h"
 #include "app/ui/search_runner.h"
 #include "app/ui/table_widget.h"
 #include "platform/program_directory.h"
@@ -23,9 +25,9 @@
 class QAbstractButton;
 class QAction;
 class QComboBox;
+class QDialog;
 class QLabel;
 class QMenu;
-class QMessageBox;
 class QPushButton;
 
 namespace mizaro {
@@ -86,6 +88,8 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     // GameView
     void RequestRepaint(bool now) override;
     void ShowMessage(const std::string& caption, const std::string& text) override;
+    void ShowGameEnd(const GameEnd& end) override;
+    bool ScheduleAutomaticStep() override;
     int PointerSlot() const override;
     void MovePointerToSlot(int slot) override;
     void SetBusy(bool busy) override;
@@ -154,8 +158,14 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     void ShowHelp();
     void ShowGameReview();
     void BuildDetailAnalysis();
-    // A modal message box; the button pressed.
-    int ShowBox(const std::string& caption, const std::string& text, int buttons);
+    // A modal message box; the button pressed. A box `aside` reports on the game and is placed
+    // where the game stays in sight.
+    int ShowBox(const std::string& caption, const std::string& text, int buttons,
+                bool aside = false);
+    // Runs a modal box; the keys pressed on it do not reach the game after it.
+    int RunBox(QDialog& box);
+    // Moves a shown box off the hand, the discards and the dora indicator.
+    void PlaceAside(QWidget* box);
     void BuildSimulationCommands();
     void StartSimulation();
     void EndSimulation();
@@ -191,8 +201,11 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     std::map<int, QAction*> actions_;
     std::map<int, QAbstractButton*> buttons_;
     DetailDialog* detailDialog_ = nullptr;
-    QMessageBox* openBox_ = nullptr;  // the message box being shown, if any
+    QDialog* openBox_ = nullptr;  // the message box being shown, if any
     SearchRunner searches_{this};
+    HeldKeyGuard keyGuard_;
+    RiichiPacer pacer_{[this] { flow_.AutomaticStep(); }, [this] { flow_.FinishAutomatic(); },
+                       keyGuard_};
     // Last, so the worker is stopped before anything it reaches goes.
     SimulationController simulation_{*this};
 };

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <algorithm>
 #include <optional>
@@ -97,7 +98,8 @@ void MainWindow::ShowSimulationResult() {
     if (!box) return;
     const int answer = ShowBox(
         box->caption, box->text,
-        box->exhausted ? (QMessageBox::Retry | QMessageBox::Cancel).toInt() : QMessageBox::Ok);
+        box->exhausted ? (QMessageBox::Retry | QMessageBox::Cancel).toInt() : QMessageBox::Ok,
+        true);
     simulation_.AnswerResultBox(answer == QMessageBox::Retry || answer == QMessageBox::Ok);
 }
 

@@ -17,6 +17,7 @@ struct Message {
     KyokuState state;    // the game as it stood when the message showed
     KyokuState painted;  // the game as the window last painted it before the message
     GameRecord record;   // and its record
+    GameEnd end;         // what a result box is given beyond its caption and text
 };
 
 class FakeView : public GameView {
@@ -27,8 +28,13 @@ class FakeView : public GameView {
     }
     void ShowMessage(const std::string& caption, const std::string& text) override {
         messages.push_back({caption, text, flow != nullptr ? flow->state : KyokuState{}, painted,
-                            flow != nullptr ? flow->record : GameRecord{}});
+                            flow != nullptr ? flow->record : GameRecord{}, GameEnd{}});
     }
+    void ShowGameEnd(const GameEnd& end) override {
+        ShowMessage(end.caption, end.text);
+        messages.back().end = end;
+    }
+    bool ScheduleAutomaticStep() override { return pace; }
     int PointerSlot() const override { return pointer; }
     void MovePointerToSlot(int slot) override {
         pointer = slot;
@@ -37,6 +43,7 @@ class FakeView : public GameView {
     void SetBusy(bool busy) override { busy ? ++busyCalls : 0; }
 
     const GameFlow* flow = nullptr;
+    bool pace = false;  // the automatic discards after riichi wait for the test's steps
     int pointer = -1;
     int repaints = 0;
     int immediateRepaints = 0;

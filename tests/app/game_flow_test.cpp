@@ -218,6 +218,36 @@ TEST_F(GameFlowTest, RiichiDiscardsEveryDrawUntilTheWin) {
     EXPECT_EQ(flow.userStats.N, 0);
 }
 
+// Paced by the view, each automatic discard after riichi waits for its step; the player can
+// discard nothing meanwhile, and finishing plays the rest at once.
+TEST_F(GameFlowTest, PacedRiichiDrawsGoOneAStepAndFinishAtOnce) {
+    view.pace = true;
+    SeedThreadRandom(12);
+    // Ready on 2p and 5p after 9s; the four 7s go out on their own until 2p wins, or the wall
+    // runs out without it.
+    for (const char* wall : {"7777s2p", "7777s"}) {
+        flow.PositionLoaded(Position("123456789m1134p9s", "9s", wall, 3));
+        view.pointer = SlotOf(flow, "9s");
+        view.messages.clear();
+        flow.SelectUp();
+        for (int turn = 4; turn < 6 && flow.AutomaticPending(); ++turn) {
+            ASSERT_EQ(flow.state.turn, turn);
+            flow.DiscardDrawnTile();
+            flow.AutomaticStep();
+        }
+        flow.FinishAutomatic();
+        ASSERT_EQ(view.messages.size(), 1u) << wall;
+        const Message& end = view.messages[0];
+        const bool won = end.caption == "和了";
+        EXPECT_EQ(won, std::string(wall).size() > 5) << wall;
+        EXPECT_EQ(end.end.winningTile, won ? ParseTile("2p") : kNoTile);
+        EXPECT_EQ(end.end.uraIndicator, won ? end.state.uraIndicator : kNoTile);
+        for (int t = 4; t < end.state.turn; ++t)
+            EXPECT_EQ(end.state.discards[t - 1], ParseTile("7s"));
+        ExpectPlayerToMove(flow.state);
+    }
+}
+
 TEST_F(GameFlowTest, AWinOnTheFirstDrawEndsTheGame) {
     // A 13-tile hand ready on 5p with only 5p left: the draw made on loading completes it.
     KyokuState ready = Position("123456789m1134p9s", "9s", "5p", 1);
