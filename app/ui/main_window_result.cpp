@@ -38,11 +38,11 @@ void MainWindow::PlaceAside(QWidget* box) {
     auto global = [this](const QRect& r) {
         return QRect(table_->mapToGlobal(r.topLeft()), r.size());
     };
-    // The hand with the assist marks above it and the room a lifted tile takes; every discard
-    // slot, filled or not yet.
+    // The hand with the assist marks above it and the room a lifted tile takes; the whole
+    // discard area, filled or not yet, with room for a riichi tile on its side.
     const std::vector<QRect> game = {
         global(layout::MarkText(0).united(layout::HandTile(kHandSlots - 1))),
-        global(layout::DiscardTile(1).united(layout::DiscardTile(kMaxTurns))),
+        global(layout::kDiscardArea),
         global(layout::kDoraTile)};
     // The box's frame is not there yet; it will be as wide as the window's.
     const QWindow* handle = windowHandle();
