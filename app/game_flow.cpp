@@ -96,8 +96,9 @@ void GameFlow::ShowResult(const std::string& caption, const std::string& text) {
 
 void GameFlow::Record() {
     if (noRecord) return;
-    userStats.RecordGame(state, record);
+    const bool recorded = userStats.RecordGame(state, record);
     SaveStats();
+    if (recorded) view_.GameRecorded();
 }
 
 void GameFlow::SaveStats() {
