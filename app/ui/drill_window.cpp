@@ -54,6 +54,7 @@ DrillWindow::DrillWindow(const StatSummary& user, std::string directory, Hooks h
     auto* column = new QVBoxLayout(this);
     column->setSizeConstraint(QLayout::SetFixedSize);
     table_ = new TableWidget(this);
+    table_->setObjectName(QStringLiteral("table"));
     BuildTable(table_);
     column->addWidget(table_);
 

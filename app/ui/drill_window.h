@@ -63,10 +63,11 @@ class DrillWindow : public QDialog {
 
     const DrillDeck& deck() const { return deck_; }
     std::string MenuText() const;
-    bool harvesting() const { return harvester_.busy(); }
+    const DrillHarvester& harvester() const { return harvester_; }
     // The card shown, answered or not; nullptr while none is.
     const DrillCard* card() const { return card_ ? &*card_ : nullptr; }
-    bool waitingForDiscard() const { return phase_ == Phase::kAsking; }
+    // The card is being prepared: no discard is taken.
+    bool preparing() const { return phase_ == Phase::kPreparing; }
     QString verdict() const;
 
   protected:
