@@ -68,7 +68,7 @@ DrillWindow::DrillWindow(const StatSummary& user, std::string directory, Hooks h
     candidates_->setIconSize(
         QSize(layout::Px(layout::kTileWidth) / 2, layout::Px(layout::kTileHeight) / 2));
     candidates_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    candidates_->setFixedSize(layout::Px(layout::kClientWidth), layout::Px(80));
+    candidates_->setFixedSize(layout::Px(layout::kClientWidth), layout::Px(110));
     column->addWidget(candidates_);
 
     auto* buttons = new QHBoxLayout;

@@ -11,8 +11,8 @@
 #include "app/position_file.h"
 #include "app/ui/about_box.h"
 #include "app/ui/clipboard.h"
-#include "app/ui/drill_window.h"
 #include "app/ui/command_ids.h"
+#include "app/ui/drill_window.h"
 #include "app/ui/main_window.h"
 #include "app/ui/user_dialog.h"
 #include "core/shanten.h"
@@ -88,10 +88,11 @@ void MainWindow::BuildMenus() {
     AddCommand(tools, command::kSimulation, "シミュレーション開始");
     connect(AddCommand(tools, command::kReview, "局の検討"), &QAction::triggered, this,
             [this] { ShowGameReview(); });
-    connect(AddCommand(tools, command::kDrill, "ドリル\tCtrl + d", QKeySequence(Qt::CTRL | Qt::Key_D)),
-            &QAction::triggered, this, [this] {
-                if (!flow_.simRunning) drillWindow_->Open();
-            });
+    connect(
+        AddCommand(tools, command::kDrill, "ドリル\tCtrl + d", QKeySequence(Qt::CTRL | Qt::Key_D)),
+        &QAction::triggered, this, [this] {
+            if (!flow_.simRunning) drillWindow_->Open();
+        });
 
     QMenu* play = bar->addMenu(QStringLiteral("操作"));
     connect(AddCommand(play, command::kDiscardHonour, "字牌を捨てる\tz", QKeySequence(Qt::Key_Z)),

@@ -35,7 +35,8 @@ TEST_F(WindowTest, FilesThatCannotBeReadAreNamedOnceAndComeThroughUnchanged) {
             {Dir() + "QTW.ini", Dir() + "StatMan.txt", Dir() + "StatCom.log", Dir() + "Drill.txt"});
         const SeenBox seen = AnswerNextBox([&] { Open(); });
         EXPECT_EQ(seen.title, "エラー");
-        for (const char* name : {"QTW.ini", "StatMan.txt", "StatMan.log", "StatCom.log", "Drill.txt"})
+        for (const char* name :
+             {"QTW.ini", "StatMan.txt", "StatMan.log", "StatCom.log", "Drill.txt"})
             EXPECT_TRUE(seen.text.contains(File(name))) << name << " " << seen.text.toStdString();
         EXPECT_FALSE(seen.text.contains(File("StatCom.txt")));
         EXPECT_EQ(window->flow().userStats.N, 0);
