@@ -121,8 +121,9 @@ void GameFlow::ShowResult(const GameEnd& end) {
 
 void GameFlow::Record() {
     if (noRecord) return;
-    userStats.RecordGame(state, record);
+    const bool recorded = userStats.RecordGame(state, record);
     SaveStats();
+    if (recorded) view_.GameRecorded();
 }
 
 void GameFlow::SaveStats() {

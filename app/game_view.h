@@ -37,6 +37,8 @@ class GameView {
     // Moves the pointer onto a hand slot, so that it always shows the selected tile.
     virtual void MovePointerToSlot(int slot) = 0;
     virtual void SetBusy(bool busy) = 0;
+    // A game of the user went into the records (and was saved when a directory is set).
+    virtual void GameRecorded() {}
 };
 
 }  // namespace mizaro

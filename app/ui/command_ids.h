@@ -23,6 +23,7 @@ constexpr int kDetailAnalysis = 32813;
 constexpr int kDetailAnalysisCom = 32814;
 constexpr int kSimulation = 32826;
 constexpr int kReview = 32851;
+constexpr int kDrill = 32852;
 // Menu 操作
 constexpr int kDiscardHonour = 32812;
 constexpr int kDiscardDrawn = 32784;

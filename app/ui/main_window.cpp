@@ -11,12 +11,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 #include "app/command_rules.h"
 #include "app/page_output.h"
 #include "app/status_text.h"
 #include "app/ui/app_icon.h"
 #include "app/ui/command_ids.h"
+#include "app/ui/drill_window.h"
 #include "app/ui/frame_placement.h"
 #include "app/ui/result_box.h"
 #include "app/ui/tabbed_html.h"
@@ -79,6 +81,7 @@ MainWindow::MainWindow(const std::string& dataDirectory, QWidget* parent)
     flow_.userStats.Load(settings_.UserName, dataDirectory_);
     SetUserTitle(settings_.UserName);
     comStats_.Load(std::string(kComputerStatName), dataDirectory_);
+    BuildDrillWindow();
     TellUnreadableFiles();
 
     BuildSimulationCommands();
@@ -89,6 +92,21 @@ MainWindow::MainWindow(const std::string& dataDirectory, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildDrillWindow() {
+    DrillWindow::Hooks hooks;
+    hooks.openReport = [this](const KyokuState& state) { ReportOn(state, 0); };
+    hooks.publish = [this](const std::string& name, const std::string& html) {
+        return PublishPage(name, html);
+    };
+    drillWindow_ = new DrillWindow(flow_.userStats, dataDirectory_, std::move(hooks), this);
+    // The games recorded before this run are harvested once the window is up.
+    QTimer::singleShot(0, drillWindow_, [this] { drillWindow_->HarvestNewGames(); });
+}
+
+void MainWindow::GameRecorded() {
+    drillWindow_->HarvestNewGames();
+}
 
 void MainWindow::BuildTable() {
     table_ = new TableWidget(this);
@@ -218,6 +236,7 @@ bool MainWindow::SwitchUser(const std::string& name, bool saveCurrent) {
         return false;
     }
     flow_.userStats.Load(name, dataDirectory_);
+    drillWindow_->UserChanged(saveCurrent);
     SetUserTitle(name);
     Refresh();
     TellUnreadableFiles();
@@ -404,6 +423,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    drillWindow_->Finish();
+    drillWindow_->hide();
     event->accept();
 }
 

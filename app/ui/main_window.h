@@ -33,6 +33,7 @@ class QPushButton;
 namespace mizaro {
 
 class DetailDialog;
+class DrillWindow;
 struct AnalysisText;
 
 inline constexpr const char* kWindowTitlePrefix = "Mizaro     ";
@@ -101,6 +102,8 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     QWidget* table() const { return table_; }
     // The detailed-analysis window, hidden until the first analysis.
     DetailDialog* detailDialog() const { return detailDialog_; }
+    // The drill window, hidden until the drill is opened; it harvests the user's games.
+    DrillWindow* drillWindow() const { return drillWindow_; }
     // Replays the records of `summary` under the progress window and shows the result.
     void RunDetailAnalysis(StatSummary& summary);
 
@@ -108,6 +111,7 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     void PostRepaint() override;
     void PostResultBox() override;
     void PostFinished() override;
+    void GameRecorded() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -123,6 +127,8 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     void SetUserTitle(const std::string& name);
     void ConnectAnalysisCommands();
     void NanikiruReport(int slack);
+    void ReportOn(const KyokuState& state, int slack);
+    void BuildDrillWindow();
     void RiichiReport();
     void CopyProblemText();
     void ShowAnalysisPage(const std::string& fileName, const AnalysisText& page);
@@ -201,6 +207,7 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     std::map<int, QAction*> actions_;
     std::map<int, QAbstractButton*> buttons_;
     DetailDialog* detailDialog_ = nullptr;
+    DrillWindow* drillWindow_ = nullptr;
     QDialog* openBox_ = nullptr;  // the message box being shown, if any
     SearchRunner searches_{this};
     HeldKeyGuard keyGuard_;

@@ -32,8 +32,12 @@ void MainWindow::ConnectAnalysisCommands() {
 
 void MainWindow::NanikiruReport(int slack) {
     if (flow_.simRunning) return;
+    ReportOn(flow_.state, slack);
+}
+
+void MainWindow::ReportOn(const KyokuState& position, int slack) {
     const std::optional<AnalysisText> page =
-        searches_.Run([state = flow_.state, slack, depth = settings_.NanikiruDepth] {
+        searches_.Run([state = position, slack, depth = settings_.NanikiruDepth] {
             return ReportPageFor(state, slack, depth);
         });
     if (page) ShowAnalysisPage("Report.htm", *page);

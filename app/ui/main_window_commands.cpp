@@ -12,6 +12,7 @@
 #include "app/ui/about_box.h"
 #include "app/ui/clipboard.h"
 #include "app/ui/command_ids.h"
+#include "app/ui/drill_window.h"
 #include "app/ui/main_window.h"
 #include "app/ui/user_dialog.h"
 #include "core/shanten.h"
@@ -87,6 +88,11 @@ void MainWindow::BuildMenus() {
     AddCommand(tools, command::kSimulation, "シミュレーション開始");
     connect(AddCommand(tools, command::kReview, "局の検討"), &QAction::triggered, this,
             [this] { ShowGameReview(); });
+    connect(
+        AddCommand(tools, command::kDrill, "ドリル\tCtrl + d", QKeySequence(Qt::CTRL | Qt::Key_D)),
+        &QAction::triggered, this, [this] {
+            if (!flow_.simRunning) drillWindow_->Open();
+        });
 
     QMenu* play = bar->addMenu(QStringLiteral("操作"));
     connect(AddCommand(play, command::kDiscardHonour, "字牌を捨てる\tz", QKeySequence(Qt::Key_Z)),
@@ -215,6 +221,9 @@ void MainWindow::UpdateCommands() {
     for (int id : {command::kNanikiruKey, command::kNanikiruChangesKey, command::kProblemText})
         actions_[id]->setEnabled(ReportKeysEnabled(s));
     actions_[command::kReview]->setEnabled(!s.simRunning);
+    actions_[command::kDrill]->setEnabled(!s.simRunning);
+    actions_[command::kDrill]->setText(QString::fromStdString(drillWindow_->MenuText()) +
+                                       QStringLiteral("\tCtrl + d"));
     actions_[command::kSimulation]->setText(
         QString::fromUtf8(SimulationMenuText(s.simRunning).data()));
 

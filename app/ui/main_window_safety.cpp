@@ -7,6 +7,7 @@
 #include <QSessionManager>
 #include <cstdio>
 
+#include "app/ui/drill_window.h"
 #include "app/ui/main_window.h"
 
 namespace mizaro {
@@ -16,6 +17,8 @@ void MainWindow::TellUnreadableFiles() {
     if (settings_.fileUnreadable) found.push_back(settings_.path);
     for (const StatSummary* stats : {&flow_.userStats, &comStats_})
         found.insert(found.end(), stats->unreadableFiles.begin(), stats->unreadableFiles.end());
+    if (!drillWindow_->deck().unreadableFile.empty())
+        found.push_back(drillWindow_->deck().unreadableFile);
     std::string restored;
     for (const StatSummary* stats : {&flow_.userStats, &comStats_})
         if (!stats->restoredFrom.empty() && toldUnreadable_.insert(stats->restoredFrom).second)

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QProcess>
 
+#include "stats/drill_deck.h"
 #include "tests/read_failure.h"
 #include "window_test_support.h"
 
@@ -22,14 +23,20 @@ TEST_F(WindowTest, FilesThatCannotBeReadAreNamedOnceAndComeThroughUnchanged) {
     ASSERT_TRUE(window->flow().userStats.Save(Dir()));
     window->comStats().N = 40;
     ASSERT_TRUE(window->comStats().Save(Dir()));
-    const char* names[] = {"QTW.ini", "StatMan.txt", "StatMan.log", "StatCom.txt", "StatCom.log"};
+    DrillDeck drill;
+    drill.name = "default";
+    ASSERT_TRUE(drill.Save(Dir()));
+    const char* names[] = {"QTW.ini",     "StatMan.txt", "StatMan.log",
+                           "StatCom.txt", "StatCom.log", "Drill.txt"};
     std::vector<QByteArray> before;
     for (const char* name : names) before.push_back(Contents(File(name)));
     {
-        FailReadsOf failing({Dir() + "QTW.ini", Dir() + "StatMan.txt", Dir() + "StatCom.log"});
+        FailReadsOf failing(
+            {Dir() + "QTW.ini", Dir() + "StatMan.txt", Dir() + "StatCom.log", Dir() + "Drill.txt"});
         const SeenBox seen = AnswerNextBox([&] { Open(); });
         EXPECT_EQ(seen.title, "エラー");
-        for (const char* name : {"QTW.ini", "StatMan.txt", "StatMan.log", "StatCom.log"})
+        for (const char* name :
+             {"QTW.ini", "StatMan.txt", "StatMan.log", "StatCom.log", "Drill.txt"})
             EXPECT_TRUE(seen.text.contains(File(name))) << name << " " << seen.text.toStdString();
         EXPECT_FALSE(seen.text.contains(File("StatCom.txt")));
         EXPECT_EQ(window->flow().userStats.N, 0);

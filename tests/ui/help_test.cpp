@@ -11,6 +11,7 @@
 #include "app/hand_text.h"
 #include "app/ui/command_ids.h"
 #include "app/ui/detail_dialog.h"
+#include "app/ui/drill_window.h"
 #include "platform/help_location.h"
 #include "platform/read_file.h"
 #include "platform/version.h"
@@ -87,9 +88,10 @@ std::string Look(MainWindow& w) {
     const GameFlow& f = w.flow();
     const Settings& s = w.settings();
     return FormatHandText(f.state) + QGuiApplication::clipboard()->text().toStdString() +
-           QString::asprintf("%d %d %d %d %d%d%d%d%d%d", f.state.turn, f.state.mode,
+           QString::asprintf("%d %d %d %d %d%d%d%d%d%d%d", f.state.turn, f.state.mode,
                              s.NanikiruDepth, s.SimShan, f.showResult, w.showShanten(), f.simDisp,
-                             f.simRunning, w.isVisible(), w.detailDialog()->isVisible())
+                             f.simRunning, w.isVisible(), w.detailDialog()->isVisible(),
+                             w.drillWindow()->isVisible())
                .toStdString();
 }
 

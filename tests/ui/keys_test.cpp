@@ -49,6 +49,7 @@ const KeyRow kKeys[] = {
     {32790, Qt::Key_F5, Qt::ControlModifier},
     {32792, Qt::Key_F5, Qt::ControlModifier | Qt::ShiftModifier},
     {57670, Qt::Key_F1, Qt::NoModifier},
+    {32852, Qt::Key_D, Qt::ControlModifier},
     {32780, Qt::Key_F6, Qt::NoModifier},
     {32781, Qt::Key_F7, Qt::NoModifier},
     {32782, Qt::Key_F8, Qt::NoModifier},

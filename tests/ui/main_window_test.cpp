@@ -77,6 +77,7 @@ TEST_F(WindowTest, MenusCarryTheirTextsInOrder) {
                                   "  詳細解析(COM)\tCtrl + F10",
                                   "  シミュレーション開始",
                                   "  局の検討",
+                                  "  ドリル\tCtrl + d",
                                   "操作",
                                   "  字牌を捨てる\tz",
                                   "  ツモ切り\tSPACE",

@@ -1,0 +1,18 @@
+// The drill's texts in the window: the menu item with what today holds, the window's status
+// line and the harvest's progress line.
+#pragma once
+
+#include <string>
+
+#include "stats/drill_deck.h"
+
+namespace mizaro {
+
+// "ドリル" while the deck is empty, else with the problems due and the new ones the day may
+// still bring: "ドリル (復習 3 / 新規 5)".
+std::string DrillMenuText(const DrillDeck& deck, int day);
+// Every problem counted once: due, new, learned and still being learned.
+std::string DrillStatusLine(const DrillDeck& deck, int day);
+std::string DrillProgressLine(int done, int total);
+
+}  // namespace mizaro

@@ -1,0 +1,394 @@
+#include "app/ui/drill_window.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <ctime>
+#include <utility>
+
+#include "app/drill_texts.h"
+#include "app/ui/main_window.h"
+#include "app/ui/table_layout.h"
+#include "app/ui/table_widget.h"
+#include "app/ui/tile_pictures.h"
+#include "stats/drill_page.h"
+#include "stats/drill_schedule.h"
+
+namespace mizaro {
+
+namespace {
+
+constexpr int kLift = 6;     // pixels the chosen tile rises, as on the table
+constexpr int kPollMs = 50;  // how often the workers are looked at while one runs
+constexpr int kVerdictPixels = 24;
+constexpr QRect kTurnText = layout::Rect(167, 28, 88, 10);
+constexpr QRect kVerdictText = layout::Rect(167, 50, 88, 14);
+constexpr QRect kLossText = layout::Rect(167, 68, 88, 40);
+constexpr QRect kMessageText = layout::Rect(7, 141, 251, 38);
+
+int Today() {
+    return DrillDay(std::time(nullptr));
+}
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString Percent(double ratio) {
+    return QString::number(ratio * 100.0, 'f', 1) + QLatin1Char('%');
+}
+
+}  // namespace
+
+DrillWindow::DrillWindow(const StatSummary& user, std::string directory, Hooks hooks,
+                         QWidget* parent)
+    : QDialog(parent), user_(user), directory_(std::move(directory)), hooks_(std::move(hooks)) {
+    setWindowTitle(QStringLiteral("ドリル"));
+    for (TileKind k = 0; k < kKinds; ++k) tiles_[k] = QPixmap::fromImage(DrawTilePicture(k));
+
+    auto* column = new QVBoxLayout(this);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+    table_ = new TableWidget(this);
+    table_->setObjectName(QStringLiteral("table"));
+    BuildTable(table_);
+    column->addWidget(table_);
+
+    candidates_ = new QTableWidget(0, 4, this);
+    candidates_->setHorizontalHeaderLabels({QStringLiteral("打牌"), QStringLiteral("期待値"),
+                                            QStringLiteral("和了率"), QStringLiteral("聴牌率")});
+    candidates_->verticalHeader()->hide();
+    candidates_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    candidates_->setSelectionMode(QAbstractItemView::NoSelection);
+    candidates_->setFocusPolicy(Qt::NoFocus);
+    candidates_->setIconSize(
+        QSize(layout::Px(layout::kTileWidth) / 2, layout::Px(layout::kTileHeight) / 2));
+    candidates_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    candidates_->setFixedSize(layout::Px(layout::kClientWidth), layout::Px(110));
+    column->addWidget(candidates_);
+
+    auto* buttons = new QHBoxLayout;
+    const auto addButton = [this, buttons](const char* caption, auto onClick) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+        // The keys discard: neither Space nor Enter may press a button.
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, onClick);
+        buttons->addWidget(b);
+        return b;
+    };
+    next_ = addButton("次へ", [this] { NextCard(); });
+    report_ = addButton("何切る？ページ", [this] { OpenReport(); });
+    addButton("進捗ページ", [this] { OpenProgressPage(); });
+    column->addLayout(buttons);
+    harvestLabel_ = new QLabel(this);
+    column->addWidget(harvestLabel_);
+
+    poll_.setInterval(kPollMs);
+    connect(&poll_, &QTimer::timeout, this, [this] { Poll(); });
+
+    deck_.Load(user_.name, directory_);
+    ShowPosition();
+    ShowStatus();
+}
+
+DrillWindow::~DrillWindow() {
+    Finish();
+}
+
+void DrillWindow::BuildTable(QWidget* table) {
+    table->setFixedSize(layout::Px(layout::kClientWidth), layout::Px(layout::kClientHeight));
+    table->setAutoFillBackground(true);
+    QPalette felt = table->palette();
+    felt.setColor(QPalette::Window, QColor(226, 232, 224));
+    table->setPalette(felt);
+    table_->onMove = [this](QPoint p) {
+        if (phase_ == Phase::kAsking) Select(MainWindow::SlotAt(p));
+    };
+    table_->onRelease = [this](Qt::MouseButton b, QPoint p) {
+        if (b == Qt::LeftButton) Answer(MainWindow::SlotAt(p));
+    };
+
+    const auto addLabel = [table](const QRect& where, const QString& text) {
+        auto* label = new QLabel(text, table);
+        label->setGeometry(where);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return label;
+    };
+    statusLabel_ = addLabel(layout::kStatusLine, {});
+    addLabel(layout::kDiscardLabel, QStringLiteral("捨牌"));
+    addLabel(layout::kDoraLabel, QStringLiteral("ドラ"));
+    turnLabel_ = addLabel(kTurnText, {});
+    verdictLabel_ = addLabel(kVerdictText, {});
+    QFont big = verdictLabel_->font();
+    big.setBold(true);
+    big.setPixelSize(kVerdictPixels);
+    verdictLabel_->setFont(big);
+    lossLabel_ = addLabel(kLossText, {});
+    lossLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lossLabel_->setWordWrap(true);
+    messageLabel_ = addLabel(kMessageText, {});
+    messageLabel_->setAlignment(Qt::AlignCenter);
+    messageLabel_->setWordWrap(true);
+
+    const auto addTile = [&](const QRect& where) {
+        QLabel* label = addLabel(where, {});
+        label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        label->hide();
+        return label;
+    };
+    for (int t = 1; t <= kMaxTurns; ++t) discardLabels_[t - 1] = addTile(layout::DiscardTile(t, 0));
+    doraLabel_ = addTile(layout::kDoraTile);
+    for (int slot = 0; slot < kHandSlots; ++slot) {
+        handLabels_[slot] = addTile(layout::HandTile(slot));
+        handLabels_[slot]->setLineWidth(1);
+    }
+}
+
+void DrillWindow::Open() {
+    if (phase_ == Phase::kIdle || phase_ == Phase::kOver) StartSitting();
+    show();
+    raise();
+    activateWindow();
+}
+
+void DrillWindow::StartSitting() {
+    session_.emplace(deck_, Today());
+    NextCard();
+}
+
+void DrillWindow::NextCard() {
+    if (phase_ == Phase::kPreparing || phase_ == Phase::kAsking || !session_) return;
+    card_.reset();
+    verdictLabel_->clear();
+    lossLabel_->clear();
+    candidates_->setRowCount(0);
+    const DrillProblem* problem = deck_.Find(session_->Current());
+    if (problem == nullptr) {
+        phase_ = Phase::kOver;
+    } else {
+        phase_ = Phase::kPreparing;
+        prepared_.store(false);
+        // The worker owns its copy: the deck may take a harvest while it searches.
+        preparer_ = std::thread([this, copy = *problem] {
+            preparedCard_ = PrepareCard(copy);
+            prepared_.store(true, std::memory_order_release);
+        });
+        poll_.start();
+    }
+    ShowPosition();
+    ShowStatus();
+}
+
+void DrillWindow::Poll() {
+    if (preparer_.joinable() && prepared_.load(std::memory_order_acquire)) {
+        preparer_.join();
+        card_ = std::move(preparedCard_);
+        phase_ = Phase::kAsking;
+        selected_ = -1;
+        ShowPosition();
+    }
+    if (std::optional<DrillHarvester::Outcome> outcome = harvester_.Collect()) {
+        Merge(std::move(*outcome));
+        // New problems may be due at once; games recorded meanwhile are next.
+        if (phase_ == Phase::kOver && isVisible()) StartSitting();
+        HarvestNewGames();
+    }
+    harvestLabel_->setText(harvester_.busy()
+                               ? Q(DrillProgressLine(harvester_.done(), harvester_.total()))
+                               : QString());
+    if (!harvester_.busy() && !preparer_.joinable()) poll_.stop();
+}
+
+void DrillWindow::HarvestNewGames() {
+    // An unread file keeps its problems: harvesting again into an empty deck would only
+    // be thrown away, as the file is never written over.
+    if (harvester_.busy() || !deck_.unreadableFile.empty() || DrillFileName(deck_.name).empty())
+        return;
+    if (!harvester_.Start(user_.records, deck_.HarvestStart(user_.records))) return;
+    harvestLabel_->setText(Q(DrillProgressLine(0, harvester_.total())));
+    poll_.start();
+}
+
+void DrillWindow::Merge(DrillHarvester::Outcome outcome) {
+    deck_.AddHarvest(std::move(outcome.result), outcome.log, outcome.firstGame, Today());
+    deck_.Save(directory_);
+    ShowStatus();
+}
+
+void DrillWindow::UserChanged(bool saveOld) {
+    std::optional<DrillHarvester::Outcome> outcome = harvester_.Stop();
+    if (outcome && saveOld) Merge(std::move(*outcome));
+    WaitForPreparer();
+    session_.reset();
+    card_.reset();
+    phase_ = Phase::kIdle;
+    deck_.Load(user_.name, directory_);
+    harvestLabel_->clear();
+    if (isVisible()) StartSitting();
+    ShowPosition();
+    ShowStatus();
+    HarvestNewGames();
+}
+
+void DrillWindow::Finish() {
+    if (std::optional<DrillHarvester::Outcome> outcome = harvester_.Stop())
+        Merge(std::move(*outcome));
+    WaitForPreparer();
+    poll_.stop();
+    harvestLabel_->clear();
+}
+
+void DrillWindow::WaitForPreparer() {
+    if (!preparer_.joinable()) return;
+    preparer_.join();
+    if (phase_ == Phase::kPreparing) phase_ = Phase::kIdle;
+}
+
+std::string DrillWindow::MenuText() const {
+    return DrillMenuText(deck_, Today());
+}
+
+QString DrillWindow::verdict() const {
+    return verdictLabel_->text();
+}
+
+void DrillWindow::keyPressEvent(QKeyEvent* event) {
+    // As on the table: with nothing chosen, the arrows start from the drawn tile.
+    const int from = selected_;
+    switch (event->key()) {
+        case Qt::Key_Left:
+            if (phase_ == Phase::kAsking)
+                Select(selected_ < 0 ? kDrawnSlot : std::max(0, from - 1));
+            break;
+        case Qt::Key_Right:
+            if (phase_ == Phase::kAsking)
+                Select(selected_ < 0 ? kDrawnSlot : std::min(kDrawnSlot, from + 1));
+            break;
+        case Qt::Key_Down:
+            Answer(selected_);
+            break;
+        case Qt::Key_Space:
+            Answer(kDrawnSlot);
+            break;
+        default:
+            QDialog::keyPressEvent(event);
+    }
+}
+
+void DrillWindow::Select(int slot) {
+    selected_ = slot >= 0 && slot < kHandSlots && slots_[slot] != kNoTile ? slot : -1;
+    for (int s = 0; s < kHandSlots; ++s) {
+        const bool lifted = s == selected_;
+        handLabels_[s]->move(layout::HandTile(s).topLeft() - QPoint(0, lifted ? kLift : 0));
+        handLabels_[s]->setFrameStyle(lifted ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
+    }
+}
+
+void DrillWindow::Answer(int slot) {
+    if (phase_ != Phase::kAsking || !session_ || slot < 0 || slot >= kHandSlots) return;
+    const TileKind discard = slots_[slot];
+    if (discard == kNoTile) return;
+    const DrillGrade grade = session_->Answer(deck_, *card_, discard);
+    deck_.Save(directory_);
+    phase_ = Phase::kAnswered;
+    Select(-1);
+    ShowAnswer(discard, grade);
+    ShowStatus();
+}
+
+void DrillWindow::ShowPosition() {
+    KyokuState state;
+    const bool shown = card_ && BuildProblemState(card_->position, state);
+    slots_ = shown ? HandSlotKinds(state) : SlotKinds{};
+    if (!shown) slots_.fill(kNoTile);
+    for (int slot = 0; slot < kHandSlots; ++slot) {
+        const TileKind k = slots_[slot];
+        handLabels_[slot]->setVisible(k != kNoTile);
+        if (k != kNoTile) handLabels_[slot]->setPixmap(tiles_[k]);
+    }
+    Select(selected_);
+    const TileKind indicator = shown ? card_->position.doraIndicator : kNoTile;
+    doraLabel_->setVisible(indicator != kNoTile);
+    if (indicator != kNoTile) doraLabel_->setPixmap(tiles_[indicator]);
+    // A problem never comes from a hand in riichi: its discards all stand upright.
+    const std::vector<TileKind> none;
+    const std::vector<TileKind>& discards = shown ? card_->position.discards : none;
+    for (int t = 1; t <= kMaxTurns; ++t) {
+        const bool on = t <= static_cast<int>(discards.size()) && IsValidKind(discards[t - 1]);
+        discardLabels_[t - 1]->setVisible(on);
+        if (on) discardLabels_[t - 1]->setPixmap(tiles_[discards[t - 1]]);
+    }
+    turnLabel_->setText(shown ? QStringLiteral("%1巡目　何を切る？").arg(card_->position.turn)
+                              : QString());
+    if (phase_ == Phase::kPreparing) {
+        messageLabel_->setText(QStringLiteral("準備中…"));
+    } else if (phase_ == Phase::kOver) {
+        messageLabel_->setText(
+            deck_.problems.empty()
+                ? QStringLiteral("今日の問題はすべて終わりました。\n局を打つと、損の大きかった"
+                                 "打牌がここに問題として出ます。")
+                : QStringLiteral("今日の問題はすべて終わりました。"));
+    } else {
+        messageLabel_->clear();
+    }
+    messageLabel_->setVisible(!shown);
+    next_->setEnabled(phase_ == Phase::kAnswered);
+    report_->setEnabled(phase_ == Phase::kAnswered);
+}
+
+void DrillWindow::ShowAnswer(TileKind discard, DrillGrade grade) {
+    const bool right = grade != DrillGrade::kWrong;
+    verdictLabel_->setText(right ? QStringLiteral("正解") : QStringLiteral("不正解"));
+    verdictLabel_->setStyleSheet(right ? QStringLiteral("color: #1a7f37")
+                                       : QStringLiteral("color: #c62828"));
+    const DrillCandidate* made = FindCandidate(card_->candidates, discard);
+    lossLabel_->setText(
+        made != nullptr ? QStringLiteral("損失 %1点").arg(card_->bestValue - made->value, 0, 'f', 1)
+                        : QStringLiteral("損失 —\n（向聴数が下がる打牌）"));
+
+    candidates_->setRowCount(static_cast<int>(card_->candidates.size()));
+    int row = 0;
+    for (const DrillCandidate& c : card_->candidates) {
+        QString marks;
+        if (card_->best[c.discard]) marks += QStringLiteral(" 最善");
+        if (c.discard == discard) marks += QStringLiteral(" ←あなた");
+        auto* tile = new QTableWidgetItem(QIcon(tiles_[c.discard]), marks);
+        const QString cells[] = {QString::number(c.value, 'f', 1), Percent(c.win),
+                                 Percent(c.ready)};
+        candidates_->setItem(row, 0, tile);
+        for (int col = 1; col <= 3; ++col) {
+            auto* item = new QTableWidgetItem(cells[col - 1]);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            candidates_->setItem(row, col, item);
+        }
+        if (c.discard == discard || card_->best[c.discard]) {
+            const QColor shade =
+                card_->best[c.discard] ? QColor(214, 238, 214) : QColor(250, 224, 224);
+            for (int col = 0; col < 4; ++col) candidates_->item(row, col)->setBackground(shade);
+        }
+        ++row;
+    }
+    ShowPosition();
+}
+
+void DrillWindow::ShowStatus() {
+    statusLabel_->setText(Q(DrillStatusLine(deck_, Today())));
+}
+
+void DrillWindow::OpenReport() {
+    KyokuState state;
+    if (card_ && BuildProblemState(card_->position, state)) hooks_.openReport(state);
+}
+
+void DrillWindow::OpenProgressPage() {
+    if (!hooks_.publish("Drill.htm", DrillPage(deck_, Today())))
+        QMessageBox::warning(this, QStringLiteral("エラー"),
+                             Q("ページを書き込めませんでした。\n" + directory_ + "Drill.htm"));
+}
+
+}  // namespace mizaro

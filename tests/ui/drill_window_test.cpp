@@ -1,0 +1,187 @@
+// The drill window: an answer graded and scheduled, a wrong one back in the sitting, the pages
+// of a problem, and a harvest cut short by the close.
+#include <QPushButton>
+#include <QTest>
+#include <QThread>
+
+#include "../analysis/search_time.h"
+#include "analysis/report_page.h"
+#include "app/ui/command_ids.h"
+#include "app/ui/drill_window.h"
+#include "app/ui/table_layout.h"
+#include "core/hand_notation.h"
+#include "platform/read_file.h"
+#include "platform/text_encoding.h"
+#include "stats/drill_schedule.h"
+#include "window_test_support.h"
+
+namespace mizaro::testing {
+namespace {
+
+// The hand 123m456p789s11z 567z with 7z drawn and made-up values: 7z best, 6z within 0.5 %.
+DrillProblem Problem(int id) {
+    DrillProblem p;
+    p.id = id;
+    p.position.turn = 2;
+    p.position.hand = ParseTiles("123m456p789s11567z").counts;
+    p.position.drawn = ParseTile("7z");
+    p.position.doraIndicator = ParseTile("9s");
+    p.position.discards = {ParseTile("4z")};
+    p.candidates = {{ParseTile("5z"), 900.0, 0.25, 0.5},
+                    {ParseTile("6z"), 996.0, 0.3, 0.6},
+                    {ParseTile("7z"), 1000.0, 0.31, 0.61}};
+    p.made = ParseTile("5z");
+    p.best[ParseTile("7z")] = true;
+    p.madeValue = 900.0;
+    p.bestValue = 1000.0;
+    p.loss = 100.0;
+    return p;
+}
+
+template <typename Done>
+bool WaitFor(Done done, int ms = 20000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > ms) return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+class DrillWindowTest : public WindowTest {
+  protected:
+    // A deck of two new problems, and the window on it with its drill open.
+    void OpenOnDeck() {
+        DrillDeck deck;
+        deck.name = "default";
+        deck.problems = {Problem(0), Problem(1)};
+        deck.nextId = 2;
+        ASSERT_TRUE(deck.Save(Dir()));
+        Open();
+        window->SetPageOpener([this](const std::string& path) { opened.push_back(path); });
+        drill()->Open();
+        ASSERT_TRUE(WaitFor([this] { return !drill()->preparing(); }));
+    }
+    DrillWindow* drill() { return window->drillWindow(); }
+    QPushButton* Button(const char* caption) {
+        for (QPushButton* b : drill()->findChildren<QPushButton*>())
+            if (b->text() == QString::fromUtf8(caption)) return b;
+        ADD_FAILURE() << "no button " << caption;
+        return nullptr;
+    }
+
+    std::vector<std::string> opened;
+};
+
+TEST_F(DrillWindowTest, AnAnswerIsGradedScheduledAndAWrongOneComesBackInTheSitting) {
+    struct Row {
+        std::vector<Qt::Key> keys;
+        int clickedSlot;  // -1: the keys only
+        const char* verdict;
+    };
+    // Slots: 1m..9s at 0..8, 1z 1z 5z 6z at 9..12, the drawn 7z at 13; the arrows start from
+    // 13. The third row discards 1z, which the search never valued.
+    const Row rows[] = {
+        {{Qt::Key_Space}, -1, "正解"},
+        {{Qt::Key_Left, Qt::Key_Left, Qt::Key_Down}, -1, "正解"},
+        {{Qt::Key_Left, Qt::Key_Right, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Down},
+         -1,
+         "不正解"},
+        {{}, 11, "不正解"}};
+    const int today = DrillDay(std::time(nullptr));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.verdict);
+        ASSERT_NO_FATAL_FAILURE(OpenOnDeck());
+        window->UpdateCommands();
+        EXPECT_EQ(window->action(command::kDrill)->text(), "ドリル (復習 0 / 新規 2)\tCtrl + d");
+        const int first = drill()->card()->problemId;
+        for (Qt::Key key : row.keys) QTest::keyClick(drill(), key);
+        if (row.clickedSlot >= 0) {
+            QTest::mouseClick(drill()->findChild<QWidget*>(QStringLiteral("table")), Qt::LeftButton,
+                              {}, layout::HandTile(row.clickedSlot).center());
+        }
+        EXPECT_EQ(drill()->verdict(), QString::fromUtf8(row.verdict));
+        const bool right = std::string(row.verdict) == "正解";
+        // A right first answer starts the repetitions; either way it is due tomorrow.
+        DrillDeck saved;
+        saved.Load("default", Dir());
+        ASSERT_NE(saved.Find(first), nullptr);
+        EXPECT_EQ(saved.Find(first)->schedule.repetitions, right ? 1 : 0);
+        EXPECT_EQ(saved.Find(first)->schedule.due, today + 1);
+
+        // The other problem, answered right; then the wrong one again, or the end.
+        Button("次へ")->click();
+        ASSERT_TRUE(WaitFor([this] { return !drill()->preparing(); }));
+        EXPECT_NE(drill()->card()->problemId, first);
+        QTest::keyClick(drill(), Qt::Key_Space);
+        Button("次へ")->click();
+        ASSERT_TRUE(WaitFor([this] { return !drill()->preparing(); }));
+        if (right) {
+            EXPECT_EQ(drill()->card(), nullptr);
+        } else {
+            ASSERT_NE(drill()->card(), nullptr);
+            EXPECT_EQ(drill()->card()->problemId, first);
+        }
+    }
+}
+
+TEST_F(DrillWindowTest, TheButtonsOpenTheReportOfTheShownPositionAndTheProgressPage) {
+    ASSERT_NO_FATAL_FAILURE(OpenOnDeck());
+    window->settings().NanikiruDepth = 2;
+    EXPECT_FALSE(Button("何切る？ページ")->isEnabled()) << "the report would tell the answer";
+    QTest::keyClick(drill(), Qt::Key_Space);
+    Button("何切る？ページ")->click();
+    ASSERT_EQ(opened, std::vector<std::string>{Dir() + "Report.htm"});
+    KyokuState state;
+    ASSERT_TRUE(BuildProblemState(drill()->card()->position, state));
+    const std::optional<std::string> written = ReadWholeFile(Dir() + "Report.htm");
+    ASSERT_TRUE(written.has_value());
+    EXPECT_EQ(WithoutSearchTime(Cp932ToUtf8(*written).value_or("")),
+              WithoutSearchTime(ReportPageFor(state, 0, 2).text));
+
+    Button("進捗ページ")->click();
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[1], Dir() + "Drill.htm");
+}
+
+// Ten games of the computer (mizaro-cli simulate --seed 1), played as the user's.
+std::vector<GameRecord> TenGames() {
+    const char* texts[] = {"CEFJPRWWX0046RW7D3MJFZXN71MXBP3467J3RJMXXZ71RPXP3G-AA",
+                           "BBCEJNOYZ3445PPF6Y7WNSR5OI2FOHQ35J6C7WOZF5OS2FOIRJ-AA",
+                           "ADKLPQSVWX057YC6TFRUMEQI7MN6WIM576ASF0DEQI7MN6WIML-IA",
+                           "CEGJPRWZZ2457BLC50X6S5Q1SD04TIV4255706S5C1SJ04TLBF-AA",
+                           "CHIJPPTVXY047KZ1BNAGQ5WPC6CSFQH471JKN0Q5WPC6CSFQHI-HA",
+                           "BIIJKKNPUWY064L2MTZOEJV--------462BPWKEJ---------L5HA",
+                           "EHJNTUWYZZ156PRB6CNN43JFBUR61H75616JHE43JFWTN61H7X-AA",
+                           "AGLMOQQSVWY55O3BELKGB1U7D4WD0ZCA3SBEGGB1L7Y4DD0ZCE-AA",
+                           "BCDKLRRUXXY000OJIT24B5TC27Z----UOXIT24B5TC27-----QBDA",
+                           "ADFGHOQRTWZ56APFORJ27L5AIT3E---56WTZJ27L5RIT3----UJLA"};
+    std::vector<GameRecord> games;
+    for (const char* t : texts) games.emplace_back().SetText(t);
+    return games;
+}
+
+class DrillWindowThreadTest : public WindowTest {};
+
+TEST_F(DrillWindowThreadTest, ClosingDuringAHarvestKeepsTheGamesItFinished) {
+    window->flow().userStats.records = TenGames();
+    window->drillWindow()->HarvestNewGames();
+    ASSERT_TRUE(WaitFor([this] { return window->drillWindow()->harvester().done() >= 1; }));
+    QElapsedTimer clock;
+    clock.start();
+    window->close();
+    // The stop is seen between games: at most the game under way is finished first.
+    EXPECT_LT(clock.elapsed(), 15000);
+    EXPECT_FALSE(window->drillWindow()->harvester().busy());
+    DrillDeck saved;
+    saved.Load("default", Dir());
+    EXPECT_GE(saved.harvestedGames, 1);
+    EXPECT_LT(saved.harvestedGames, 10);
+    EXPECT_EQ(saved.HarvestStart(window->flow().userStats.records), saved.harvestedGames);
+    for (const DrillProblem& p : saved.problems) EXPECT_LT(p.game, saved.harvestedGames);
+}
+
+}  // namespace
+}  // namespace mizaro::testing
