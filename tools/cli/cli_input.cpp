@@ -4,6 +4,8 @@
 #include <iostream>
 
 #include "core/shanten_table.h"
+#include "platform/read_file.h"
+#include "stats/game_log.h"
 #include "tools/cli/commands.h"
 
 namespace mizaro::cli {
@@ -24,6 +26,18 @@ void ForEachInputLine(const std::function<void(const std::string&)>& handle) {
         std::fprintf(stderr, "error: standard input could not be read\n");
         SetExitCode(1);
     }
+}
+
+std::optional<std::vector<GameRecord>> ReadGameLogFile(const std::string& path) {
+    const std::optional<std::string> text = ReadWholeFile(path);
+    if (!text) {
+        std::fprintf(stderr, "error: %s cannot be read\n", path.c_str());
+        SetExitCode(1);
+        return std::nullopt;
+    }
+    std::vector<GameRecord> records;
+    ParseGameLog(*text, records);
+    return records;
 }
 
 }  // namespace mizaro::cli

@@ -1,8 +1,12 @@
-// What the line-reading commands of mizaro-cli share: the table check and the input loop.
+// What the reading commands of mizaro-cli share: the table check, the input loop, the game log.
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "stats/game_record.h"
 
 namespace mizaro::cli {
 
@@ -12,5 +16,9 @@ void WarnWithoutTable();
 // Calls `handle` with each line of standard input. A failed read is reported on standard
 // error and makes the exit code 1.
 void ForEachInputLine(const std::function<void(const std::string&)>& handle);
+
+// The records of a game log file, oldest first; nothing (reported, exit code 1) when the file
+// cannot be read.
+std::optional<std::vector<GameRecord>> ReadGameLogFile(const std::string& path);
 
 }  // namespace mizaro::cli

@@ -8,9 +8,7 @@
 #include <vector>
 
 #include "core/hand_notation.h"
-#include "platform/read_file.h"
 #include "stats/drill_harvest.h"
-#include "stats/game_log.h"
 #include "tools/cli/cli_input.h"
 #include "tools/cli/commands.h"
 
@@ -64,14 +62,9 @@ void PrintJson(const HarvestResult& harvest) {
 }
 
 void Run(const DrillCommandOptions& o) {
-    std::optional<std::string> text = ReadWholeFile(o.log);
-    if (!text) {
-        std::fprintf(stderr, "error: %s cannot be read\n", o.log.c_str());
-        SetExitCode(1);
-        return;
-    }
-    std::vector<GameRecord> records;
-    ParseGameLog(*text, records);
+    const std::optional<std::vector<GameRecord>> read = ReadGameLogFile(o.log);
+    if (!read) return;
+    const std::vector<GameRecord>& records = *read;
     WarnWithoutTable();
     const HarvestResult harvest = HarvestProblems(records, 0, o.threshold, nullptr, {}, o.jobs);
     if (o.json) {

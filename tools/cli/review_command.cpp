@@ -8,8 +8,6 @@
 #include <vector>
 
 #include "core/hand_notation.h"
-#include "platform/read_file.h"
-#include "stats/game_log.h"
 #include "stats/game_review.h"
 #include "tools/cli/cli_input.h"
 #include "tools/cli/commands.h"
@@ -72,14 +70,9 @@ void PrintJson(const GameReview& review) {
 }
 
 void Run(const ReviewOptions& o) {
-    std::optional<std::string> text = ReadWholeFile(o.log);
-    if (!text) {
-        std::fprintf(stderr, "error: %s cannot be read\n", o.log.c_str());
-        SetExitCode(1);
-        return;
-    }
-    std::vector<GameRecord> records;
-    ParseGameLog(*text, records);
+    const std::optional<std::vector<GameRecord>> read = ReadGameLogFile(o.log);
+    if (!read) return;
+    const std::vector<GameRecord>& records = *read;
     const int count = static_cast<int>(records.size());
     if (o.game < 1 || o.game > count) {
         std::fprintf(stderr, "error: the log holds %d games; --game counts 1..%d from the latest\n",
