@@ -1,8 +1,9 @@
 // mizaro-cli review LOG [--game N] [--json]: what each discard of a recorded game cost, one
 // line per rated turn and the total of the searched losses.
 // mizaro-cli bench review: computer games played from a fixed seed, each reviewed; the sum of
-// their losses is a signature that any change of a rating moves.
+// every rated turn's loss and best value is a signature that any change of a rating moves.
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -109,6 +110,9 @@ void Run(const ReviewOptions& o) {
     std::printf("total loss=%.2f\n", review.totalLoss);
 }
 
+// The level simulate plays by default: the games are the ones `simulate --seed` writes.
+constexpr int kBenchLevel = 2;
+
 struct BenchReviewOptions {
     int games = 100;
     std::uint64_t seed = 7;
@@ -120,7 +124,7 @@ void RunBenchReview(const BenchReviewOptions& o) {
     for (int i = 0; i < o.games; ++i) {
         SeedThreadRandom(GameSeed(o.seed, static_cast<std::uint64_t>(i)));
         KyokuState state;
-        state.simLevel = 2;
+        state.simLevel = kBenchLevel;
         GameRecord record;
         // Completed as the statistics record a finished game.
         if (PlayComputerGame(state, record) == ComputerGameEnd::kWon)
@@ -133,8 +137,7 @@ void RunBenchReview(const BenchReviewOptions& o) {
     const auto start = std::chrono::steady_clock::now();
     for (const GameRecord& record : records) {
         const GameReview review = ReviewGame(record);
-        // Every rated turn, searched or counted, with its best value as well as its loss: a
-        // change of any rating moves the sum.
+        // Every rated turn, searched or counted, with its best value as well as its loss.
         for (const TurnReview& t : review.turns) signature += t.loss + t.bestValue;
         turns += static_cast<int>(review.turns.size());
     }
