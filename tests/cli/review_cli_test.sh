@@ -1,6 +1,7 @@
 #!/bin/sh
 # mizaro-cli review: one line per rated turn in the fixed format, a total that is the sum of the
-# searched losses, the games counted from the latest, and refusals that fail.
+# searched losses, the games counted from the latest, bench review's signature, and refusals
+# that fail.
 # Argument: the mizaro-cli program.
 set -u
 cli=$1
@@ -35,6 +36,16 @@ grep -q 'kind=tiles' "$work/older" || fail "the older game has a turn far from r
 "$cli" review "$work/StatMan.log" --json >"$work/json" || fail "--json exits non-zero"
 grep -q '"riichiValue"' "$work/json" || fail "the riichi turn carries its riichi and dama values"
 [ "$(grep -c '"turn":' "$work/json")" -eq 6 ] || fail "--json has the same turns"
+
+# bench review plays the games simulate writes from the same seed; its signature is the sum of
+# every rated turn's loss and best value as review gives them.
+mkdir "$work/sim"
+"$cli" simulate --games 4 --seed 3 --data "$work/sim" >/dev/null || fail "simulate exits non-zero"
+signature=$("$cli" bench review --games 4 --seed 3 | awk '/^signature / { print $2 }')
+for n in 1 2 3 4; do "$cli" review "$work/sim/StatCom.log" --game $n --json; done |
+    awk -F': *' -v s="$signature" '/^ *"(loss|bestValue)":/ { sum += $2 }
+        END { d = sum - s; exit !(s != "" && d > -1e-6 && d < 1e-6) }' ||
+    fail "bench review's signature is not the sum over the reviewed games"
 
 if "$cli" review "$work/StatMan.log" --game 3 >/dev/null 2>&1; then fail "--game 3 of 2"; fi
 if "$cli" review "$work/missing.log" >/dev/null 2>&1; then fail "a missing log"; fi

@@ -1,5 +1,9 @@
 // mizaro-cli review LOG [--game N] [--json]: what each discard of a recorded game cost, one
 // line per rated turn and the total of the searched losses.
+// mizaro-cli bench review: computer games played from a fixed seed, each reviewed; the sum of
+// every rated turn's loss and best value is a signature that any change of a rating moves.
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -7,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "app/simulation.h"
 #include "core/hand_notation.h"
+#include "core/random.h"
 #include "stats/game_review.h"
 #include "tools/cli/cli_input.h"
 #include "tools/cli/commands.h"
@@ -97,15 +103,63 @@ void Run(const ReviewOptions& o) {
     std::printf("total loss=%.2f\n", review.totalLoss);
 }
 
+// The level simulate plays by default: the games are the ones `simulate --seed` writes.
+constexpr int kBenchLevel = 2;
+
+struct BenchReviewOptions {
+    int games = 100;
+    std::uint64_t seed = 7;
+};
+
+void RunBenchReview(const BenchReviewOptions& o) {
+    WarnWithoutTable();
+    std::vector<GameRecord> records;
+    for (int i = 0; i < o.games; ++i) {
+        SeedThreadRandom(GameSeed(o.seed, static_cast<std::uint64_t>(i)));
+        KyokuState state;
+        state.simLevel = kBenchLevel;
+        GameRecord record;
+        // Completed as the statistics record a finished game.
+        if (PlayComputerGame(state, record) == ComputerGameEnd::kWon)
+            record.uraIndicator = state.uraIndicator;
+        record.reachTurn = state.reachTurn;
+        records.push_back(record);
+    }
+    double signature = 0.0;
+    int turns = 0;
+    const auto start = std::chrono::steady_clock::now();
+    for (const GameRecord& record : records) {
+        const GameReview review = ReviewGame(record);
+        // Every rated turn, searched or counted, with its best value as well as its loss.
+        for (const TurnReview& t : review.turns) signature += t.loss + t.bestValue;
+        turns += static_cast<int>(review.turns.size());
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("signature %.9f\n", signature);
+    std::printf("games %d turns %d\n", o.games, turns);
+    std::printf("seconds %.3f\n", seconds);
+}
+
 }  // namespace
 
-void AddReviewCommand(CLI::App& app, CLI::App& /*bench*/) {
+void AddReviewCommand(CLI::App& app, CLI::App& bench) {
     auto options = std::make_shared<ReviewOptions>();
     auto* cmd = app.add_subcommand("review", "What each discard of a recorded game cost");
     cmd->add_option("log", options->log, "a game log (.log)")->required();
     cmd->add_option("--game", options->game, "the game, counted from the latest (1)");
     cmd->add_flag("--json", options->json, "one JSON object instead of lines");
     cmd->callback([options] { Run(*options); });
+
+    auto benchOptions = std::make_shared<BenchReviewOptions>();
+    CLI::App* benchReview =
+        bench.add_subcommand("review", "Reviews computer games played from a fixed seed");
+    benchReview->add_option("--games", benchOptions->games, "Games to play and review")
+        ->check(CLI::Range(1, 100000))
+        ->capture_default_str();
+    benchReview->add_option("--seed", benchOptions->seed, "Seed of the games")
+        ->capture_default_str();
+    benchReview->callback([benchOptions] { RunBenchReview(*benchOptions); });
 }
 
 }  // namespace mizaro::cli
