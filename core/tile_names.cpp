@@ -7,6 +7,9 @@ namespace {
 constexpr const char* kNumerals[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
 constexpr const char* kSuitNames[] = {"萬", "筒", "索"};
 constexpr const char* kHonourNames[] = {"東", "南", "西", "北", "白", "発", "中"};
+constexpr const char* kEnglishHonourNames[] = {"East",  "South", "West", "North",
+                                               "White", "Green", "Red"};
+constexpr char kSuitLetters[] = {'m', 'p', 's'};
 
 }  // namespace
 
@@ -14,6 +17,12 @@ std::string TileName(TileKind k) {
     if (!IsValidKind(k)) return {};
     if (IsHonour(k)) return kHonourNames[k - kEast];
     return std::string(kNumerals[k % 9]) + kSuitNames[k / 9];
+}
+
+std::string TileName(TileKind k, Language language) {
+    if (language == Language::kJapanese || !IsValidKind(k)) return TileName(k);
+    if (IsHonour(k)) return kEnglishHonourNames[k - kEast];
+    return std::string{static_cast<char>('1' + k % 9), kSuitLetters[k / 9]};
 }
 
 void TileImagePath(TileKind k, std::string& buffer) {

@@ -4,12 +4,15 @@
 
 #include <string_view>
 
+#include "core/language.h"
 #include "core/yaku_han.h"
 
 namespace mizaro {
 
 // UTF-8; "エラー" for an id outside 0..30.
 std::string_view YakuName(YakuId id);
+// The name in `language`; the Japanese one is YakuName(id).
+std::string_view YakuName(YakuId id, Language language);
 // The id whose name equals `name` exactly, -1 when none does.
 YakuId YakuIdByName(std::string_view name);
 

@@ -91,6 +91,9 @@ TEST(YakuNames, LookUpBothWays) {
     EXPECT_EQ(YakuIdByName("エラー"), -1);
     EXPECT_EQ(YakuIdByName("ツモ "), -1);
     EXPECT_EQ(YakuIdByName(""), -1);
+    EXPECT_EQ(YakuName(kChiitoi, Language::kEnglish), "Chiitoitsu");
+    EXPECT_EQ(YakuName(kChuuren, Language::kJapanese), "九蓮宝燈");
+    EXPECT_EQ(YakuName(31, Language::kEnglish), "Error");
 
     YakuHan han;
     SetHanByName(han, "ドラ", 4);

@@ -20,6 +20,12 @@ TEST(TileNames, NamesAndImagePaths) {
     EXPECT_EQ(TileName(26), "九索");
     EXPECT_EQ(TileName(kGreen), "発");
     EXPECT_EQ(TileName(34), "");
+    EXPECT_EQ(TileName(0, Language::kEnglish), "1m");
+    EXPECT_EQ(TileName(17, Language::kEnglish), "9p");
+    EXPECT_EQ(TileName(22, Language::kEnglish), "5s");
+    EXPECT_EQ(TileName(kGreen, Language::kEnglish), "Green");
+    EXPECT_EQ(TileName(kGreen, Language::kJapanese), "発");
+    EXPECT_EQ(TileName(-1, Language::kEnglish), "");
     EXPECT_EQ(TileImagePath(0), "img/m1.gif");
     EXPECT_EQ(TileImagePath(9), "img/p1.gif");
     EXPECT_EQ(TileImagePath(26), "img/s9.gif");
