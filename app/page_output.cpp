@@ -10,4 +10,9 @@ bool WritePage(const std::string& path, std::string_view utf8Html) {
     return bytes && WriteFileAtomically(path, *bytes);
 }
 
+bool WritePage(const std::string& path, std::string_view utf8Html, Language language) {
+    if (language == Language::kJapanese) return WritePage(path, utf8Html);
+    return WriteFileAtomically(path, utf8Html);
+}
+
 }  // namespace mizaro

@@ -1,9 +1,12 @@
 // The HTML pages (the analyses, the statistics) are built in UTF-8 and handed to the browser
-// as code page 932 files in the data directory.
+// as files in the data directory: code page 932 for the Japanese pages, UTF-8 (which the page
+// declares) for the English ones.
 #pragma once
 
 #include <string>
 #include <string_view>
+
+#include "core/language.h"
 
 namespace mizaro {
 
@@ -11,5 +14,7 @@ namespace mizaro {
 // as it was, when the text cannot be converted or the file cannot be written: the caller must
 // then not open the old page as if it were the new one.
 bool WritePage(const std::string& path, std::string_view utf8Html);
+// The page or text in the encoding of `language`'s pages.
+bool WritePage(const std::string& path, std::string_view utf8Html, Language language);
 
 }  // namespace mizaro

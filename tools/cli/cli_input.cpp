@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <map>
 
 #include "core/shanten_table.h"
 #include "platform/read_file.h"
@@ -15,6 +16,13 @@ void WarnWithoutTable() {
         std::fprintf(stderr,
                      "warning: ShantenTable.txt was found neither here, nor beside the program, "
                      "nor in its share/mizaro folder; every shanten count is wrong without it\n");
+}
+
+void AddLanguageOption(CLI::App& command, Language& language) {
+    static const std::map<std::string, Language> kCodes = {{"ja", Language::kJapanese},
+                                                           {"en", Language::kEnglish}};
+    command.add_option("--lang", language, "The language of the output: ja (default) or en")
+        ->transform(CLI::CheckedTransformer(kCodes, CLI::ignore_case));
 }
 
 void ForEachInputLine(const std::function<void(const std::string&)>& handle) {
