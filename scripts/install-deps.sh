@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config locales
   libgtest-dev
-  qt6-base-dev libcli11-dev nlohmann-json3-dev libgif-dev
+  qt6-base-dev libcli11-dev nlohmann-json3-dev libgif-dev libpugixml-dev zlib1g-dev
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   clang libclang-rt-14-dev
   fonts-noto-cjk qt6-translations-l10n
   desktop-file-utils appstream dpkg-dev
