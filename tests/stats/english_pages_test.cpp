@@ -23,16 +23,13 @@
 namespace mizaro {
 namespace {
 
-// U+3000..U+30FF (punctuation, kana), U+3400..U+9FFF (kanji), U+FF00..U+FFEF (full width).
+// In UTF-8 every kana, kanji and ideographic punctuation (U+3000..U+9FFF) starts with a byte
+// E3..E9, every full-width form (U+FF00..U+FFEF) with EF BC..EF BF.
 bool HasJapanese(const std::string& utf8) {
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
+    for (std::size_t i = 0; i + 1 < utf8.size(); ++i) {
         const auto b = static_cast<unsigned char>(utf8[i]);
-        if ((b & 0xF0) != 0xE0 || i + 2 >= utf8.size()) continue;
-        const unsigned c = (b & 0x0Fu) << 12 |
-                           (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu) << 6 |
-                           (static_cast<unsigned char>(utf8[i + 2]) & 0x3Fu);
-        if ((c >= 0x3000 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x9FFF) ||
-            (c >= 0xFF00 && c <= 0xFFEF))
+        if ((b >= 0xE3 && b <= 0xE9) ||
+            (b == 0xEF && static_cast<unsigned char>(utf8[i + 1]) >= 0xBC))
             return true;
     }
     return false;
