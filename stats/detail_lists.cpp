@@ -2,9 +2,11 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <tuple>
 
 #include "core/scoring/yaku_names.h"
 #include "core/tile_names.h"
+#include "stats/in_language.h"
 
 namespace mizaro {
 
@@ -34,8 +36,8 @@ std::string Percent(double v) {
     return Format("%6.2lf %%", v);
 }
 
-ListColumn Left(const char* header, int width) {
-    return {header, width, false};
+ListColumn Left(std::string header, int width) {
+    return {std::move(header), width, false};
 }
 ListColumn Right(std::string header, int width) {
     return {std::move(header), width, true};
@@ -46,36 +48,41 @@ void AddRow(ListTable& table, std::vector<std::string> cells) {
     table.rows.push_back(std::move(cells));
 }
 
-ListTable KeyFigures(const DetailTotals& t) {
+ListTable KeyFigures(const DetailTotals& t, Language l) {
     ListTable table;
-    table.columns = {Left("項目", kOverviewWidth), Right("値", kOverviewWidth)};
-    const std::pair<const char*, std::string> rows[] = {
-        {"局数", Int(t.gameCount)},
-        {"期待値", Format("%8.2lf", t.avgPoints)},
-        {"予測期待値", Format("%8.2lf", t.predictedEv)},
-        {"平均和了点", Format("%8.2lf", t.avgWinPoints)},
-        {"聴牌回数", Int(t.readyCount)},
-        {"聴牌確率", Percent(t.readyRate)},
-        {"平均聴牌順", Format("%5.2lf", t.avgReadyTurn)},
-        {"リーチ回数", Int(t.reachCount)},
-        {"リーチ確率", Percent(t.reachRate)},
-        {"平均リーチ順", Format("%5.2lf", t.avgReachTurn)},
-        {"和了回数", Int(t.winCount)},
-        {"和了率", Percent(t.winRate)},
-        {"平均和了順", Format("%5.2lf", t.avgWinTurn)},
-        {"リーチ成功回数", Int(t.reachWinCount)},
-        {"リーチ成功確率", Percent(t.reachWinRate)},
-        {"ノーテン回数", Int(t.notReadyCount)},
-        {"ノーテン確率", Percent(t.notReadyRate)},
+    table.columns = {Left(InLanguage(l, "項目", "Item"), kOverviewWidth),
+                     Right(InLanguage(l, "値", "Value"), kOverviewWidth)};
+    const std::tuple<const char*, const char*, std::string> rows[] = {
+        {"局数", "Games", Int(t.gameCount)},
+        {"期待値", "Expected value", Format("%8.2lf", t.avgPoints)},
+        {"予測期待値", "Predicted expected value", Format("%8.2lf", t.predictedEv)},
+        {"平均和了点", "Average winning points", Format("%8.2lf", t.avgWinPoints)},
+        {"聴牌回数", "Tenpai count", Int(t.readyCount)},
+        {"聴牌確率", "Tenpai rate", Percent(t.readyRate)},
+        {"平均聴牌順", "Average turn of tenpai", Format("%5.2lf", t.avgReadyTurn)},
+        {"リーチ回数", "Riichi count", Int(t.reachCount)},
+        {"リーチ確率", "Riichi rate", Percent(t.reachRate)},
+        {"平均リーチ順", "Average turn of riichi", Format("%5.2lf", t.avgReachTurn)},
+        {"和了回数", "Wins", Int(t.winCount)},
+        {"和了率", "Win rate", Percent(t.winRate)},
+        {"平均和了順", "Average turn of winning", Format("%5.2lf", t.avgWinTurn)},
+        {"リーチ成功回数", "Riichi wins", Int(t.reachWinCount)},
+        {"リーチ成功確率", "Riichi win rate", Percent(t.reachWinRate)},
+        {"ノーテン回数", "Noten count", Int(t.notReadyCount)},
+        {"ノーテン確率", "Noten rate", Percent(t.notReadyRate)},
     };
-    for (const auto& [label, value] : rows) AddRow(table, {label, value});
+    for (const auto& [label, english, value] : rows)
+        AddRow(table, {InLanguage(l, label, english), value});
     return table;
 }
 
-ListTable PerTurn(const DetailTotals& t) {
+ListTable PerTurn(const DetailTotals& t, Language l) {
     ListTable table;
-    table.columns = {Left("順目", kTurnWidth), Right("局数", kCellWidth), Right("聴牌", kCellWidth),
-                     Right("リーチ", kCellWidth), Right("和了", kCellWidth)};
+    table.columns = {Left(InLanguage(l, "順目", "Turn"), kTurnWidth),
+                     Right(InLanguage(l, "局数", "Games"), kCellWidth),
+                     Right(InLanguage(l, "聴牌", "Tenpai"), kCellWidth),
+                     Right(InLanguage(l, "リーチ", "Riichi"), kCellWidth),
+                     Right(InLanguage(l, "和了", "Wins"), kCellWidth)};
     for (int turn = 1; turn <= kMaxTurns; ++turn)
         AddRow(table, {Int(turn), Int(t.aliveAt[turn]), Int(t.readyAt[turn]), Int(t.reachAt[turn]),
                        Int(t.winAt[turn])});
@@ -90,18 +97,19 @@ std::vector<std::string> ShantenCells(std::string label,
     return cells;
 }
 
-ListTable ShantenCourse(const DetailTotals& t) {
+ListTable ShantenCourse(const DetailTotals& t, Language l) {
     ListTable table;
-    table.columns = {Left("順目", kTurnWidth)};
+    table.columns = {Left(InLanguage(l, "順目", "Turn"), kTurnWidth)};
     for (int s = kMaxShanten; s >= 1; --s)
-        table.columns.push_back(Right(Format("%d 向聴", s), kCellWidth));
-    table.columns.push_back(Right("聴牌", kCellWidth));
+        table.columns.push_back(
+            Right(Format(InLanguage(l, "%d 向聴", "%d shanten"), s), kCellWidth));
+    table.columns.push_back(Right(InLanguage(l, "聴牌", "Tenpai"), kCellWidth));
     for (int turn = 1; turn <= kMaxTurns; ++turn)
         AddRow(table, ShantenCells(Int(turn), t.shantenCount[turn]));
     AddRow(table, {""});
-    AddRow(table, ShantenCells("合計", t.shantenTotal));
+    AddRow(table, ShantenCells(InLanguage(l, "合計", "Total"), t.shantenTotal));
     AddRow(table, {""});
-    AddRow(table, {"推移"});
+    AddRow(table, {InLanguage(l, "推移", "Changes")});
     AddRow(table, {""});
     const char* changes[] = {"-1", "0", "+1"};
     for (int c = 0; c < 3; ++c) {
@@ -112,9 +120,10 @@ ListTable ShantenCourse(const DetailTotals& t) {
     return table;
 }
 
-ListTable WinningPoints(const DetailTotals& t) {
+ListTable WinningPoints(const DetailTotals& t, Language l) {
     ListTable table;
-    table.columns = {Left("和了点", kCellWidth), Right("回数", kCellWidth)};
+    table.columns = {Left(InLanguage(l, "和了点", "Points"), kCellWidth),
+                     Right(InLanguage(l, "回数", "Count"), kCellWidth)};
     for (int turn = 1; turn <= kMaxTurns; ++turn)
         table.columns.push_back(Right(Int(turn), kCellWidth));
     for (const PointRow& row : t.pointRows) {
@@ -125,51 +134,60 @@ ListTable WinningPoints(const DetailTotals& t) {
     return table;
 }
 
-ListTable Tiles(const DetailTotals& t) {
+ListTable Tiles(const DetailTotals& t, Language l) {
     ListTable table;
-    table.columns = {Left("牌", kCellWidth), Right("配牌時", kTileCountWidth),
-                     Right("", kCellWidth),  Right("リーチ時", kTileCountWidth),
-                     Right("", kCellWidth),  Right("和了牌", kTileCountWidth),
+    table.columns = {Left(InLanguage(l, "牌", "Tile"), kCellWidth),
+                     Right(InLanguage(l, "配牌時", "Dealt"), kTileCountWidth),
+                     Right("", kCellWidth),
+                     Right(InLanguage(l, "リーチ時", "At riichi"), kTileCountWidth),
+                     Right("", kCellWidth),
+                     Right(InLanguage(l, "和了牌", "Winning tile"), kTileCountWidth),
                      Right("", kCellWidth)};
     for (TileKind k = 0; k < kKinds; ++k)
-        AddRow(table, {TileName(k), Int(t.dealtCount[k]), Format("%5.3lf", t.dealtRatio[k]),
+        AddRow(table, {TileName(k, l), Int(t.dealtCount[k]), Format("%5.3lf", t.dealtRatio[k]),
                        Int(t.reachHandCount[k]), Format("%5.3lf", t.reachHandRatio[k]),
                        Int(t.winTileCount[k]), Format("%5.3lf", t.winTileRatio[k])});
     AddRow(table, {""});
-    AddRow(table, {"合計", Int(t.dealtTotal), "", Int(t.reachHandTotal), "", Int(t.winTileTotal)});
+    AddRow(table, {InLanguage(l, "合計", "Total"), Int(t.dealtTotal), "", Int(t.reachHandTotal), "",
+                   Int(t.winTileTotal)});
     return table;
 }
 
-ListTable Yaku(const DetailTotals& t) {
+ListTable Yaku(const DetailTotals& t, Language l) {
     ListTable table;
-    table.columns = {Left("役", kTileCountWidth), Right("回数", kTileCountWidth),
-                     Right("割合(全体)", kYakuShareWidth), Right("割合(和了)", kYakuShareWidth)};
+    table.columns = {Left(InLanguage(l, "役", "Yaku"), kTileCountWidth),
+                     Right(InLanguage(l, "回数", "Count"), kTileCountWidth),
+                     Right(InLanguage(l, "割合(全体)", "Share (all)"), kYakuShareWidth),
+                     Right(InLanguage(l, "割合(和了)", "Share (wins)"), kYakuShareWidth)};
     for (YakuId k = 0; k < kYakuCount; ++k)
         AddRow(table,
-               {std::string(YakuName(k)), Int(t.yakuWins[k]),
+               {std::string(YakuName(k, l)), Int(t.yakuWins[k]),
                 Format("%6.3lf %%", t.yakuShareAll[k]), Format("%6.3lf %%", t.yakuShareWins[k])});
     return table;
 }
 
 }  // namespace
 
-std::string DetailPageLabel(int page) {
+std::string DetailPageLabel(int page, Language language) {
     static const char* const kLabels[kDetailPageCount] = {"概要", "向聴数", "和了点", "牌", "役"};
-    return page >= 0 && page < kDetailPageCount ? kLabels[page] : "";
+    static const char* const kEnglishLabels[kDetailPageCount] = {"Overview", "Shanten", "Points",
+                                                                 "Tiles", "Yaku"};
+    if (page < 0 || page >= kDetailPageCount) return "";
+    return InLanguage(language, kLabels[page], kEnglishLabels[page]);
 }
 
-ListTable DetailList(DetailListId id, const DetailTotals& totals) {
+ListTable DetailList(DetailListId id, const DetailTotals& totals, Language language) {
     switch (id.page) {
         case 0:
-            return id.list == kRightList ? PerTurn(totals) : KeyFigures(totals);
+            return id.list == kRightList ? PerTurn(totals, language) : KeyFigures(totals, language);
         case 1:
-            return ShantenCourse(totals);
+            return ShantenCourse(totals, language);
         case 2:
-            return WinningPoints(totals);
+            return WinningPoints(totals, language);
         case 3:
-            return Tiles(totals);
+            return Tiles(totals, language);
         case 4:
-            return Yaku(totals);
+            return Yaku(totals, language);
         default:
             return {};
     }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/language.h"
 #include "stats/detail_analysis.h"
 
 namespace mizaro {
@@ -34,11 +35,13 @@ inline constexpr DetailListId kDetailLists[kDetailListCount] = {{0, kLeftList}, 
                                                                 {1, kLeftList}, {2, kLeftList},
                                                                 {3, kLeftList}, {4, kLeftList}};
 
-// "概要", "向聴数", "和了点", "牌", "役"; "" outside 0..4.
-std::string DetailPageLabel(int page);
+// "概要", "向聴数", "和了点", "牌", "役" (in English "Overview" .. "Yaku"); "" outside 0..4.
+std::string DetailPageLabel(int page, Language language = Language::kJapanese);
 
-// The list's headers, fixed labels and the values of `totals`.
-ListTable DetailList(DetailListId id, const DetailTotals& totals);
+// The list's headers, fixed labels and the values of `totals`; the labels, tile and yaku names
+// in `language`, the numbers in the same formats whatever the language.
+ListTable DetailList(DetailListId id, const DetailTotals& totals,
+                     Language language = Language::kJapanese);
 
 // The clipboard text of a list: the headers, then every row, each cell followed by a tab and
 // each line by a line feed.

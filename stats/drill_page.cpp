@@ -9,6 +9,7 @@
 #include "core/tile_html.h"
 #include "core/tile_names.h"
 #include "stats/drill_session.h"
+#include "stats/in_language.h"
 
 namespace mizaro {
 
@@ -32,10 +33,10 @@ std::string WeekLabel(int week) {
 }
 
 // A polyline over the weeks, scaled from 0 to the largest value.
-void AppendChart(std::string& out, const char* title, const Series& series) {
+void AppendChart(std::string& out, const char* title, const Series& series, Language l) {
     AppendF(out, "<H3>%s</H3>\n", title);
     if (series.empty()) {
-        out += "<P>記録なし</P>\n";
+        out += InLanguage(l, "<P>記録なし</P>\n", "<P>No records yet</P>\n");
         return;
     }
     double top = 0.0;
@@ -62,7 +63,7 @@ void AppendChart(std::string& out, const char* title, const Series& series) {
     out += "</svg>\n";
 }
 
-void AppendWorst(std::string& out, const DrillDeck& deck) {
+void AppendWorst(std::string& out, const DrillDeck& deck, Language l) {
     std::vector<const DrillProblem*> worst;
     for (const DrillProblem& p : deck.problems)
         if (p.schedule.wrong > 0) worst.push_back(&p);
@@ -70,16 +71,18 @@ void AppendWorst(std::string& out, const DrillDeck& deck) {
         return a->schedule.wrong > b->schedule.wrong;
     });
     if (worst.size() > kWorstShown) worst.resize(kWorstShown);
-    out +=
-        "<H3>よく間違える問題</H3>\n<TABLE border=1>\n"
-        "<TR><TH>手牌</TH><TH>打牌</TH><TH>最善</TH><TH>誤答</TH></TR>\n";
+    out += InLanguage(l,
+                      "<H3>よく間違える問題</H3>\n<TABLE border=1>\n"
+                      "<TR><TH>手牌</TH><TH>打牌</TH><TH>最善</TH><TH>誤答</TH></TR>\n",
+                      "<H3>The problems missed most often</H3>\n<TABLE border=1>\n"
+                      "<TR><TH>Hand</TH><TH>Discard</TH><TH>Best</TH><TH>Missed</TH></TR>\n");
     for (const DrillProblem* p : worst) {
         KyokuState shown;
         shown.hand = p->position.hand;
-        out += "<TR><TD nowrap>" + HandImagesHtml(shown, "") + "</TD><TD>" + TileName(p->made) +
+        out += "<TR><TD nowrap>" + HandImagesHtml(shown, "") + "</TD><TD>" + TileName(p->made, l) +
                "</TD><TD>";
         for (TileKind k = 0; k < kKinds; ++k)
-            if (p->best[k]) out += TileName(k) + " ";
+            if (p->best[k]) out += TileName(k, l) + " ";
         AppendF(out, "</TD><TD align=right>%d / %d</TD></TR>\n", p->schedule.wrong,
                 p->schedule.answers);
     }
@@ -88,7 +91,10 @@ void AppendWorst(std::string& out, const DrillDeck& deck) {
 
 }  // namespace
 
-std::string DrillPage(const DrillDeck& deck, int day) {
+std::string DrillPage(const DrillDeck& deck, int day, Language language) {
+    const auto in = [language](const char* japanese, const char* english) {
+        return InLanguage(language, japanese, english);
+    };
     Series accuracy, loss;
     std::vector<std::pair<int, DrillDayTally>> weeks;  // summed by week
     for (const DrillDayTally& t : deck.days) {
@@ -106,18 +112,24 @@ std::string DrillPage(const DrillDeck& deck, int day) {
     }
 
     const DrillStatus status = CountStatus(deck, day);
-    std::string out =
-        "<!DOCTYPE html>\n<HTML>\n<HEAD>\n<meta charset=\"utf-8\">\n<TITLE>ドリル</TITLE>\n"
-        "</HEAD>\n<BODY>\n<H2>ドリルの進み具合</H2>\n";
+    std::string out = "<!DOCTYPE html>\n<HTML>\n<HEAD>\n<meta charset=\"utf-8\">\n";
+    out += in("<TITLE>ドリル</TITLE>\n</HEAD>\n<BODY>\n<H2>ドリルの進み具合</H2>\n",
+              "<TITLE>Drill</TITLE>\n</HEAD>\n<BODY>\n<H2>Drill progress</H2>\n");
     AppendF(out,
-            "<TABLE border=1>\n<TR><TD>覚えた問題</TD><TD align=right>%d</TD></TR>\n"
-            "<TR><TD>今日の復習</TD><TD align=right>%d</TD></TR>\n"
-            "<TR><TD>新しい問題</TD><TD align=right>%d</TD></TR>\n"
-            "<TR><TD>練習中</TD><TD align=right>%d</TD></TR>\n</TABLE>\n",
+            in("<TABLE border=1>\n<TR><TD>覚えた問題</TD><TD align=right>%d</TD></TR>\n"
+               "<TR><TD>今日の復習</TD><TD align=right>%d</TD></TR>\n"
+               "<TR><TD>新しい問題</TD><TD align=right>%d</TD></TR>\n"
+               "<TR><TD>練習中</TD><TD align=right>%d</TD></TR>\n</TABLE>\n",
+               "<TABLE border=1>\n<TR><TD>Problems learned</TD><TD align=right>%d</TD></TR>\n"
+               "<TR><TD>Due for review today</TD><TD align=right>%d</TD></TR>\n"
+               "<TR><TD>New problems</TD><TD align=right>%d</TD></TR>\n"
+               "<TR><TD>Being learned</TD><TD align=right>%d</TD></TR>\n</TABLE>\n"),
             status.learned, status.due, status.fresh, status.learning);
-    AppendChart(out, "週ごとの正答率 (%)", accuracy);
-    AppendChart(out, "週ごとの 1 局あたりの損失 (点)", loss);
-    AppendWorst(out, deck);
+    AppendChart(out, in("週ごとの正答率 (%)", "Right answers by week (%)"), accuracy, language);
+    AppendChart(out,
+                in("週ごとの 1 局あたりの損失 (点)", "Average loss of 1 game, by week (points)"),
+                loss, language);
+    AppendWorst(out, deck, language);
     out += "</BODY>\n</HTML>\n";
     return out;
 }

@@ -6,10 +6,12 @@
 
 #include <string>
 
+#include "core/language.h"
 #include "stats/drill_deck.h"
 
 namespace mizaro {
 
-std::string DrillPage(const DrillDeck& deck, int day);
+// The page in `language`; UTF-8 and declared so in either language.
+std::string DrillPage(const DrillDeck& deck, int day, Language language = Language::kJapanese);
 
 }  // namespace mizaro

@@ -8,6 +8,7 @@
 #include "analysis/nanikiru_search.h"
 #include "analysis/riichi_analysis.h"
 #include "core/hand_notation.h"
+#include "stats/in_language.h"
 
 namespace mizaro {
 
@@ -183,22 +184,30 @@ std::string ReviewLine(const TurnReview& turn) {
     return text;
 }
 
-std::string OutcomeText(const GameReview& review) {
-    if (!review.replayed) return "再現できない記録";
+std::string OutcomeText(const GameReview& review, Language language) {
+    const auto in = [language](const char* japanese, const char* english) {
+        return InLanguage(language, japanese, english);
+    };
+    if (!review.replayed) return in("再現できない記録", "A record that cannot be replayed");
     char text[128];
     switch (review.outcome) {
         case GameOutcome::kWon:
-            std::snprintf(text, sizeof text, "和了 (%d 巡目) %d 点", review.lastTurn,
-                          review.points);
+            std::snprintf(text, sizeof text, in("和了 (%d 巡目) %d 点", "Win (turn %d) %d points"),
+                          review.lastTurn, review.points);
             break;
         case GameOutcome::kExhausted:
             if (review.finalShanten == 0)
-                std::snprintf(text, sizeof text, "流局 テンパイ");
+                std::snprintf(text, sizeof text, "%s",
+                              in("流局 テンパイ", "Exhaustive draw, tenpai"));
             else
-                std::snprintf(text, sizeof text, "流局 ノーテン ( %d 向聴 )", review.finalShanten);
+                std::snprintf(
+                    text, sizeof text,
+                    in("流局 ノーテン ( %d 向聴 )", "Exhaustive draw, noten (%d shanten)"),
+                    review.finalShanten);
             break;
         case GameOutcome::kInProgress:
-            std::snprintf(text, sizeof text, "対局中 (%d 巡目)", review.lastTurn);
+            std::snprintf(text, sizeof text, in("対局中 (%d 巡目)", "In progress (turn %d)"),
+                          review.lastTurn);
             break;
     }
     return text;

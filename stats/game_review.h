@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/kyoku_state.h"
+#include "core/language.h"
 #include "stats/game_record.h"
 
 namespace mizaro {
@@ -69,7 +70,8 @@ GameReview ReviewGame(const GameRecord& record);
 // "turn=T draw=5p discard=1z best=19m made=V bestValue=V loss=V kind=search|tiles".
 std::string ReviewLine(const TurnReview& turn);
 
-// The result line of a review in Japanese, e.g. "和了 (8 巡目) 12000 点".
-std::string OutcomeText(const GameReview& review);
+// The result line of a review, e.g. "和了 (8 巡目) 12000 点", in English "Win (turn 8) 12000
+// points".
+std::string OutcomeText(const GameReview& review, Language language = Language::kJapanese);
 
 }  // namespace mizaro

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "core/language.h"
 #include "core/yaku_han.h"
 #include "stats/stat_summary.h"
 
@@ -19,7 +20,9 @@ std::string ShadeColour(double userValue, double standardValue);
 // The 31 yaku by the summary's counts, largest first; equal counts in ascending id order.
 std::array<YakuId, kYakuCount> YakuOrder(const StatSummary& summary);
 
-// The whole page in UTF-8: one table of labels, the user's values and the standard's.
-std::string StatPageHtml(const StatSummary& user, const StatSummary& standard);
+// The whole page in UTF-8: one table of labels, the user's values and the standard's. The
+// yaku are named in `language`; the English page declares its encoding.
+std::string StatPageHtml(const StatSummary& user, const StatSummary& standard,
+                         Language language = Language::kJapanese);
 
 }  // namespace mizaro

@@ -4,6 +4,7 @@
 
 #include "core/scoring/yaku_names.h"
 #include "platform/text_encoding.h"
+#include "stats/in_language.h"
 #include "stats/stat_figures.h"
 #include "stats/stat_page.h"
 
@@ -32,11 +33,33 @@ std::string Figures(const StatSummary& s) {
     return text;
 }
 
-std::string YakuLines(const StatSummary& s) {
+// The English labels fill a column of ASCII spaces, as wide as the longest of them.
+std::string EnglishFigures(const StatSummary& s) {
+    const StatFigures f = FiguresOf(s);
+    std::string text;
+    text += Format("Games                    %d\r\n", s.N);
+    text += Format("Average winning points   %d points\r\n", CutToInt(f.winPoints));
+    text += Format("Average turn of winning  %5.2lf\r\n", f.winTurn);
+    text += Format("Win rate                 %5.2lf %%\r\n", f.winRate);
+    text += Format("Tenpai rate              %5.2lf %%\r\n", f.readyRate);
+    text += Format("Noten rate               %5.2lf %%\r\n", f.notenRate);
+    text += Format("Riichi rate              %5.2lf %%\r\n", f.riichiRate);
+    text += Format("Riichi win rate          %5.2lf %%\r\n", f.riichiWins);
+    text += Format("Average turn of riichi   %5.2lf\r\n", f.riichiTurn);
+    text += Format("Average turn of tenpai   %5.2lf\r\n\r\n", f.readyTurn);
+    text += Format("Expected value         %7.2lf\r\n", f.value);
+    return text;
+}
+
+std::string YakuLines(const StatSummary& s, Language language) {
     std::string text;
     for (YakuId id : YakuOrder(s)) {
         if (s.yakuCount[id] <= 0) continue;
-        const std::string name(YakuName(id));
+        const std::string name(YakuName(id, language));
+        if (language == Language::kEnglish) {
+            text += Format("%-17s%5.2lf %%\r\n", name.c_str(), YakuShare(s, id) * kPercent);
+            continue;
+        }
         // The names line up by their width in code page 932, two bytes a full-width character.
         const std::size_t bytes = Utf8ToCp932(name).value_or(name).size();
         text += name + kIdeographicSpace;
@@ -47,10 +70,10 @@ std::string YakuLines(const StatSummary& s) {
     return text;
 }
 
-std::string ShantenLines(const StatSummary& s) {
+std::string ShantenLines(const StatSummary& s, Language language) {
     std::string text;
     for (int t = 1; t <= kMaxTurns; ++t) {
-        text += Format("%2d 順目　　", t);
+        text += Format(InLanguage(language, "%2d 順目　　", "Turn %2d    "), t);
         text += Format("%5.2lf\r\n", MeanShanten(s, t));
     }
     return text;
@@ -58,16 +81,20 @@ std::string ShantenLines(const StatSummary& s) {
 
 }  // namespace
 
-std::string StatText(const StatSummary& user, int kind) {
+std::string StatText(const StatSummary& user, int kind, Language language) {
+    const auto figures = [&] {
+        return language == Language::kEnglish ? EnglishFigures(user) : Figures(user);
+    };
     switch (kind) {
         case kStatTextFigures:
-            return Figures(user);
+            return figures();
         case kStatTextYaku:
-            return YakuLines(user);
+            return YakuLines(user, language);
         case kStatTextShanten:
-            return ShantenLines(user);
+            return ShantenLines(user, language);
         case kStatTextAll:
-            return Figures(user) + "\r\n" + YakuLines(user) + "\r\n" + ShantenLines(user);
+            return figures() + "\r\n" + YakuLines(user, language) + "\r\n" +
+                   ShantenLines(user, language);
         default:
             return {};
     }

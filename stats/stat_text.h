@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/language.h"
 #include "stats/stat_summary.h"
 
 namespace mizaro {
@@ -15,7 +16,8 @@ enum StatTextKind : int {
     kStatTextAll = 4,
 };
 
-// The report of `kind` in UTF-8; empty for a kind outside 1..4.
-std::string StatText(const StatSummary& user, int kind);
+// The report of `kind` in UTF-8; empty for a kind outside 1..4. The English report lines up
+// its columns with ASCII spaces.
+std::string StatText(const StatSummary& user, int kind, Language language = Language::kJapanese);
 
 }  // namespace mizaro

@@ -1,6 +1,7 @@
 #!/bin/sh
 # mizaro-cli detail on a log of games played with a fixed seed: the six lists in order, the
-# same text on one thread and on two, and --out writes those bytes in code page 932.
+# same text on one thread and on two, and --out writes those bytes in code page 932 (in
+# English, as they are).
 set -eu
 cli="$1"
 work=$(mktemp -d)
@@ -18,6 +19,11 @@ grep -q "^局数	300	$" "$work/one.txt" || { echo "300 games expected"; exit 1; 
 
 "$cli" detail "$work/games.log" --out "$work/out.txt"
 iconv -f UTF-8 -t CP932 "$work/one.txt" | cmp - "$work/out.txt"
+# In English --out writes the very UTF-8 text of standard output.
+"$cli" detail "$work/games.log" --lang en > "$work/en.txt"
+"$cli" detail "$work/games.log" --lang en --out "$work/en-out.txt"
+cmp "$work/en.txt" "$work/en-out.txt"
+grep -q "^Games	300	$" "$work/en.txt" || { echo "English lists expected"; exit 1; }
 
 # A filter option overrides the settings file; the file's other values stay.
 printf 'FilterKyoku\t10\nFilterReach1\t0\n' > "$work/QTW.ini"

@@ -1,6 +1,6 @@
 #!/bin/sh
 # mizaro-cli drill: one line per problem in the fixed format, oldest game first, the same for
-# every number of threads; a threshold that keeps more, JSON, and refusals that fail.
+# every number of threads; the page, a threshold that keeps more, JSON, and refusals that fail.
 # Argument: the mizaro-cli program.
 set -u
 cli=$1
@@ -35,6 +35,10 @@ tail -n 1 "$work/one" | grep -Eq "^problems=$count games=6\$" || fail "count lin
 awk -F'[ =]' '/^game=/ {
         if ($2 < last || $18 < 10 || $18 < $16 / 100 - 0.005) bad = 1; last = $2 }
     END { exit bad }' "$work/one" || fail "order or threshold"
+
+# The page of a new drill counts every problem as new; it is UTF-8 in either language.
+"$cli" drill "$work/StatMan.log" --page "$work/Drill.htm" --lang en >/dev/null
+grep -q "New problems</TD><TD align=right>$count<" "$work/Drill.htm" || fail "--page"
 
 "$cli" drill "$work/StatMan.log" --min-loss 0 --min-points 0 >"$work/all" || fail "zero threshold"
 [ "$(grep -c '^game=' "$work/all")" -gt "$count" ] || fail "a lower threshold keeps more"

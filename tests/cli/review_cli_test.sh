@@ -33,6 +33,12 @@ awk -F'[ =]' '
     fail "the total is not the sum of the searched losses"
 grep -q 'kind=tiles' "$work/older" || fail "the older game has a turn far from ready"
 
+# The page beside the lines: code page 932 in Japanese, UTF-8 in English.
+"$cli" review "$work/StatMan.log" --page "$work/ja.htm" >/dev/null || fail "--page exits non-zero"
+iconv -f CP932 -t UTF-8 "$work/ja.htm" | grep -q '1 局前' || fail "the Japanese page"
+"$cli" review "$work/StatMan.log" --page "$work/en.htm" --lang en >/dev/null
+grep -q '<meta charset="utf-8">' "$work/en.htm" && grep -q '1 game ago' "$work/en.htm" ||
+    fail "the English page"
 "$cli" review "$work/StatMan.log" --json >"$work/json" || fail "--json exits non-zero"
 grep -q '"riichiValue"' "$work/json" || fail "the riichi turn carries its riichi and dama values"
 [ "$(grep -c '"turn":' "$work/json")" -eq 6 ] || fail "--json has the same turns"

@@ -30,17 +30,18 @@ struct DetailOptions {
     std::string settings;
     std::string out;
     int jobs = 1;
+    Language language = Language::kJapanese;
     DetailFilter filter;
     // The options given on the command line, which override the settings file.
     std::vector<std::pair<CLI::Option*, int DetailFilter::*>> numbers;
     CLI::Option* yaku = nullptr;
 };
 
-std::string DetailText(const DetailTotals& totals) {
+std::string DetailText(const DetailTotals& totals, Language language) {
     std::string text;
     for (const DetailListId& id : kDetailLists) {
-        text += "[" + DetailPageLabel(id.page) + " " + std::to_string(id.list) + "]\n";
-        text += ListCopyText(DetailList(id, totals));
+        text += "[" + DetailPageLabel(id.page, language) + " " + std::to_string(id.list) + "]\n";
+        text += ListCopyText(DetailList(id, totals, language));
     }
     return text;
 }
@@ -76,9 +77,13 @@ void RunDetail(DetailOptions& o) {
                      analysis.skipped);
     analysis.ApplyFilter();
     analysis.Aggregate();
-    const std::string lists = DetailText(analysis.totals);
+    const std::string lists = DetailText(analysis.totals, o.language);
     if (o.out.empty()) {
         std::fwrite(lists.data(), 1, lists.size(), stdout);
+        return;
+    }
+    if (o.language == Language::kEnglish) {
+        if (!WriteFileAtomically(o.out, lists)) Fail(o.out + " cannot be written");
         return;
     }
     const std::optional<std::string> cp932 = Utf8ToCp932(lists);
@@ -230,8 +235,9 @@ void AddDetailCommands(CLI::App& app, CLI::App& bench) {
         ->check(CLI::Range(1, 256))
         ->capture_default_str();
     detail->add_option("--out", o.out,
-                       "Write the lists to this file in code page 932 instead of standard "
-                       "output");
+                       "Write the lists to this file instead of standard output: code page 932 "
+                       "in Japanese, UTF-8 in English");
+    AddLanguageOption(*detail, o.language);
     detail->callback([] { RunDetail(o); });
 
     static BenchOptions b;

@@ -1,6 +1,8 @@
-// mizaro-cli drill LOG [--min-loss PCT] [--min-points P] [--jobs J] [--json]: the drill
-// problems of a game log, one line each, oldest game first, then the counts.
+// mizaro-cli drill LOG [--min-loss PCT] [--min-points P] [--jobs J] [--json] [--page FILE
+// [--lang ja|en]]: the drill problems of a game log, one line each, oldest game first, then the
+// counts; and the progress page of a new drill that holds them.
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -8,7 +10,11 @@
 #include <vector>
 
 #include "core/hand_notation.h"
+#include "platform/atomic_file.h"
+#include "stats/drill_deck.h"
 #include "stats/drill_harvest.h"
+#include "stats/drill_page.h"
+#include "stats/drill_schedule.h"
 #include "tools/cli/cli_input.h"
 #include "tools/cli/commands.h"
 
@@ -21,6 +27,8 @@ struct DrillCommandOptions {
     DrillThreshold threshold;
     int jobs = 1;
     bool json = false;
+    std::string page;
+    Language language = Language::kJapanese;
 };
 
 // The 14 tiles with the drawn one last, as the player saw them.
@@ -67,6 +75,16 @@ void Run(const DrillCommandOptions& o) {
     const std::vector<GameRecord>& records = *read;
     WarnWithoutTable();
     const HarvestResult harvest = HarvestProblems(records, 0, o.threshold, nullptr, {}, o.jobs);
+    if (!o.page.empty()) {
+        DrillDeck deck;
+        const int today = DrillDay(std::time(nullptr));
+        deck.AddHarvest(harvest, records, 0, today);
+        // The page declares UTF-8 in either language, so it is written as it is.
+        if (!WriteFileAtomically(o.page, DrillPage(deck, today, o.language))) {
+            std::fprintf(stderr, "error: %s cannot be written\n", o.page.c_str());
+            SetExitCode(1);
+        }
+    }
     if (o.json) {
         PrintJson(harvest);
         return;
@@ -96,6 +114,9 @@ void AddDrillCommand(CLI::App& app, CLI::App& /*bench*/) {
     cmd->add_option("--jobs", options->jobs, "threads reviewing games (1)")
         ->check(CLI::Range(1, 64));
     cmd->add_flag("--json", options->json, "one JSON object instead of lines");
+    cmd->add_option("--page", options->page,
+                    "also write the progress page of a new drill holding these problems (UTF-8)");
+    AddLanguageOption(*cmd, options->language);
     cmd->callback([options] { Run(*options); });
 }
 

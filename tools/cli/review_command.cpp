@@ -1,5 +1,6 @@
-// mizaro-cli review LOG [--game N] [--json]: what each discard of a recorded game cost, one
-// line per rated turn and the total of the searched losses.
+// mizaro-cli review LOG [--game N] [--json] [--page FILE [--lang ja|en]]: what each discard of a
+// recorded game cost, one line per rated turn and the total of the searched losses, and the
+// review page the window opens.
 // mizaro-cli bench review: computer games played from a fixed seed, each reviewed; the sum of
 // every rated turn's loss and best value is a signature that any change of a rating moves.
 #include <chrono>
@@ -11,10 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "app/page_output.h"
 #include "app/simulation.h"
 #include "core/hand_notation.h"
 #include "core/random.h"
 #include "stats/game_review.h"
+#include "stats/review_page.h"
 #include "tools/cli/cli_input.h"
 #include "tools/cli/commands.h"
 
@@ -26,6 +29,8 @@ struct ReviewOptions {
     std::string log;
     int game = 1;
     bool json = false;
+    std::string page;
+    Language language = Language::kJapanese;
 };
 
 const char* KindName(RatingKind kind) {
@@ -95,6 +100,12 @@ void Run(const ReviewOptions& o) {
         SetExitCode(1);
         return;
     }
+    if (!o.page.empty() &&
+        !WritePage(o.page, ReviewPage(review, ReviewTitle(o.game, o.language), o.language),
+                   o.language)) {
+        std::fprintf(stderr, "error: %s cannot be written\n", o.page.c_str());
+        SetExitCode(1);
+    }
     if (o.json) {
         PrintJson(review);
         return;
@@ -149,6 +160,10 @@ void AddReviewCommand(CLI::App& app, CLI::App& bench) {
     cmd->add_option("log", options->log, "a game log (.log)")->required();
     cmd->add_option("--game", options->game, "the game, counted from the latest (1)");
     cmd->add_flag("--json", options->json, "one JSON object instead of lines");
+    cmd->add_option("--page", options->page,
+                    "also write the review page to this file (code page 932 in Japanese, UTF-8 "
+                    "in English)");
+    AddLanguageOption(*cmd, options->language);
     cmd->callback([options] { Run(*options); });
 
     auto benchOptions = std::make_shared<BenchReviewOptions>();
