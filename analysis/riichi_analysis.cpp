@@ -91,8 +91,7 @@ std::string DamaPage(const ReachAnalysis& a, Language language) {
         AppendF(out, w.tilesCell, s.wall[i]);
         out += "</TD>\n<TD align=right>";
         AppendF(out, w.pointsCell, a.winPoints[i]);
-        out += "</TD>\n";
-        out += "</TR>\n";
+        out += "</TD>\n</TR>\n";
     }
     out += "</TABLE><P>\n";
 
