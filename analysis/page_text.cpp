@@ -31,15 +31,17 @@ void AppendF(std::string& out, const char* format, ...) {
     va_end(again);
 }
 
-std::string PageHead(std::string_view title) {
-    std::string head = "<html><title>";
+std::string PageHead(std::string_view title, Language language) {
+    const bool japanese = language == Language::kJapanese;
+    std::string head = japanese ? "<html><title>" : "<html><head><meta charset=\"utf-8\"><title>";
     head += title;
-    head += "</title>\n<body>\n";
+    head += japanese ? "</title>\n<body>\n" : "</title></head>\n<body>\n";
     // The program has no web pages of its own to link to; the two lines name it instead.
     head += "Mizaro ver.";
     head += ProgramVersion();
     head += "<BR>\n";
-    head += "一人麻雀の期待値解析<BR>\n";
+    head +=
+        japanese ? "一人麻雀の期待値解析<BR>\n" : "Expected-value analysis of solo mahjong<BR>\n";
     return head;
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/kyoku_state.h"
+#include "core/language.h"
 
 namespace mizaro {
 
@@ -22,8 +23,9 @@ struct AnalysisText {
 // Appends printf-style; numbers follow the C numeric locale that the programs set at start.
 [[gnu::format(printf, 2, 3)]] void AppendF(std::string& out, const char* format, ...);
 
-// "<html><title>…</title>\n<body>\n" and the two lines that name the program.
-std::string PageHead(std::string_view title);
+// "<html><title>…</title>\n<body>\n" and the two lines that name the program. The Japanese
+// page declares no encoding (it is read as the system's); the English one is UTF-8 and says so.
+std::string PageHead(std::string_view title, Language language = Language::kJapanese);
 inline constexpr std::string_view kPageTail = "</body></html>";
 
 inline constexpr std::string_view kDottedRule =

@@ -1,5 +1,6 @@
 #include "analysis/problem_text.h"
 
+#include "analysis/page_words.h"
 #include "analysis/report_page.h"
 #include "core/shanten.h"
 #include "core/tile_html.h"
@@ -16,57 +17,67 @@ void DiscardImage(std::string& out, TileKind kind) {
     AppendF(out, "<IMG SRC=\"%s%s\" ALT=\"\">", kPrefix, TileImagePath(kind).c_str());
 }
 
+template <typename... Args>
+void Cell(std::string& out, const char* format, Args... args) {
+    out += "<TD align=\"right\">";
+    AppendF(out, format, args...);
+    out += "</TD>\n";
+}
+
 }  // namespace
 
-std::string ProblemText(const NanikiruSearch& top) {
+std::string ProblemText(const NanikiruSearch& top, Language language) {
+    const PageWords& w = PageWordsIn(language);
     const KyokuState& s = top.state();
     std::string out;
     if (Shanten(s.hand) == -1) return out;
-    out += "<h1>問題</h1>\n";
+    out += w.problemHeading;
     out += "<P>" + HandImagesHtml(s, kPrefix) + "</P>\n";
-    out += "<P>" + DoraIndicatorHtml(s, kPrefix) + "</P>\n";
-    out += "<P>　</P>\n";
-    out += "<h1>解説</h1>\n<P>正解は　</P>\n<P>　</P>\n<P>　</P>\n";
+    out += "<P>" + DoraIndicatorHtml(s, kPrefix, language) + "</P>\n";
+    AppendF(out, "<P>%s</P>\n", w.filler);
+    out += w.explanationHeading;
 
     const int k = s.turn + 1;
     const auto candidates = top.CandidateNodes();
     const double best = BestCandidateValue(top);
     if (best == 0.0) {
-        out += "<P>期待値：0</P>\n";
+        out += w.zeroValue;
         return out;
     }
 
     out += kTableOpen;
-    out +=
-        "<TR>\n"
-        "<TD nowrap align=\"center\" bgcolor=\"#EEEEEE\"> 打</TD>\n"
-        "<TD align=\"right\" bgcolor=\"#EEEEEE\" >期待値</TD>\n"
-        "<TD align=\"right\" bgcolor=\"#EEEEEE\"> 有効牌</TD>\n"
-        "<TD align=\"right\" bgcolor=\"#EEEEEE\"> 和了確率</TD>\n"
-        "<TD align=\"right\" bgcolor=\"#EEEEEE\"> 聴牌確率</TD>\n"
-        "</TR>\n";
+    AppendF(out,
+            "<TR>\n"
+            "<TD nowrap align=\"center\" bgcolor=\"#EEEEEE\"> %s</TD>\n"
+            "<TD align=\"right\" bgcolor=\"#EEEEEE\" >%s</TD>\n"
+            "<TD align=\"right\" bgcolor=\"#EEEEEE\"> %s</TD>\n"
+            "<TD align=\"right\" bgcolor=\"#EEEEEE\"> %s</TD>\n"
+            "<TD align=\"right\" bgcolor=\"#EEEEEE\"> %s</TD>\n"
+            "</TR>\n",
+            w.discard, w.expectedPoints, w.usefulTiles, w.winChance, w.tenpaiChance);
     for (const NanikiruSearch* c : candidates) {
         const double ev = TurnValue(c->ev(), k);
         out += "<TR>\n<TD>";
         DiscardImage(out, c->state().lastDiscard);
         out += "</TD>\n<TD align=\"right\">";
-        AppendF(out, ev == best ? "<B>　%10.2f　</B></TD>\n" : "　%10.2f　</TD>\n", ev);
-        AppendF(out, "<TD align=\"right\">　%2d種 %2d牌　</TD>\n", c->effKinds(), c->effTiles());
-        AppendF(out, "<TD align=\"right\">　%5.2f %%　</TD>\n",
-                kPercent * TurnValue(c->winProb(), k));
-        AppendF(out, "<TD align=\"right\">　%5.2f %%　</TD>\n",
-                kPercent * TurnValue(c->tenpaiProb(), k));
+        if (ev == best) out += "<B>";
+        AppendF(out, w.valueCell, ev);
+        out += ev == best ? "</B></TD>\n" : "</TD>\n";
+        Cell(out, w.usefulCell, c->effKinds(), c->effTiles());
+        Cell(out, w.percentCell, kPercent * TurnValue(c->winProb(), k));
+        Cell(out, w.percentCell, kPercent * TurnValue(c->tenpaiProb(), k));
         out += "</TR>\n";
     }
     out += "</TABLE>\n";
-    out += "<P>　</P>\n";
+    AppendF(out, "<P>%s</P>\n", w.filler);
 
     out += kTableOpen;
-    out +=
-        "<TR>\n"
-        "<TD nowrap align=\"center\" bgcolor=\"#EEEEEE\"> 打</TD>\n"
-        "<TD align=\"right\" bgcolor=\"#EEEEEE\" >　</TD>\n"
-        "</TR>\n";
+    AppendF(out,
+            "<TR>\n"
+            "<TD nowrap align=\"center\" bgcolor=\"#EEEEEE\"> %s</TD>\n"
+            "<TD align=\"right\" bgcolor=\"#EEEEEE\" >%s</TD>\n"
+            "</TR>\n",
+            w.discard, w.filler);
     for (const NanikiruSearch* c : candidates) {
         out += "<TR>\n<TD>\n";
         DiscardImage(out, c->state().lastDiscard);
@@ -78,12 +89,15 @@ std::string ProblemText(const NanikiruSearch& top) {
     return out;
 }
 
-AnalysisText ProblemTextFor(const KyokuState& game) {
-    if (Shanten(game.hand) > kReportMaxShanten)
-        return {{}, "4向聴以上は計算時間がかかるので未対応"};
+AnalysisText ProblemTextFor(const KyokuState& game, Language language) {
+    if (Shanten(game.hand) > kReportMaxShanten) {
+        AnalysisText refused;
+        AppendF(refused.refusal, PageWordsIn(language).problemRefusal, kReportMaxShanten + 1);
+        return refused;
+    }
     NanikiruSearch top(game, true, true, 0);
     top.AnalyzeDiscards();
-    AnalysisText text{ProblemText(top), {}};
+    AnalysisText text{ProblemText(top, language), {}};
     top.FreeCache();
     return text;
 }

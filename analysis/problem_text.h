@@ -8,10 +8,10 @@
 namespace mizaro {
 
 // Searches the 14-tile hand of `game` without hand changes and returns the fragment, or the
-// refusal of a hand too far from ready. A complete hand gives an empty text.
-AnalysisText ProblemTextFor(const KyokuState& game);
+// refusal of a hand too far from ready, in `language`. A complete hand gives an empty text.
+AnalysisText ProblemTextFor(const KyokuState& game, Language language = Language::kJapanese);
 
 // The fragment of a top node after AnalyzeDiscards, read while its memo is alive.
-std::string ProblemText(const NanikiruSearch& top);
+std::string ProblemText(const NanikiruSearch& top, Language language = Language::kJapanese);
 
 }  // namespace mizaro

@@ -1,8 +1,8 @@
 #include "analysis/report_page.h"
 
-#include <array>
 #include <vector>
 
+#include "analysis/page_words.h"
 #include "core/scoring/yaku_names.h"
 #include "core/shanten.h"
 #include "core/tile_html.h"
@@ -19,12 +19,11 @@ constexpr double kPercent = 100.0;
 constexpr double kNoBest = -100.0;
 constexpr int kTurnRows = kMaxTurns - 1;  // the rows 1..17 of the per-turn tables
 
-constexpr std::array<const char*, kShantenRows> kShantenLabels = {
-    "和了形", "聴牌形", "一向聴", "二向聴", "三向聴", "四向聴", "五向聴", "六向聴"};
-
 // The value every level of the page reads: the one at the draw after the top discard.
 struct PageWriter {
     std::string& out;
+    const PageWords& w;
+    Language language;
     int k;
     std::size_t sizeLimit;
     bool cut = false;
@@ -33,34 +32,41 @@ struct PageWriter {
         AppendF(out, "<IMG SRC=\"%s\" ALT=\"\">", TileImagePath(kind).c_str());
     }
 
+    template <typename... Args>
+    void Cell(const char* format, Args... args) {
+        out += "<TD align=\"right\" nowrap>";
+        AppendF(out, format, args...);
+        out += "</TD>\n";
+    }
+
     void CandidateTable(Candidates candidates, double best) {
         out += kTableOpen;
-        out +=
-            "<TR>\n"
-            "<td nowrap align=\"center\" bgcolor=\"#EEEEEE\"> 打</td>\n"
-            "<td align=\"right\" bgcolor=\"#EEEEEE\" nowrap>期待値</td>\n"
-            "<td bgcolor=\"#EEEEEE\"> 　</td>\n"
-            "<td align=\"right\" bgcolor=\"#EEEEEE\" nowrap> 有効牌</td>\n"
-            "<td align=\"right\" bgcolor=\"#EEEEEE\" nowrap> 和了確率</td>\n"
-            "<td align=\"right\" bgcolor=\"#EEEEEE\" nowrap> 聴牌確率</td>\n"
-            "</TR>\n";
+        AppendF(out,
+                "<TR>\n"
+                "<td nowrap align=\"center\" bgcolor=\"#EEEEEE\"> %s</td>\n"
+                "<td align=\"right\" bgcolor=\"#EEEEEE\" nowrap>%s</td>\n"
+                "<td bgcolor=\"#EEEEEE\"> %s</td>\n"
+                "<td align=\"right\" bgcolor=\"#EEEEEE\" nowrap> %s</td>\n"
+                "<td align=\"right\" bgcolor=\"#EEEEEE\" nowrap> %s</td>\n"
+                "<td align=\"right\" bgcolor=\"#EEEEEE\" nowrap> %s</td>\n"
+                "</TR>\n",
+                w.discard, w.expectedPoints, w.filler, w.usefulTiles, w.winChance, w.tenpaiChance);
         for (const NanikiruSearch* c : candidates) {
             const double ev = TurnValue(c->ev(), k);
             out += "<TR>\n<TD nowrap>\n";
             ImageTag(c->state().lastDiscard);
             out += "</TD>\n<TD align=\"right\" nowrap>";
             // Every candidate as good as the best is bold, so a tie shows as one.
-            AppendF(out, ev == best ? "<B>　%10.2f　</B></TD>\n" : "　%10.2f　</TD>\n", ev);
+            if (ev == best) out += "<B>";
+            AppendF(out, w.valueCell, ev);
+            out += ev == best ? "</B></TD>\n" : "</TD>\n";
             out += "<TD nowrap>\n";
             AppendF(out, "<A HREF=\"#%s\">\n", c->state().PositionKey(false, c->slack()).c_str());
             WriteHandImages(c->state(), out);
             out += "</A>\n</TD>\n";
-            AppendF(out, "<TD align=\"right\" nowrap>　%2d種 %2d牌　</TD>\n", c->effKinds(),
-                    c->effTiles());
-            AppendF(out, "<TD align=\"right\" nowrap>　%5.2f %%　</TD>\n",
-                    kPercent * TurnValue(c->winProb(), k));
-            AppendF(out, "<TD align=\"right\" nowrap>　%5.2f %%　</TD>\n",
-                    kPercent * TurnValue(c->tenpaiProb(), k));
+            Cell(w.usefulCell, c->effKinds(), c->effTiles());
+            Cell(w.percentCell, kPercent * TurnValue(c->winProb(), k));
+            Cell(w.percentCell, kPercent * TurnValue(c->tenpaiProb(), k));
             out += "</TR>\n";
         }
         out += "</TABLE><BR>\n";
@@ -79,7 +85,7 @@ struct PageWriter {
 
         AppendF(out, "<BR><P>%s</P>\n", title);
         out += kTableOpen;
-        out += "<TR>\n<TD nowrap>順目</TD>\n";
+        AppendF(out, "<TR>\n<TD nowrap>%s</TD>\n", w.turn);
         for (const NanikiruSearch* c : candidates) {
             out += "<TD align=\"center\" nowrap>\n";
             ImageTag(c->state().lastDiscard);
@@ -107,18 +113,19 @@ struct PageWriter {
     }
 
     void PositionsTable(const NanikiruSearch& top) {
-        out += "<P>評価した局面の数</P>\n";
+        AppendF(out, "<P>%s</P>\n", w.positionsEvaluated);
         out += kTableOpen;
-        out +=
-            "<TR>\n"
-            "<td nowrap align=\"center\" bgcolor=\"#EEEEEE\"> 向聴数</td>\n"
-            "<td nowrap  align=\"right\" bgcolor=\"#EEEEEE\"> 評価局面数</td>\n"
-            "<td nowrap  align=\"right\" bgcolor=\"#EEEEEE\"> 割合</td>\n"
-            "</TR>\n";
+        AppendF(out,
+                "<TR>\n"
+                "<td nowrap align=\"center\" bgcolor=\"#EEEEEE\"> %s</td>\n"
+                "<td nowrap  align=\"right\" bgcolor=\"#EEEEEE\"> %s</td>\n"
+                "<td nowrap  align=\"right\" bgcolor=\"#EEEEEE\"> %s</td>\n"
+                "</TR>\n",
+                w.shanten, w.evaluated, w.share);
         for (int i = 0; i < kShantenRows; ++i)
             if (top.visited()[i] != 0)
-                PositionRow(kShantenLabels[i], top.evaluated()[i], top.visited()[i]);
-        PositionRow("合計", top.evaluated()[kPositionTotal], top.visited()[kPositionTotal]);
+                PositionRow(w.shantenLabels[i], top.evaluated()[i], top.visited()[i]);
+        PositionRow(w.total, top.evaluated()[kPositionTotal], top.visited()[kPositionTotal]);
         out += "</TABLE><BR><BR>\n";
         out += kDottedRule;
     }
@@ -136,9 +143,9 @@ struct PageWriter {
         AppendF(out, "<P><A NAME=\"%s\">\n", s.PositionKey(shanten == -1, node.slack()).c_str());
         WriteHandImages(s, out);
         out += "</A></P>\n";
-        AppendF(out, "向聴数 : %d<BR>\n", shanten);
-        AppendF(out, "有効牌 : %d種 %d牌<BR>\n", node.effKinds(), node.effTiles());
-        AppendF(out, "期待値 : %10.2f<BR>\n", TurnValue(node.ev(), k));
+        AppendF(out, w.nodeShanten, shanten);
+        AppendF(out, w.nodeUseful, node.effKinds(), node.effTiles());
+        AppendF(out, w.nodeValue, TurnValue(node.ev(), k));
         out += "</P>\n";
 
         std::vector<const NanikiruSearch*> bests;
@@ -162,23 +169,22 @@ struct PageWriter {
             KyokuState move = b->state();
             move.DiffMove(s);
             const TileKind drawn = move.lastDraw;
-            AppendF(out, "<DT>ツモ：<IMG SRC=\"%s\" ALT=\"%d枚\">\n", TileImagePath(drawn).c_str(),
-                    b->state().wall[drawn] + 1);
+            AppendF(out, w.replyDraw, TileImagePath(drawn).c_str(), b->state().wall[drawn] + 1);
             if (shanten <= 0) {
                 const AgariResult& win = b->state().result;
-                AppendF(out, "　　%d点　　", win.points);
+                AppendF(out, w.replyWin, win.points);
                 for (YakuId id = 0; id < kYakuCount; ++id)
                     if (win.han.GetHan(id) != 0) {
-                        out += YakuName(id);
+                        out += YakuName(id, language);
                         out += ' ';
                     }
             } else {
-                out += "　打：";
+                out += w.replyDiscard;
                 AppendF(out, "<A HREF=\"#%s\">", b->state().PositionKey(false, b->slack()).c_str());
                 AppendF(out, "<IMG border=\"0\" SRC=\"%s\" ALT=\"\">",
                         TileImagePath(move.lastDiscard).c_str());
                 out += "</A>\n";
-                AppendF(out, "　期待値：%10.2f\n", TurnValue(b->ev(), k));
+                AppendF(out, w.replyValue, TurnValue(b->ev(), k));
             }
             out += "</DT>\n";
         }
@@ -196,27 +202,26 @@ struct PageWriter {
         out += "<P>\n";
         WriteHandImages(s, out);
         out += "<P>\n";
-        AppendF(out, "ドラ表示牌：<IMG SRC=\"%s\" ALT=\"\">\n", DoraIndicatorPath(s).c_str());
+        AppendF(out, w.reportDora, DoraIndicatorPath(s).c_str());
         out += "</P>\n";
-        AppendF(out, "<P>%d 向聴　　　\n%d 順目\n", shanten, s.turn);
-        AppendF(out, "　　　　　計算時間　%10.3f 秒</P>\n", top.seconds());
+        AppendF(out, w.reportPosition, shanten, s.turn);
+        AppendF(out, w.searchTime, top.seconds());
 
         const Candidates candidates = top.CandidateNodes();
         const double best = BestCandidateValue(top);
         if (best == 0.0) {
-            out += "<P>期待値：0</P>\n";
+            out += w.zeroValue;
             return;
         }
         CandidateTable(candidates, best);
-        TurnTable(candidates, "順目ごとの期待値", &NanikiruSearch::ev, "　%10.2f　", 1.0);
-        TurnTable(candidates, "順目ごとの和了確率", &NanikiruSearch::winProb, "　%5.2f %%　",
-                  kPercent);
-        TurnTable(candidates, "順目ごとの聴牌確率", &NanikiruSearch::tenpaiProb, "　%5.2f %%　",
+        TurnTable(candidates, w.valueByTurn, &NanikiruSearch::ev, w.valueCell, 1.0);
+        TurnTable(candidates, w.winChanceByTurn, &NanikiruSearch::winProb, w.percentCell, kPercent);
+        TurnTable(candidates, w.tenpaiChanceByTurn, &NanikiruSearch::tenpaiProb, w.percentCell,
                   kPercent);
         PositionsTable(top);
         if (depth > 0)
             for (const NanikiruSearch* c : candidates) NodeSection(*c, depth - 1);
-        if (cut) out += "<P>ページが大きくなりすぎるため、ここで打ち切りました。</P>\n";
+        if (cut) out += w.pageCut;
     }
 };
 
@@ -230,23 +235,25 @@ double BestCandidateValue(const NanikiruSearch& top) {
     return best;
 }
 
-std::string ReportPage(const NanikiruSearch& top, int depth, std::size_t sizeLimit) {
-    std::string page = PageHead("何切る？ Mizaro");
-    PageWriter{page, top.state().turn + 1, sizeLimit}.Body(top, depth);
+std::string ReportPage(const NanikiruSearch& top, int depth, std::size_t sizeLimit,
+                       Language language) {
+    const PageWords& words = PageWordsIn(language);
+    std::string page = PageHead(words.reportTitle, language);
+    PageWriter{page, words, language, top.state().turn + 1, sizeLimit}.Body(top, depth);
     page += kPageTail;
     return page;
 }
 
-AnalysisText ReportPageFor(const KyokuState& game, int slack, int depth, std::size_t sizeLimit) {
+AnalysisText ReportPageFor(const KyokuState& game, int slack, int depth, std::size_t sizeLimit,
+                           Language language) {
     if (Shanten(game.hand) > kReportMaxShanten) {
         AnalysisText refused;
-        AppendF(refused.refusal, "%d 向聴以上は計算時間がかかるので未対応です",
-                kReportMaxShanten + 1);
+        AppendF(refused.refusal, PageWordsIn(language).reportRefusal, kReportMaxShanten + 1);
         return refused;
     }
     NanikiruSearch top(game, true, true, slack);
     top.AnalyzeDiscards();
-    AnalysisText page{ReportPage(top, depth, sizeLimit), {}};
+    AnalysisText page{ReportPage(top, depth, sizeLimit, language), {}};
     top.FreeCache();
     return page;
 }

@@ -21,15 +21,17 @@ inline constexpr int kMaxReportDepth = 5;
 inline constexpr std::size_t kReportPageSizeLimit = 20u << 20;
 
 // Searches the 14-tile hand of `game` with `slack` (0, or 1 for hand changes) and returns the
-// whole page, or the refusal of a hand too far from ready.
+// whole page, or the refusal of a hand too far from ready, in `language`.
 AnalysisText ReportPageFor(const KyokuState& game, int slack, int depth,
-                           std::size_t sizeLimit = kReportPageSizeLimit);
+                           std::size_t sizeLimit = kReportPageSizeLimit,
+                           Language language = Language::kJapanese);
 
 // The largest candidate value at the draw after the top discard, 0 when none is positive.
 double BestCandidateValue(const NanikiruSearch& top);
 
 // The page of a top node after AnalyzeDiscards, read while its memo is alive.
 std::string ReportPage(const NanikiruSearch& top, int depth,
-                       std::size_t sizeLimit = kReportPageSizeLimit);
+                       std::size_t sizeLimit = kReportPageSizeLimit,
+                       Language language = Language::kJapanese);
 
 }  // namespace mizaro

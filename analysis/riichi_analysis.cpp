@@ -1,6 +1,7 @@
 #include "analysis/riichi_analysis.h"
 
 #include "analysis/computer_discard.h"
+#include "analysis/page_words.h"
 #include "core/tile_html.h"
 #include "core/tile_names.h"
 
@@ -57,49 +58,54 @@ ReachAnalysis::ReachAnalysis(const KyokuState& position, double riichiValue) : s
     evDama = TurnValue(damaEv, k0);
 }
 
-std::string DamaPage(const ReachAnalysis& a) {
+std::string DamaPage(const ReachAnalysis& a, Language language) {
+    const PageWords& w = PageWordsIn(language);
     const KyokuState& s = a.state;
-    std::string out = PageHead("リーチ？ Mizaro");
+    std::string out = PageHead(w.damaTitle, language);
     out += "<P>\n";
     WriteHandImages(s, out);
     out += "<P>\n";
-    AppendF(out, "ドラ表示牌 : <IMG SRC=\"%s\" ALT=\"\">\n", DoraIndicatorPath(s).c_str());
+    AppendF(out, w.damaDora, DoraIndicatorPath(s).c_str());
     out += "</P>\n";
 
     out += "<HR><P>\n<TABLE border=0>\n";
-    AppendF(out, "<TR><TD>リーチした場合の期待値</TD><TD>%7.2f</TD></TR>\n", a.evRiichi);
-    AppendF(out, "<TR><TD>リーチしない場合の期待値</TD><TD>%7.2f</TD></TR>\n", a.evDama);
+    AppendF(out, "<TR><TD>%s</TD><TD>%7.2f</TD></TR>\n", w.valueWithRiichi, a.evRiichi);
+    AppendF(out, "<TR><TD>%s</TD><TD>%7.2f</TD></TR>\n", w.valueWithoutRiichi, a.evDama);
     out += "</TABLE>\n";
 
-    out +=
-        "<HR><P>\n"
-        "ダマツモ候補\n"
-        "<TABLE border=1 cellpadding=\"3\">\n"
-        "<TR>\n"
-        "<td nowrap align=\"center\">ツモ</td>\n"
-        "<td align=\"center\">枚数</td>\n"
-        "<td align=\"right\">点数</td>\n"
-        "</TR>\n";
+    AppendF(out,
+            "<HR><P>\n"
+            "%s\n"
+            "<TABLE border=1 cellpadding=\"3\">\n"
+            "<TR>\n"
+            "<td nowrap align=\"center\">%s</td>\n"
+            "<td align=\"center\">%s</td>\n"
+            "<td align=\"right\">%s</td>\n"
+            "</TR>\n",
+            w.damaWins, w.draw, w.tiles, w.points);
     for (TileKind i = 0; i < kKinds; ++i) {
         if (a.winPoints[i] == 0) continue;
         AppendF(out, "<TR>\n<TD align=center><IMG SRC=\"%s\" ALT=\"\"></TD>\n",
                 TileImagePath(i).c_str());
-        AppendF(out, "<TD align=center>%d枚</TD>\n", s.wall[i]);
-        AppendF(out, "<TD align=right>%d点</TD>\n", a.winPoints[i]);
-        out += "</TR>\n";
+        out += "<TD align=center>";
+        AppendF(out, w.tilesCell, s.wall[i]);
+        out += "</TD>\n<TD align=right>";
+        AppendF(out, w.pointsCell, a.winPoints[i]);
+        out += "</TD>\n</TR>\n";
     }
     out += "</TABLE><P>\n";
 
     if (!a.changeCandidates.empty()) {
-        out +=
-            "手変わり候補\n"
-            "<TABLE border=1>\n"
-            "<TR>\n"
-            "<td nowrap align=\"center\">ツモ</td>\n"
-            "<td nowrap align=\"center\">打</td>\n"
-            "<td align=\"center\">期待値</td>\n"
-            "<td>　</td>\n"
-            "</TR>\n";
+        AppendF(out,
+                "%s\n"
+                "<TABLE border=1>\n"
+                "<TR>\n"
+                "<td nowrap align=\"center\">%s</td>\n"
+                "<td nowrap align=\"center\">%s</td>\n"
+                "<td align=\"center\">%s</td>\n"
+                "<td>%s</td>\n"
+                "</TR>\n",
+                w.handChanges, w.draw, w.discard, w.expectedPoints, w.filler);
         for (const auto& n : a.changeCandidates) {
             const KyokuState& c = n->state();
             AppendF(out, "<TR>\n<TD>\n<IMG SRC=\"%s\" ALT=\"\"></TD>\n",
@@ -107,7 +113,9 @@ std::string DamaPage(const ReachAnalysis& a) {
             AppendF(out, "<TD>\n<IMG SRC=\"%s\" ALT=\"\"></TD>\n",
                     TileImagePath(c.lastDiscard).c_str());
             // Shown one draw number earlier than the value that admitted the change.
-            AppendF(out, "<TD align=\"right\">　%10.2f　</TD>\n", TurnValue(n->ev(), s.turn));
+            out += "<TD align=\"right\">";
+            AppendF(out, w.valueCell, TurnValue(n->ev(), s.turn));
+            out += "</TD>\n";
             out += "<TD>\n";
             WriteHandImages(c, out);
             out += "</A>\n</TD>\n</TR>\n";
@@ -119,8 +127,8 @@ std::string DamaPage(const ReachAnalysis& a) {
     return out;
 }
 
-AnalysisText DamaPageFor(const KyokuState& game) {
-    if (game.Shanten() != 0) return {{}, "聴牌していません"};
+AnalysisText DamaPageFor(const KyokuState& game, Language language) {
+    if (game.Shanten() != 0) return {{}, PageWordsIn(language).notTenpai};
     DiscardValues values{};
     {
         NanikiruSearch top(game, true, true, 0);
@@ -134,7 +142,7 @@ AnalysisText DamaPageFor(const KyokuState& game) {
     // When no discard has a value the drawn tile goes; a hand that is then not ready shows 0.
     KyokuState position = game;
     position.Discard(best, false);
-    return {DamaPage(ReachAnalysis(position, evRiichi)), {}};
+    return {DamaPage(ReachAnalysis(position, evRiichi), language), {}};
 }
 
 }  // namespace mizaro

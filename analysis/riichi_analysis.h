@@ -32,9 +32,9 @@ class ReachAnalysis {
 };
 
 // Chooses the discard as the computer would, analyses the ready hand it leaves and returns the
-// page Dama.htm, or the refusal of a hand that is not one discard from ready.
-AnalysisText DamaPageFor(const KyokuState& game);
+// page Dama.htm, or the refusal of a hand that is not one discard from ready, in `language`.
+AnalysisText DamaPageFor(const KyokuState& game, Language language = Language::kJapanese);
 
-std::string DamaPage(const ReachAnalysis& analysis);
+std::string DamaPage(const ReachAnalysis& analysis, Language language = Language::kJapanese);
 
 }  // namespace mizaro

@@ -10,6 +10,7 @@
 #include <type_traits>
 
 #include "core/agari_result.h"
+#include "core/language.h"
 #include "core/tile.h"
 
 namespace mizaro {
@@ -59,7 +60,7 @@ struct KyokuState {
     // the points expected over the ura-dora still to come) are returned; 0 when incomplete.
     int EvaluateWin(bool expectUra, bool forceIppatsu);
     int ExpectedWithUra(const AgariResult& reading) const;
-    std::string ScoreText();
+    std::string ScoreText(Language language = Language::kJapanese);
     int HandTileCount() const;
     int WallTileCount() const;
 

@@ -19,23 +19,25 @@ std::string HandImagesHtml(const KyokuState& state, const std::string& prefix) {
     return html;
 }
 
-std::string DoraIndicatorHtml(const KyokuState& state, const std::string& prefix) {
+std::string DoraIndicatorHtml(const KyokuState& state, const std::string& prefix,
+                              Language language) {
     TileKind lowest = kNoTile;
     for (TileKind k = 0; k < kKinds && lowest == kNoTile; ++k)
         if (state.dora[k] != 0) lowest = k;
     // With no dora the indicator is no kind at all, and its path stays empty.
     TileKind indicator = lowest == kNoTile ? kNoTile : PrevKind(lowest);
-    return "ドラ表示牌：<IMG SRC=\"" + prefix + TileImagePath(indicator) + "\">";
+    const char* label = language == Language::kJapanese ? "ドラ表示牌：" : "Dora indicator: ";
+    return label + ("<IMG SRC=\"" + prefix + TileImagePath(indicator) + "\">");
 }
 
 std::string CopyHandImagesText(const KyokuState& state) {
     return HandImagesHtml(state, "");
 }
 
-std::string CopyPositionHtmlText(const KyokuState& state) {
+std::string CopyPositionHtmlText(const KyokuState& state, Language language) {
     const std::string prefix = "../../";
     return "<P>" + HandImagesHtml(state, prefix) + "</P>\n" + "<P>" +
-           DoraIndicatorHtml(state, prefix) + "</P>\n";
+           DoraIndicatorHtml(state, prefix, language) + "</P>\n";
 }
 
 }  // namespace mizaro

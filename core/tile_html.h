@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/kyoku_state.h"
+#include "core/language.h"
 
 namespace mizaro {
 
@@ -16,13 +17,14 @@ void WriteHandImages(const KyokuState& state, std::string& page);
 // "<IMG SRC=\"prefix+path\">" per tile of the hand.
 std::string HandImagesHtml(const KyokuState& state, const std::string& prefix);
 
-// "ドラ表示牌：" and the tag of the indicator of the lowest kind that carries dora; with no dora
-// at all the tag has an empty file name after the prefix.
-std::string DoraIndicatorHtml(const KyokuState& state, const std::string& prefix);
+// "ドラ表示牌：" ("Dora indicator: ") and the tag of the indicator of the lowest kind that
+// carries dora; with no dora at all the tag has an empty file name after the prefix.
+std::string DoraIndicatorHtml(const KyokuState& state, const std::string& prefix,
+                              Language language = Language::kJapanese);
 
 // The texts the two copy commands put on the clipboard: the hand as tags, and the position as
 // a fragment meant for pages two folders below the one that holds img/.
 std::string CopyHandImagesText(const KyokuState& state);
-std::string CopyPositionHtmlText(const KyokuState& state);
+std::string CopyPositionHtmlText(const KyokuState& state, Language language = Language::kJapanese);
 
 }  // namespace mizaro

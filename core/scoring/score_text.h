@@ -4,10 +4,11 @@
 #include <string>
 
 #include "core/agari_result.h"
+#include "core/language.h"
 
 namespace mizaro {
 
-// The text of a scored reading (its `han`, `fu` and `points` already set).
-std::string FormatScoreText(const AgariResult& r);
+// The text of a scored reading (its `han`, `fu` and `points` already set), in `language`.
+std::string FormatScoreText(const AgariResult& r, Language language = Language::kJapanese);
 
 }  // namespace mizaro

@@ -20,6 +20,12 @@ echo "234567m24p678s55z1z turn=4 dora=5p" | "$cli" dama >"$work/dama.utf8"
 iconv -f CP932 -t UTF-8 "$golden/dama_with_changes.htm" | cmp -s - "$work/dama.utf8" ||
     fail "dama on standard output is not the page in UTF-8"
 
+# In English the file holds the UTF-8 text of standard output, and the page says so.
+echo "234567m24p678s55z1z turn=4 dora=5p" | "$cli" dama --lang en --out "$work/Dama.en.htm"
+echo "234567m24p678s55z1z turn=4 dora=5p" | "$cli" dama --lang en | cmp -s - "$work/Dama.en.htm" ||
+    fail "dama --lang en: the file is not the text of standard output"
+grep -q '<meta charset="utf-8">' "$work/Dama.en.htm" || fail "dama --lang en: no utf-8 declared"
+
 echo "123m456p789s11z57z6z turn=3 dora=1p" | "$cli" problem --out "$work/problem.txt"
 cmp -s "$work/problem.txt" "$golden/problem_three_dragons.txt" || fail "problem --out bytes"
 

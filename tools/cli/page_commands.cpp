@@ -1,6 +1,7 @@
 // mizaro-cli report, dama and problem: the analysis pages and the problem text of one position
 // read from standard input (see analysis/position_line.h for the line). With --out FILE the
-// exact code page 932 bytes go to FILE; without it the text goes to standard output in UTF-8.
+// exact bytes of the file go to FILE (code page 932, or UTF-8 with --lang en); without it the
+// text goes to standard output in UTF-8.
 // mizaro-cli bench pages: the search and the page writing of fixed positions, timed apart.
 #include <chrono>
 #include <cstdio>
@@ -22,6 +23,7 @@ namespace {
 struct PageOptions {
     int depth = kMinReportDepth;
     std::string out;
+    Language language = Language::kJapanese;
 };
 
 // The one position line of standard input; false (with the reason said) when there is none,
@@ -47,19 +49,19 @@ bool ReadOnePosition(PositionRequest& request) {
     return true;
 }
 
-void Emit(const AnalysisText& result, const std::string& outPath) {
+void Emit(const AnalysisText& result, const PageOptions& options) {
     if (!result.ok()) {
         std::fprintf(stderr, "%s\n", result.refusal.c_str());
         SetExitCode(1);
         return;
     }
-    if (outPath.empty()) {
+    if (options.out.empty()) {
         std::fwrite(result.text.data(), 1, result.text.size(), stdout);
         std::fflush(stdout);
         return;
     }
-    if (!WritePage(outPath, result.text)) {
-        std::fprintf(stderr, "error: %s could not be written\n", outPath.c_str());
+    if (!WritePage(options.out, result.text, options.language)) {
+        std::fprintf(stderr, "error: %s could not be written\n", options.out.c_str());
         SetExitCode(1);
     }
 }
@@ -69,7 +71,7 @@ void RunPageCommand(const PageOptions& options, Build build) {
     WarnWithoutTable();
     PositionRequest request;
     if (!ReadOnePosition(request)) return;
-    Emit(build(request), options.out);
+    Emit(build(request), options);
 }
 
 // One-shanten and three-shanten hands, with hand changes, at depth 2 as well as 1.
@@ -140,31 +142,41 @@ void RunBenchPages() {
 
 void AddPageCommands(CLI::App& app, CLI::App& bench) {
     static PageOptions options;
-    const char* outHelp = "Write the code page 932 bytes to FILE instead of UTF-8 to stdout";
+    const char* outHelp =
+        "Write the page's file to FILE (code page 932, UTF-8 in English) instead of UTF-8 to "
+        "stdout";
 
     CLI::App* report = app.add_subcommand(
         "report", "Writes the what-to-discard report of the position on standard input");
     report->add_option("--depth", options.depth, "Depth of the best-reply sections")
         ->check(CLI::Range(kMinReportDepth, kMaxReportDepth));
     report->add_option("--out", options.out, outHelp);
+    AddLanguageOption(*report, options.language);
     report->callback([] {
         RunPageCommand(options, [](const PositionRequest& r) {
-            return ReportPageFor(r.state, r.slack, options.depth);
+            return ReportPageFor(r.state, r.slack, options.depth, kReportPageSizeLimit,
+                                 options.language);
         });
     });
 
     CLI::App* dama = app.add_subcommand(
         "dama", "Writes the riichi analysis of the ready position on standard input");
     dama->add_option("--out", options.out, outHelp);
+    AddLanguageOption(*dama, options.language);
     dama->callback([] {
-        RunPageCommand(options, [](const PositionRequest& r) { return DamaPageFor(r.state); });
+        RunPageCommand(options, [](const PositionRequest& r) {
+            return DamaPageFor(r.state, options.language);
+        });
     });
 
     CLI::App* problem = app.add_subcommand(
         "problem", "Writes the problem and explanation text of the position on standard input");
     problem->add_option("--out", options.out, outHelp);
+    AddLanguageOption(*problem, options.language);
     problem->callback([] {
-        RunPageCommand(options, [](const PositionRequest& r) { return ProblemTextFor(r.state); });
+        RunPageCommand(options, [](const PositionRequest& r) {
+            return ProblemTextFor(r.state, options.language);
+        });
     });
 
     bench.add_subcommand("pages", "Times the search and the page writing of fixed positions apart")

@@ -139,7 +139,7 @@ std::string ScoreLine(const AgariResult& r) {
     return line;
 }
 
-void RunScore(bool text) {
+void RunScore(bool text, Language language) {
     WarnWithoutTable();
     bool first = true;
     ForEachInputLine([&](const std::string& line) {
@@ -152,7 +152,7 @@ void RunScore(bool text) {
         }
         pos.state.EvaluateWin(false, pos.forceIppatsu);
         const std::string out =
-            text ? FormatScoreText(pos.state.result) : ScoreLine(pos.state.result) + "\n";
+            text ? FormatScoreText(pos.state.result, language) : ScoreLine(pos.state.result) + "\n";
         std::fputs(out.c_str(), stdout);
     });
 }
@@ -221,8 +221,12 @@ void AddScoreCommands(CLI::App& app, CLI::App& bench) {
         "[turn=<n>] [reach=<n>] [dora=<indicators>] [ura=<indicator>] [ippatsu]; prints "
         "<points> <fu> <han> <yaku>=<han>...");
     static bool text = false;
+    static Language language = Language::kJapanese;
     score->add_flag("--text", text, "Print the win text instead");
-    score->callback([] { RunScore(text); });
+    // --lang changes the win text only. The line keeps the Japanese names: they are the yaku
+    // keys, and the English ones hold spaces that would split the line's fields.
+    AddLanguageOption(*score, language);
+    score->callback([] { RunScore(text, language); });
     bench
         .add_subcommand("score",
                         "Evaluates a fixed set of complete hands, with and without the "
