@@ -27,8 +27,8 @@ Language ChosenLanguage(LanguageChoice choice, Language systemLanguage) {
 }
 
 std::string FormatDisplaySettings(const DisplaySettings& s) {
-    return std::string(kLanguageKey) + "\t" + std::to_string(static_cast<int>(s.language)) +
-           "\n" + kTileNumbersKey + "\t" + (s.tileNumbers ? "1" : "0") + "\n";
+    return std::string(kLanguageKey) + "\t" + std::to_string(static_cast<int>(s.language)) + "\n" +
+           kTileNumbersKey + "\t" + (s.tileNumbers ? "1" : "0") + "\n";
 }
 
 void ParseDisplaySettings(std::string_view text, DisplaySettings& s) {

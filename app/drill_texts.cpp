@@ -25,8 +25,8 @@ std::string DrillStatusLine(const DrillDeck& deck, int day, Language l) {
 
 std::string DrillProgressLine(int done, int total, Language l) {
     if (l == Language::kEnglish)
-        return "Collecting drill problems… " + std::to_string(done) + "/" +
-               std::to_string(total) + " games";
+        return "Collecting drill problems… " + std::to_string(done) + "/" + std::to_string(total) +
+               " games";
     return "ドリルの問題を集めています… " + std::to_string(done) + "/" + std::to_string(total) +
            "局";
 }

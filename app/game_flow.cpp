@@ -96,7 +96,9 @@ void GameFlow::FinishAutomatic() {
 }
 
 GameFlow::Next GameFlow::EndExhausted() {
-    if (showResult) ShowResult({InLanguage(language, "流局", "Exhaustive draw"), ExhaustedText(state.Shanten(), language)});
+    if (showResult)
+        ShowResult({InLanguage(language, "流局", "Exhaustive draw"),
+                    ExhaustedText(state.Shanten(), language)});
     Record();
     StartGame();
     return Next::kDrawAgain;
@@ -106,7 +108,8 @@ GameFlow::Next GameFlow::EndWon() {
     if (showResult) {
         // The score turns over the ura-dora indicator of a riichi win; it is shown with it.
         std::string text = state.ScoreText();
-        ShowResult({InLanguage(language, "和了", "Win"), std::move(text), state.lastDraw, state.uraIndicator});
+        ShowResult({InLanguage(language, "和了", "Win"), std::move(text), state.lastDraw,
+                    state.uraIndicator});
     }
     Record();
     StartGame();
@@ -189,8 +192,9 @@ void GameFlow::RiichiDiscard(int slot) {
         slot < kHandSlots && state.HandTileCount() == kHandSlots) {
         const TileKind k = Slots()[slot];
         if (IsValidKind(k) && state.hand[k] > 0 && !LeavesReady(state.hand, k)) {
-            view_.ShowMessage(InLanguage(language, kRiichiCaption, "Riichi"),
-                              InLanguage(language, kRiichiNeedsReadyHand, kEnglishRiichiNeedsReadyHand));
+            view_.ShowMessage(
+                InLanguage(language, kRiichiCaption, "Riichi"),
+                InLanguage(language, kRiichiNeedsReadyHand, kEnglishRiichiNeedsReadyHand));
             return;
         }
     }

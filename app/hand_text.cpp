@@ -84,21 +84,26 @@ std::string FaultText(const ParsedTiles& parsed, std::string_view text, std::siz
     switch (parsed.fault) {
         case NotationFault::kUnknownCharacter:
             return Fill(InLanguage(l, "%1文字目の「%2」は牌を表す文字ではありません。",
- "Character %1, \"%2\", is not a tile."),
+                                   "Character %1, \"%2\", is not a tile."),
                         {number, CharacterAt(text, at)});
         case NotationFault::kNoSuchHonour:
-            return Fill(InLanguage(l, "%1文字目の「%2z」という字牌はありません（字牌は1z～7z）。",
- "Character %1: there is no honour \"%2z\" (honours are 1z to 7z)."),
-                        {number, text.substr(at, 1)});
+            return Fill(
+                InLanguage(l, "%1文字目の「%2z」という字牌はありません（字牌は1z～7z）。",
+                           "Character %1: there is no honour \"%2z\" (honours are 1z to 7z)."),
+                {number, text.substr(at, 1)});
         case NotationFault::kSuitWithoutDigits:
             return Fill(InLanguage(l, "%1文字目の「%2」の前に数字がありません。",
- "Character %1, \"%2\", has no digits before it."), {number, text.substr(at, 1)});
+                                   "Character %1, \"%2\", has no digits before it."),
+                        {number, text.substr(at, 1)});
         case NotationFault::kDigitsAtEnd:
-            return Fill(InLanguage(l, "%1文字目からの数字の後に m、p、s、z のどれかが必要です。",
- "The digits from character %1 on need one of m, p, s, z after them."), {number});
+            return Fill(
+                InLanguage(l, "%1文字目からの数字の後に m、p、s、z のどれかが必要です。",
+                           "The digits from character %1 on need one of m, p, s, z after them."),
+                {number});
         case NotationFault::kFifthCopy:
             return Fill(InLanguage(l, "「%1」が5枚以上あります（同じ牌は4枚まで）。",
- "There are more than four of \"%1\" (at most 4 of a tile)."), {FormatTile(parsed.kind)});
+                                   "There are more than four of \"%1\" (at most 4 of a tile)."),
+                        {FormatTile(parsed.kind)});
         case NotationFault::kNone:
             break;
     }
@@ -127,20 +132,23 @@ std::string FormatHandText(const KyokuState& state) {
 
 HandTextRead ParseHandText(std::string_view text, KyokuState& state, Language l) {
     const std::vector<Word> words = Words(text);
-    if (words.empty()) return Refuse(InLanguage(l, "牌が書かれていません。",
- "No tiles are written."));
+    if (words.empty())
+        return Refuse(InLanguage(l, "牌が書かれていません。", "No tiles are written."));
     // The hand is everything before the first dora= word, so blanks may part its groups.
     std::size_t doraWord = 0;
     while (doraWord < words.size() && !IsDoraWord(words[doraWord].text)) ++doraWord;
-    if (doraWord == 0) return Refuse(InLanguage(l, "手牌を dora= より前に書いてください。",
- "Write the hand before dora=."));
+    if (doraWord == 0)
+        return Refuse(
+            InLanguage(l, "手牌を dora= より前に書いてください。", "Write the hand before dora=."));
     if (doraWord + 1 < words.size()) {
         const Word& extra = words[doraWord + 1];
-        if (IsDoraWord(extra.text)) return Refuse(InLanguage(l, "dora= が2回あります。",
- "dora= is written twice."));
-        return Refuse(Fill(InLanguage(l, "%1文字目からの「%2」は読めません。手牌の後には dora= だけを書けます。",
- "\"%2\" from character %1 on cannot be read. Only dora= may follow the hand."),
-                           {CharacterNumber(text, extra.offset), extra.text}));
+        if (IsDoraWord(extra.text))
+            return Refuse(InLanguage(l, "dora= が2回あります。", "dora= is written twice."));
+        return Refuse(
+            Fill(InLanguage(
+                     l, "%1文字目からの「%2」は読めません。手牌の後には dora= だけを書けます。",
+                     "\"%2\" from character %1 on cannot be read. Only dora= may follow the hand."),
+                 {CharacterNumber(text, extra.offset), extra.text}));
     }
 
     const std::size_t handEnd = doraWord < words.size() ? words[doraWord].offset : text.size();
@@ -149,7 +157,7 @@ HandTextRead ParseHandText(std::string_view text, KyokuState& state, Language l)
     if (!hand.ok()) return Refuse(FaultText(hand, text, words[0].offset, l));
     if (hand.tiles.size() != kDealtTiles && hand.tiles.size() != kDealtTiles + 1) {
         return Refuse(Fill(InLanguage(l, "手牌が%1枚です。13枚か14枚にしてください。",
- "The hand has %1 tiles. Write 13 or 14."),
+                                      "The hand has %1 tiles. Write 13 or 14."),
                            {std::to_string(hand.tiles.size())}));
     }
 
@@ -159,10 +167,11 @@ HandTextRead ParseHandText(std::string_view text, KyokuState& state, Language l)
     for (TileKind k = 0; k < kKinds; ++k) {
         if (hand.counts[k] > next.wall[k]) {
             const bool named = static_cast<std::size_t>(next.mode) < std::size(kModeNames);
-            return Refuse(Fill(InLanguage(l, "「%1」は%2の山にありません。",
- "\"%1\" is not in the wall of %2."),
-                               {FormatTile(k), !named ? InLanguage(l, "このモード", "this mode")
-      : InLanguage(l, kModeNames[next.mode], kEnglishModeNames[next.mode])}));
+            return Refuse(Fill(
+                InLanguage(l, "「%1」は%2の山にありません。", "\"%1\" is not in the wall of %2."),
+                {FormatTile(k),
+                 !named ? InLanguage(l, "このモード", "this mode")
+                        : InLanguage(l, kModeNames[next.mode], kEnglishModeNames[next.mode])}));
         }
         next.wall[k] -= hand.counts[k];
     }
@@ -171,20 +180,22 @@ HandTextRead ParseHandText(std::string_view text, KyokuState& state, Language l)
     if (doraWord < words.size()) {
         const std::size_t start = words[doraWord].offset + kDoraKey.size();
         const std::string_view doraText = words[doraWord].text.substr(kDoraKey.size());
-        if (doraText.empty()) return Refuse(InLanguage(l, "dora= の後にドラ表示牌がありません。",
- "No dora indicator follows dora=."));
+        if (doraText.empty())
+            return Refuse(InLanguage(l, "dora= の後にドラ表示牌がありません。",
+                                     "No dora indicator follows dora=."));
         const ParsedTiles dora = ParseTiles(doraText, Notation::kWritten);
         if (!dora.ok())
             return Refuse(std::string(InLanguage(l, "ドラ表示牌：", "Dora indicator: ")) +
                           FaultText(dora, text, start, l));
         if (dora.tiles.size() != 1)
             return Refuse(Fill(InLanguage(l, "ドラ表示牌は1枚だけ書いてください（「%1」）。",
- "Write a single dora indicator (\"%1\")."), {doraText}));
+                                          "Write a single dora indicator (\"%1\")."),
+                               {doraText}));
         const TileKind indicator = dora.tiles[0];
         if (next.wall[indicator] < 1)
-            return Refuse(
-                Fill(InLanguage(l, "ドラ表示牌の「%1」は山に残っていません。",
- "The dora indicator \"%1\" is not left in the wall."), {FormatTile(indicator)}));
+            return Refuse(Fill(InLanguage(l, "ドラ表示牌の「%1」は山に残っていません。",
+                                          "The dora indicator \"%1\" is not left in the wall."),
+                               {FormatTile(indicator)}));
         next.AddDoraIndicator(indicator);
     }
     state = next;

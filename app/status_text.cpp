@@ -42,11 +42,13 @@ const char* EditStatusLine(Language l) {
 
 std::string InfoText(bool showShanten, const ShantenResult& shanten, Language l) {
     if (!showShanten)
-        return InLanguage(l, "一般\t? \n七対子\t? \n国士\t?", "Regular\t? \nChiitoi\t? \nKokushi\t?");
+        return InLanguage(l, "一般\t? \n七対子\t? \n国士\t?",
+                          "Regular\t? \nChiitoi\t? \nKokushi\t?");
     char text[96];
-    std::snprintf(text, sizeof text,
-                  InLanguage(l, "一般\t%d\n七対子\t%d\n国士\t%d", "Regular\t%d\nChiitoi\t%d\nKokushi\t%d"),
-                  shanten.regular, shanten.chiitoi, shanten.kokushi);
+    std::snprintf(
+        text, sizeof text,
+        InLanguage(l, "一般\t%d\n七対子\t%d\n国士\t%d", "Regular\t%d\nChiitoi\t%d\nKokushi\t%d"),
+        shanten.regular, shanten.chiitoi, shanten.kokushi);
     return text;
 }
 
