@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 
+#include "app/assist_marks.h"
 #include "app/ui/about_box.h"
 #include "app/ui/command_ids.h"
 #include "app/ui/detail_dialog.h"
@@ -24,14 +25,18 @@
 #include "app/ui/ui_language.h"
 #include "app/ui/user_dialog.h"
 #include "core/hand_notation.h"
+#include "platform/read_file.h"
 #include "window_test_support.h"
 
 namespace mizaro::testing {
 namespace {
 
-// Kana, kanji and the full-width forms; the language items name themselves in their language.
+// Kana, kanji and the full-width forms; the language items name themselves in their language,
+// and the assist marks are symbols of no language.
 bool ShowsJapanese(const QString& text) {
     if (text == QStringLiteral("日本語") || text == QStringLiteral("Language / 言語")) return false;
+    for (int mark = 0; mark <= kBestMark; ++mark)
+        if (text.toStdString() == AssistMarkText(mark)) return false;
     for (const QChar c : text) {
         const char16_t u = c.unicode();
         if ((u >= 0x3000 && u <= 0x30FF) || (u >= 0x4E00 && u <= 0x9FFF) ||
@@ -180,6 +185,15 @@ TEST_F(EnglishWindowTest, NumbersOnTilesFollowTheSetting) {
     const std::vector<QImage> bare = pictures();
     ASSERT_EQ(bare.size(), kept.size());
     for (std::size_t i = 0; i < bare.size(); ++i) EXPECT_NE(bare[i], kept[i]) << i;
+
+    // The choices live beside the settings file, which keeps its 22 keys and nothing else.
+    window->SetLanguageChoice(LanguageChoice::kEnglish);
+    window->close();
+    Settings read;
+    const SettingsReport report =
+        ParseSettings(ReadWholeFile(Dir() + kSettingsFileName).value_or(""), read);
+    EXPECT_EQ(report.keysRead, kSettingsKeyCount);
+    EXPECT_EQ(report.tokensSkipped, 0);
 }
 
 }  // namespace
