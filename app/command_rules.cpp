@@ -1,5 +1,6 @@
 #include "app/command_rules.h"
 
+#include "app/language_text.h"
 #include "core/kyoku_state.h"
 
 namespace mizaro {
@@ -32,8 +33,9 @@ bool RiichiButtonEnabled(const CommandState& s) {
     return TableButtonEnabled(s) && s.turn < kMaxTurns && s.shanten == 0;
 }
 
-std::string_view SimulationMenuText(bool simRunning) {
-    return simRunning ? "シミュレーション終了" : "シミュレーション開始";
+std::string_view SimulationMenuText(bool simRunning, Language l) {
+    return simRunning ? InLanguage(l, "シミュレーション終了", "Stop simulation")
+                      : InLanguage(l, "シミュレーション開始", "Start simulation");
 }
 
 }  // namespace mizaro

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "core/language.h"
+
 namespace mizaro {
 
 struct CommandState {
@@ -35,6 +37,6 @@ bool TableButtonEnabled(const CommandState& s);
 bool NanikiruButtonEnabled(const CommandState& s);
 bool RiichiButtonEnabled(const CommandState& s);
 
-std::string_view SimulationMenuText(bool simRunning);
+std::string_view SimulationMenuText(bool simRunning, Language language = Language::kJapanese);
 
 }  // namespace mizaro

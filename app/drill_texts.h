@@ -4,15 +4,17 @@
 
 #include <string>
 
+#include "core/language.h"
 #include "stats/drill_deck.h"
 
 namespace mizaro {
 
 // "ドリル" while the deck is empty, else with the problems due and the new ones the day may
 // still bring: "ドリル (復習 3 / 新規 5)".
-std::string DrillMenuText(const DrillDeck& deck, int day);
+std::string DrillMenuText(const DrillDeck& deck, int day, Language language = Language::kJapanese);
 // Every problem counted once: due, new, learned and still being learned.
-std::string DrillStatusLine(const DrillDeck& deck, int day);
-std::string DrillProgressLine(int done, int total);
+std::string DrillStatusLine(const DrillDeck& deck, int day,
+                            Language language = Language::kJapanese);
+std::string DrillProgressLine(int done, int total, Language language = Language::kJapanese);
 
 }  // namespace mizaro

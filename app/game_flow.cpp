@@ -6,6 +6,7 @@
 
 #include "analysis/nanikiru_search.h"
 #include "app/edit_mode.h"
+#include "app/language_text.h"
 #include "app/status_text.h"
 #include "core/shanten.h"
 
@@ -95,7 +96,9 @@ void GameFlow::FinishAutomatic() {
 }
 
 GameFlow::Next GameFlow::EndExhausted() {
-    if (showResult) ShowResult({"流局", ExhaustedText(state.Shanten())});
+    if (showResult)
+        ShowResult({InLanguage(language, "流局", "Exhaustive draw"),
+                    ExhaustedText(state.Shanten(), language)});
     Record();
     StartGame();
     return Next::kDrawAgain;
@@ -105,7 +108,8 @@ GameFlow::Next GameFlow::EndWon() {
     if (showResult) {
         // The score turns over the ura-dora indicator of a riichi win; it is shown with it.
         std::string text = state.ScoreText();
-        ShowResult({"和了", std::move(text), state.lastDraw, state.uraIndicator});
+        ShowResult({InLanguage(language, "和了", "Win"), std::move(text), state.lastDraw,
+                    state.uraIndicator});
     }
     Record();
     StartGame();
@@ -131,7 +135,7 @@ void GameFlow::SaveStats() {
     // A failed save is tried again after the next game and at the close; the player hears of
     // it once rather than after every game.
     if (saveNotice_.ShouldTell(userStats.Save(statsDirectory)))
-        view_.ShowMessage(kSaveFailedCaption, SaveFailedText(statsDirectory));
+        view_.ShowMessage(SaveFailedCaption(language), SaveFailedText(statsDirectory, language));
 }
 
 void GameFlow::PlayerDiscard(int slot, bool declareRiichi) {
@@ -188,7 +192,9 @@ void GameFlow::RiichiDiscard(int slot) {
         slot < kHandSlots && state.HandTileCount() == kHandSlots) {
         const TileKind k = Slots()[slot];
         if (IsValidKind(k) && state.hand[k] > 0 && !LeavesReady(state.hand, k)) {
-            view_.ShowMessage(kRiichiCaption, kRiichiNeedsReadyHand);
+            view_.ShowMessage(
+                InLanguage(language, kRiichiCaption, "Riichi"),
+                InLanguage(language, kRiichiNeedsReadyHand, kEnglishRiichiNeedsReadyHand));
             return;
         }
     }

@@ -13,6 +13,7 @@
 #include "app/hand_slots.h"
 #include "app/save_notice.h"
 #include "core/kyoku_state.h"
+#include "core/language.h"
 #include "stats/game_record.h"
 #include "stats/stat_summary.h"
 
@@ -24,6 +25,8 @@ enum PlayMode : int { kPlayMode = 0, kSimulationMode = 1, kEditMode = 2 };
 inline constexpr const char* kRiichiCaption = "リーチ";
 inline constexpr const char* kRiichiNeedsReadyHand =
     "この牌を捨てると聴牌になりません。リーチは聴牌の時だけ宣言できます。";
+inline constexpr const char* kEnglishRiichiNeedsReadyHand =
+    "This discard leaves the hand not ready. Riichi can only be declared when tenpai.";
 
 inline constexpr int kAssistOff = -1;
 inline constexpr int kAssistMax = 3;
@@ -89,6 +92,7 @@ class GameFlow {
     int playMode = kPlayMode;
     bool noRecord = false;
     bool showResult = true;
+    Language language = Language::kJapanese;  // of the messages and the result texts
     bool simRunning = false;
     bool simDisp = true;
     int assistLimit = 0;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/hand_slots.h"
+#include "app/language_text.h"
 #include "core/hand_notation.h"
 
 namespace mizaro {
@@ -17,6 +18,8 @@ constexpr std::string_view kDoraKey = "dora=";
 // The modes as the menu names them.
 constexpr const char* kModeNames[] = {"ノーマルモード", "チンイツモード", "ホンイツモード",
                                       "国士モード"};
+constexpr const char* kEnglishModeNames[] = {"normal mode", "chinitsu mode", "honitsu mode",
+                                             "kokushi mode"};
 
 struct Word {
     std::string_view text;
@@ -74,22 +77,33 @@ std::string_view CharacterAt(std::string_view text, std::size_t offset) {
 }
 
 // Why the tiles from `base` on were refused.
-std::string FaultText(const ParsedTiles& parsed, std::string_view text, std::size_t base) {
+std::string FaultText(const ParsedTiles& parsed, std::string_view text, std::size_t base,
+                      Language l) {
     const std::size_t at = base + parsed.position;
     const std::string number = CharacterNumber(text, at);
     switch (parsed.fault) {
         case NotationFault::kUnknownCharacter:
-            return Fill("%1文字目の「%2」は牌を表す文字ではありません。",
+            return Fill(InLanguage(l, "%1文字目の「%2」は牌を表す文字ではありません。",
+                                   "Character %1, \"%2\", is not a tile."),
                         {number, CharacterAt(text, at)});
         case NotationFault::kNoSuchHonour:
-            return Fill("%1文字目の「%2z」という字牌はありません（字牌は1z～7z）。",
-                        {number, text.substr(at, 1)});
+            return Fill(
+                InLanguage(l, "%1文字目の「%2z」という字牌はありません（字牌は1z～7z）。",
+                           "Character %1: there is no honour \"%2z\" (honours are 1z to 7z)."),
+                {number, text.substr(at, 1)});
         case NotationFault::kSuitWithoutDigits:
-            return Fill("%1文字目の「%2」の前に数字がありません。", {number, text.substr(at, 1)});
+            return Fill(InLanguage(l, "%1文字目の「%2」の前に数字がありません。",
+                                   "Character %1, \"%2\", has no digits before it."),
+                        {number, text.substr(at, 1)});
         case NotationFault::kDigitsAtEnd:
-            return Fill("%1文字目からの数字の後に m、p、s、z のどれかが必要です。", {number});
+            return Fill(
+                InLanguage(l, "%1文字目からの数字の後に m、p、s、z のどれかが必要です。",
+                           "The digits from character %1 on need one of m, p, s, z after them."),
+                {number});
         case NotationFault::kFifthCopy:
-            return Fill("「%1」が5枚以上あります（同じ牌は4枚まで）。", {FormatTile(parsed.kind)});
+            return Fill(InLanguage(l, "「%1」が5枚以上あります（同じ牌は4枚まで）。",
+                                   "There are more than four of \"%1\" (at most 4 of a tile)."),
+                        {FormatTile(parsed.kind)});
         case NotationFault::kNone:
             break;
     }
@@ -116,26 +130,34 @@ std::string FormatHandText(const KyokuState& state) {
     return text;
 }
 
-HandTextRead ParseHandText(std::string_view text, KyokuState& state) {
+HandTextRead ParseHandText(std::string_view text, KyokuState& state, Language l) {
     const std::vector<Word> words = Words(text);
-    if (words.empty()) return Refuse("牌が書かれていません。");
+    if (words.empty())
+        return Refuse(InLanguage(l, "牌が書かれていません。", "No tiles are written."));
     // The hand is everything before the first dora= word, so blanks may part its groups.
     std::size_t doraWord = 0;
     while (doraWord < words.size() && !IsDoraWord(words[doraWord].text)) ++doraWord;
-    if (doraWord == 0) return Refuse("手牌を dora= より前に書いてください。");
+    if (doraWord == 0)
+        return Refuse(
+            InLanguage(l, "手牌を dora= より前に書いてください。", "Write the hand before dora=."));
     if (doraWord + 1 < words.size()) {
         const Word& extra = words[doraWord + 1];
-        if (IsDoraWord(extra.text)) return Refuse("dora= が2回あります。");
-        return Refuse(Fill("%1文字目からの「%2」は読めません。手牌の後には dora= だけを書けます。",
-                           {CharacterNumber(text, extra.offset), extra.text}));
+        if (IsDoraWord(extra.text))
+            return Refuse(InLanguage(l, "dora= が2回あります。", "dora= is written twice."));
+        return Refuse(
+            Fill(InLanguage(
+                     l, "%1文字目からの「%2」は読めません。手牌の後には dora= だけを書けます。",
+                     "\"%2\" from character %1 on cannot be read. Only dora= may follow the hand."),
+                 {CharacterNumber(text, extra.offset), extra.text}));
     }
 
     const std::size_t handEnd = doraWord < words.size() ? words[doraWord].offset : text.size();
     const ParsedTiles hand =
         ParseTiles(text.substr(words[0].offset, handEnd - words[0].offset), Notation::kWritten);
-    if (!hand.ok()) return Refuse(FaultText(hand, text, words[0].offset));
+    if (!hand.ok()) return Refuse(FaultText(hand, text, words[0].offset, l));
     if (hand.tiles.size() != kDealtTiles && hand.tiles.size() != kDealtTiles + 1) {
-        return Refuse(Fill("手牌が%1枚です。13枚か14枚にしてください。",
+        return Refuse(Fill(InLanguage(l, "手牌が%1枚です。13枚か14枚にしてください。",
+                                      "The hand has %1 tiles. Write 13 or 14."),
                            {std::to_string(hand.tiles.size())}));
     }
 
@@ -145,8 +167,11 @@ HandTextRead ParseHandText(std::string_view text, KyokuState& state) {
     for (TileKind k = 0; k < kKinds; ++k) {
         if (hand.counts[k] > next.wall[k]) {
             const bool named = static_cast<std::size_t>(next.mode) < std::size(kModeNames);
-            return Refuse(Fill("「%1」は%2の山にありません。",
-                               {FormatTile(k), named ? kModeNames[next.mode] : "このモード"}));
+            return Refuse(Fill(
+                InLanguage(l, "「%1」は%2の山にありません。", "\"%1\" is not in the wall of %2."),
+                {FormatTile(k),
+                 !named ? InLanguage(l, "このモード", "this mode")
+                        : InLanguage(l, kModeNames[next.mode], kEnglishModeNames[next.mode])}));
         }
         next.wall[k] -= hand.counts[k];
     }
@@ -155,15 +180,22 @@ HandTextRead ParseHandText(std::string_view text, KyokuState& state) {
     if (doraWord < words.size()) {
         const std::size_t start = words[doraWord].offset + kDoraKey.size();
         const std::string_view doraText = words[doraWord].text.substr(kDoraKey.size());
-        if (doraText.empty()) return Refuse("dora= の後にドラ表示牌がありません。");
+        if (doraText.empty())
+            return Refuse(InLanguage(l, "dora= の後にドラ表示牌がありません。",
+                                     "No dora indicator follows dora=."));
         const ParsedTiles dora = ParseTiles(doraText, Notation::kWritten);
-        if (!dora.ok()) return Refuse("ドラ表示牌：" + FaultText(dora, text, start));
+        if (!dora.ok())
+            return Refuse(std::string(InLanguage(l, "ドラ表示牌：", "Dora indicator: ")) +
+                          FaultText(dora, text, start, l));
         if (dora.tiles.size() != 1)
-            return Refuse(Fill("ドラ表示牌は1枚だけ書いてください（「%1」）。", {doraText}));
+            return Refuse(Fill(InLanguage(l, "ドラ表示牌は1枚だけ書いてください（「%1」）。",
+                                          "Write a single dora indicator (\"%1\")."),
+                               {doraText}));
         const TileKind indicator = dora.tiles[0];
         if (next.wall[indicator] < 1)
-            return Refuse(
-                Fill("ドラ表示牌の「%1」は山に残っていません。", {FormatTile(indicator)}));
+            return Refuse(Fill(InLanguage(l, "ドラ表示牌の「%1」は山に残っていません。",
+                                          "The dora indicator \"%1\" is not left in the wall."),
+                               {FormatTile(indicator)}));
         next.AddDoraIndicator(indicator);
     }
     state = next;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/kyoku_state.h"
+#include "core/language.h"
 
 namespace mizaro {
 
@@ -21,7 +22,8 @@ struct HandTextRead {
 
 // Reads a 13- or 14-tile hand with an optional "dora=<tile>" as a new game in the mode of
 // `state`: turn 1, no discards, the wall being the mode's wall less the hand and the indicator.
-// On refusal `state` is unchanged.
-HandTextRead ParseHandText(std::string_view text, KyokuState& state);
+// On refusal `state` is unchanged; the reason is in `language`.
+HandTextRead ParseHandText(std::string_view text, KyokuState& state,
+                           Language language = Language::kJapanese);
 
 }  // namespace mizaro

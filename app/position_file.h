@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "core/kyoku_state.h"
+#include "core/language.h"
 
 namespace mizaro {
 
@@ -28,8 +29,10 @@ std::string FormatPosition(const KyokuState& state);
 bool WritePositionFile(const std::string& path, const KyokuState& state);
 
 // On success the state is `Reset` (its mode stays) and takes the position; on refusal it is
-// unchanged.
-PositionReadResult ParsePosition(std::string_view text, KyokuState& state);
-PositionReadResult ReadPositionFile(const std::string& path, KyokuState& state);
+// unchanged. The reason is in `language`.
+PositionReadResult ParsePosition(std::string_view text, KyokuState& state,
+                                 Language language = Language::kJapanese);
+PositionReadResult ReadPositionFile(const std::string& path, KyokuState& state,
+                                    Language language = Language::kJapanese);
 
 }  // namespace mizaro

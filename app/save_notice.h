@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "core/language.h"
+
 namespace mizaro {
 
 class SaveNotice {
@@ -20,8 +22,9 @@ class SaveNotice {
 };
 
 inline constexpr const char* kSaveFailedCaption = "エラー";
+const char* SaveFailedCaption(Language language);
 
 // The message of a failed save of the statistics into `directory`.
-std::string SaveFailedText(const std::string& directory);
+std::string SaveFailedText(const std::string& directory, Language language = Language::kJapanese);
 
 }  // namespace mizaro

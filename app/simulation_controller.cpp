@@ -3,6 +3,7 @@
 #include <chrono>
 #include <climits>
 
+#include "app/language_text.h"
 #include "app/simulation.h"
 #include "app/status_text.h"
 #include "core/random.h"
@@ -211,8 +212,10 @@ void SimulationController::Run(StatSummary& com, SimulationOptions options) {
         if (!options.showResult) continue;
         SimulationResultBox box;
         box.exhausted = end == ComputerGameEnd::kExhausted;
-        box.caption = box.exhausted ? "流局" : "和了";
-        box.text = box.exhausted ? ExhaustedText(state.Shanten()) : state.ScoreText();
+        box.caption = box.exhausted ? InLanguage(options.language, "流局", "Exhaustive draw")
+                                    : InLanguage(options.language, "和了", "Win");
+        box.text =
+            box.exhausted ? ExhaustedText(state.Shanten(), options.language) : state.ScoreText();
         if (!AskResult(box)) {
             endedByItself = !stop_.load();
             break;

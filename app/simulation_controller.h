@@ -20,6 +20,7 @@
 
 #include "app/play_clock.h"
 #include "core/kyoku_state.h"
+#include "core/language.h"
 #include "stats/stat_summary.h"
 
 namespace mizaro {
@@ -44,6 +45,7 @@ struct SimulationOptions {
     bool simDisp = true;
     int simInterval = 0;  // milliseconds after each draw
     bool showResult = false;
+    Language language = Language::kJapanese;  // of the result boxes
     std::string snapshotDirectory;
     // The worker's generator, for a run that must give the same games; none: from the clock.
     std::optional<std::uint32_t> seed;

@@ -10,6 +10,8 @@ namespace mizaro {
 QString VersionText();
 
 class AboutBox : public QDialog {
+    Q_OBJECT
+
   public:
     explicit AboutBox(QWidget* parent = nullptr);
 };

@@ -36,6 +36,8 @@ constexpr int kModeKokushi = 32792;
 constexpr int kUsers = 32806;
 constexpr int kDepthFirst = 32821;     // 32821..32825: depth 1..5
 constexpr int kSimLevelFirst = 32809;  // 32809..32811: level 1..3
+constexpr int kLanguageFirst = 32860;  // 32860..32862: system, 日本語, English
+constexpr int kTileNumbers = 32863;
 // Menu ヘルプ
 constexpr int kAbout = 32803;
 constexpr int kAuthorPage = 32804;

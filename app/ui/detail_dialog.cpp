@@ -21,6 +21,8 @@
 
 #include "app/detail_settings.h"
 #include "app/ui/clipboard.h"
+#include "app/ui/source_text.h"
+#include "app/ui/ui_language.h"
 #include "core/scoring/yaku_names.h"
 
 namespace mizaro {
@@ -72,7 +74,7 @@ void FitColumns(QTreeWidget* view, const std::vector<ListColumn>& columns) {
 
 DetailDialog::DetailDialog(Settings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
-    setWindowTitle(QStringLiteral("Mizaro  詳細解析ダイアログ"));
+    ShowTitle();
     setModal(false);
     auto* top = new QHBoxLayout(this);
     top->addWidget(BuildFilters(), 0);
@@ -97,11 +99,12 @@ DetailDialog::DetailDialog(Settings& settings, QWidget* parent)
 }
 
 QGroupBox* DetailDialog::BuildFilters() {
-    filterBox_ = new QGroupBox(QStringLiteral("集計条件"), this);
+    filterBox_ = new QGroupBox(this);
+    SetSourceText(filterBox_, staticMetaObject.className(), QT_TR_NOOP("集計条件"));
     auto* box = new QVBoxLayout(filterBox_);
 
     auto* recentRow = new QHBoxLayout;
-    recentRow->addWidget(new QLabel(QStringLiteral("最近の")));
+    recentRow->addWidget(Label(QT_TR_NOOP("最近の")));
     recent_ = new QComboBox;
     recent_->setObjectName(Id(kRecentId));
     recent_->setEditable(true);
@@ -110,12 +113,12 @@ QGroupBox* DetailDialog::BuildFilters() {
     // Typing applies at once; picking from the list only fills the field, for the next apply.
     connect(recent_->lineEdit(), &QLineEdit::textEdited, this, [this] { ApplyControls(); });
     recentRow->addWidget(recent_);
-    recentRow->addWidget(new QLabel(QStringLiteral("局")));
+    recentRow->addWidget(Label(QT_TR_NOOP("局")));
     box->addLayout(recentRow);
 
-    const char* rangeLabels[] = {"配牌時の向聴数", "終局時の向聴数"};
+    const char* rangeLabels[] = {QT_TR_NOOP("配牌時の向聴数"), QT_TR_NOOP("終局時の向聴数")};
     for (int pair = 0; pair < 2; ++pair) {
-        box->addWidget(new QLabel(QString::fromUtf8(rangeLabels[pair])));
+        box->addWidget(Label(rangeLabels[pair]));
         auto* row = new QHBoxLayout;
         for (int side = 0; side < 2; ++side) {
             const int index = pair * 2 + side;
@@ -126,15 +129,17 @@ QGroupBox* DetailDialog::BuildFilters() {
             connect(combo, &QComboBox::currentIndexChanged, this,
                     [this, index] { RangeChanged(kFirstRangeId + index); });
             ranges_[index] = combo;
-            if (side == 1) row->addWidget(new QLabel(QStringLiteral("～")));
+            if (side == 1) row->addWidget(Label(QT_TR_NOOP("～")));
             row->addWidget(combo);
         }
         box->addLayout(row);
     }
 
-    reach1_ = new QCheckBox(QStringLiteral("リーチあり"));
+    reach1_ = new QCheckBox;
+    SetSourceText(reach1_, staticMetaObject.className(), QT_TR_NOOP("リーチあり"));
     reach1_->setObjectName(Id(kReach1Id));
-    reach0_ = new QCheckBox(QStringLiteral("リーチなし"));
+    reach0_ = new QCheckBox;
+    SetSourceText(reach0_, staticMetaObject.className(), QT_TR_NOOP("リーチなし"));
     reach0_->setObjectName(Id(kReach0Id));
     for (QCheckBox* c : {reach1_, reach0_}) {
         connect(c, &QCheckBox::toggled, this, [this] { ApplyControls(); });
@@ -142,9 +147,11 @@ QGroupBox* DetailDialog::BuildFilters() {
     }
 
     modes_ = new QButtonGroup(this);
-    const char* modeLabels[] = {"ノーマルモード", "チンイツモード", "ホンイツモード", "国士モード"};
+    const char* modeLabels[] = {QT_TR_NOOP("ノーマルモード"), QT_TR_NOOP("チンイツモード"),
+                                QT_TR_NOOP("ホンイツモード"), QT_TR_NOOP("国士モード")};
     for (int m = 0; m < 4; ++m) {
-        auto* radio = new QRadioButton(QString::fromUtf8(modeLabels[m]));
+        auto* radio = new QRadioButton;
+        SetSourceText(radio, staticMetaObject.className(), modeLabels[m]);
         radio->setObjectName(Id(kModeIds[m]));
         modes_->addButton(radio, m);
         box->addWidget(radio);
@@ -156,7 +163,8 @@ QGroupBox* DetailDialog::BuildFilters() {
     yaku_ = new QListWidget;
     yaku_->setObjectName(Id(kYakuListId));
     yaku_->setSelectionMode(QAbstractItemView::MultiSelection);
-    for (YakuId k = 0; k < kYakuCount; ++k) yaku_->addItem(Q(std::string(YakuName(k))));
+    for (YakuId k = 0; k < kYakuCount; ++k) yaku_->addItem(QString());
+    ShowYakuNames();
     connect(yaku_, &QListWidget::itemSelectionChanged, this, [this] { ApplyControls(); });
     box->addWidget(yaku_, 1);
 
@@ -176,9 +184,11 @@ QGroupBox* DetailDialog::BuildFilters() {
     box->addLayout(logicRow);
 
     auto* buttonRow = new QHBoxLayout;
-    apply_ = new QPushButton(QStringLiteral("集計"));
+    apply_ = new QPushButton;
+    SetSourceText(apply_, staticMetaObject.className(), QT_TR_NOOP("集計"));
     apply_->setObjectName(Id(kApplyId));
-    clear_ = new QPushButton(QStringLiteral("条件クリア"));
+    clear_ = new QPushButton;
+    SetSourceText(clear_, staticMetaObject.className(), QT_TR_NOOP("条件クリア"));
     clear_->setObjectName(Id(kClearId));
     for (QPushButton* b : {apply_, clear_}) {
         // Enter ends the window; it never presses one of these.
@@ -297,15 +307,13 @@ void DetailDialog::ApplyControls() {
 }
 
 void DetailDialog::ShowReplay(std::vector<ReplayedGame> games, int skipped, bool computers) {
-    // The same window shows either side's games; the title tells them apart.
-    setWindowTitle(computers ? QStringLiteral("Mizaro  詳細解析ダイアログ(COM)")
-                             : QStringLiteral("Mizaro  詳細解析ダイアログ"));
+    computers_ = computers;
+    ShowTitle();
     analysis_.selected.clear();  // it pointed into the games being replaced
     analysis_.games = std::move(games);
     analysis_.skipped = skipped;
     skippedLine_->setText(
-        skipped > 0 ? QStringLiteral("再生できない記録 %1 局を集計から除外しました").arg(skipped)
-                    : QString());
+        skipped > 0 ? tr("再生できない記録 %1 局を集計から除外しました").arg(skipped) : QString());
     ApplyControls();
 }
 
@@ -343,7 +351,7 @@ void DetailDialog::ShowCurrentPage() {
 
 void DetailDialog::ShowListMenu(QTreeWidget* view, const QPoint& at) {
     QMenu menu(this);
-    QAction* copy = menu.addAction(QStringLiteral("コピー"));
+    QAction* copy = menu.addAction(tr("コピー"));
     copy->setObjectName(Id(32815));
     if (menu.exec(view->viewport()->mapToGlobal(at)) == copy)
         CopyTextToClipboard(ListViewText(view));
@@ -360,6 +368,34 @@ std::string DetailDialog::ListViewText(const QTreeWidget* view) {
         text += QLatin1Char('\n');
     }
     return text.toStdString();
+}
+
+QLabel* DetailDialog::Label(const char* source) {
+    auto* label = new QLabel;
+    SetSourceText(label, staticMetaObject.className(), source);
+    return label;
+}
+
+void DetailDialog::ShowYakuNames() {
+    for (YakuId k = 0; k < kYakuCount; ++k)
+        yaku_->item(k)->setText(Q(std::string(YakuName(k, CurrentLanguage()))));
+}
+
+void DetailDialog::ShowTitle() {
+    // The same window shows either side's games; the title tells them apart.
+    setWindowTitle(computers_ ? tr("Mizaro  詳細解析ダイアログ(COM)")
+                              : tr("Mizaro  詳細解析ダイアログ"));
+}
+
+void DetailDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    RetranslateTree(this);
+    ShowTitle();
+    ShowYakuNames();
+    const int skipped = analysis_.skipped;
+    skippedLine_->setText(
+        skipped > 0 ? tr("再生できない記録 %1 局を集計から除外しました").arg(skipped) : QString());
 }
 
 void DetailDialog::keyPressEvent(QKeyEvent* event) {

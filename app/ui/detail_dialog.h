@@ -25,6 +25,8 @@ class QTreeWidget;
 namespace mizaro {
 
 class DetailDialog : public QDialog {
+    Q_OBJECT
+
   public:
     DetailDialog(Settings& settings, QWidget* parent = nullptr);
 
@@ -55,8 +57,13 @@ class DetailDialog : public QDialog {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    // A label whose source text follows the language.
+    QLabel* Label(const char* source);
+    void ShowTitle();
+    void ShowYakuNames();
     QGroupBox* BuildFilters();
     QWidget* BuildPage(int page);
     void SetControlsFromSettings();
@@ -69,6 +76,7 @@ class DetailDialog : public QDialog {
     Settings& settings_;
     DetailAnalysis analysis_;
     bool replaying_ = false;
+    bool computers_ = false;  // the games shown are the computer's
     bool settingControls_ = false;
 
     QGroupBox* filterBox_ = nullptr;

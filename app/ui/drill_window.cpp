@@ -13,9 +13,11 @@
 
 #include "app/drill_texts.h"
 #include "app/ui/main_window.h"
+#include "app/ui/source_text.h"
 #include "app/ui/table_layout.h"
 #include "app/ui/table_widget.h"
-#include "app/ui/tile_pictures.h"
+#include "app/ui/tile_numbers.h"
+#include "app/ui/ui_language.h"
 #include "stats/drill_page.h"
 #include "stats/drill_schedule.h"
 
@@ -48,8 +50,8 @@ QString Percent(double ratio) {
 DrillWindow::DrillWindow(const StatSummary& user, std::string directory, Hooks hooks,
                          QWidget* parent)
     : QDialog(parent), user_(user), directory_(std::move(directory)), hooks_(std::move(hooks)) {
-    setWindowTitle(QStringLiteral("ドリル"));
-    for (TileKind k = 0; k < kKinds; ++k) tiles_[k] = QPixmap::fromImage(DrawTilePicture(k));
+    setWindowTitle(tr("ドリル"));
+    for (TileKind k = 0; k < kKinds; ++k) tiles_[k] = WindowTile(k, false);
 
     auto* column = new QVBoxLayout(this);
     column->setSizeConstraint(QLayout::SetFixedSize);
@@ -59,8 +61,7 @@ DrillWindow::DrillWindow(const StatSummary& user, std::string directory, Hooks h
     column->addWidget(table_);
 
     candidates_ = new QTableWidget(0, 4, this);
-    candidates_->setHorizontalHeaderLabels({QStringLiteral("打牌"), QStringLiteral("期待値"),
-                                            QStringLiteral("和了率"), QStringLiteral("聴牌率")});
+    ShowHeaders();
     candidates_->verticalHeader()->hide();
     candidates_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     candidates_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -73,7 +74,8 @@ DrillWindow::DrillWindow(const StatSummary& user, std::string directory, Hooks h
 
     auto* buttons = new QHBoxLayout;
     const auto addButton = [this, buttons](const char* caption, auto onClick) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+        auto* b = new QPushButton(this);
+        SetSourceText(b, staticMetaObject.className(), caption);
         // The keys discard: neither Space nor Enter may press a button.
         b->setFocusPolicy(Qt::NoFocus);
         b->setAutoDefault(false);
@@ -81,9 +83,9 @@ DrillWindow::DrillWindow(const StatSummary& user, std::string directory, Hooks h
         buttons->addWidget(b);
         return b;
     };
-    next_ = addButton("次へ", [this] { NextCard(); });
-    report_ = addButton("何切る？ページ", [this] { OpenReport(); });
-    addButton("進捗ページ", [this] { OpenProgressPage(); });
+    next_ = addButton(QT_TR_NOOP("次へ"), [this] { NextCard(); });
+    report_ = addButton(QT_TR_NOOP("何切る？ページ"), [this] { OpenReport(); });
+    addButton(QT_TR_NOOP("進捗ページ"), [this] { OpenProgressPage(); });
     column->addLayout(buttons);
     harvestLabel_ = new QLabel(this);
     column->addWidget(harvestLabel_);
@@ -113,17 +115,18 @@ void DrillWindow::BuildTable(QWidget* table) {
         if (b == Qt::LeftButton) Answer(MainWindow::SlotAt(p));
     };
 
-    const auto addLabel = [table](const QRect& where, const QString& text) {
-        auto* label = new QLabel(text, table);
+    const auto addLabel = [table](const QRect& where, const char* source) {
+        auto* label = new QLabel(table);
+        if (source != nullptr) SetSourceText(label, staticMetaObject.className(), source);
         label->setGeometry(where);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         return label;
     };
-    statusLabel_ = addLabel(layout::kStatusLine, {});
-    addLabel(layout::kDiscardLabel, QStringLiteral("捨牌"));
-    addLabel(layout::kDoraLabel, QStringLiteral("ドラ"));
-    turnLabel_ = addLabel(kTurnText, {});
-    verdictLabel_ = addLabel(kVerdictText, {});
+    statusLabel_ = addLabel(layout::kStatusLine, nullptr);
+    addLabel(layout::kDiscardLabel, QT_TR_NOOP("捨牌"));
+    addLabel(layout::kDoraLabel, QT_TR_NOOP("ドラ"));
+    turnLabel_ = addLabel(kTurnText, nullptr);
+    verdictLabel_ = addLabel(kVerdictText, nullptr);
     QFont big = verdictLabel_->font();
     big.setBold(true);
     big.setPixelSize(kVerdictPixels);
@@ -198,9 +201,10 @@ void DrillWindow::Poll() {
         if (phase_ == Phase::kOver && isVisible()) StartSitting();
         HarvestNewGames();
     }
-    harvestLabel_->setText(harvester_.busy()
-                               ? Q(DrillProgressLine(harvester_.done(), harvester_.total()))
-                               : QString());
+    harvestLabel_->setText(
+        harvester_.busy()
+            ? Q(DrillProgressLine(harvester_.done(), harvester_.total(), CurrentLanguage()))
+            : QString());
     if (!harvester_.busy() && !preparer_.joinable()) poll_.stop();
 }
 
@@ -210,7 +214,7 @@ void DrillWindow::HarvestNewGames() {
     if (harvester_.busy() || !deck_.unreadableFile.empty() || DrillFileName(deck_.name).empty())
         return;
     if (!harvester_.Start(user_.records, deck_.HarvestStart(user_.records))) return;
-    harvestLabel_->setText(Q(DrillProgressLine(0, harvester_.total())));
+    harvestLabel_->setText(Q(DrillProgressLine(0, harvester_.total(), CurrentLanguage())));
     poll_.start();
 }
 
@@ -250,7 +254,7 @@ void DrillWindow::WaitForPreparer() {
 }
 
 std::string DrillWindow::MenuText() const {
-    return DrillMenuText(deck_, Today());
+    return DrillMenuText(deck_, Today(), CurrentLanguage());
 }
 
 QString DrillWindow::verdict() const {
@@ -323,16 +327,15 @@ void DrillWindow::ShowPosition() {
         discardLabels_[t - 1]->setVisible(on);
         if (on) discardLabels_[t - 1]->setPixmap(tiles_[discards[t - 1]]);
     }
-    turnLabel_->setText(shown ? QStringLiteral("%1巡目　何を切る？").arg(card_->position.turn)
-                              : QString());
+    turnLabel_->setText(shown ? tr("%1巡目　何を切る？").arg(card_->position.turn) : QString());
     if (phase_ == Phase::kPreparing) {
-        messageLabel_->setText(QStringLiteral("準備中…"));
+        messageLabel_->setText(tr("準備中…"));
     } else if (phase_ == Phase::kOver) {
         messageLabel_->setText(
             deck_.problems.empty()
-                ? QStringLiteral("今日の問題はすべて終わりました。\n局を打つと、損の大きかった"
-                                 "打牌がここに問題として出ます。")
-                : QStringLiteral("今日の問題はすべて終わりました。"));
+                ? tr("今日の問題はすべて終わりました。\n局を打つと、損の大きかった"
+                     "打牌がここに問題として出ます。")
+                : tr("今日の問題はすべて終わりました。"));
     } else {
         messageLabel_->clear();
     }
@@ -342,21 +345,23 @@ void DrillWindow::ShowPosition() {
 }
 
 void DrillWindow::ShowAnswer(TileKind discard, DrillGrade grade) {
+    answered_ = discard;
+    grade_ = grade;
     const bool right = grade != DrillGrade::kWrong;
-    verdictLabel_->setText(right ? QStringLiteral("正解") : QStringLiteral("不正解"));
+    verdictLabel_->setText(right ? tr("正解") : tr("不正解"));
     verdictLabel_->setStyleSheet(right ? QStringLiteral("color: #1a7f37")
                                        : QStringLiteral("color: #c62828"));
     const DrillCandidate* made = FindCandidate(card_->candidates, discard);
-    lossLabel_->setText(
-        made != nullptr ? QStringLiteral("損失 %1点").arg(card_->bestValue - made->value, 0, 'f', 1)
-                        : QStringLiteral("損失 —\n（向聴数が下がる打牌）"));
+    lossLabel_->setText(made != nullptr
+                            ? tr("損失 %1点").arg(card_->bestValue - made->value, 0, 'f', 1)
+                            : tr("損失 —\n（向聴数が下がる打牌）"));
 
     candidates_->setRowCount(static_cast<int>(card_->candidates.size()));
     int row = 0;
     for (const DrillCandidate& c : card_->candidates) {
         QString marks;
-        if (card_->best[c.discard]) marks += QStringLiteral(" 最善");
-        if (c.discard == discard) marks += QStringLiteral(" ←あなた");
+        if (card_->best[c.discard]) marks += tr(" 最善");
+        if (c.discard == discard) marks += tr(" ←あなた");
         auto* tile = new QTableWidgetItem(QIcon(tiles_[c.discard]), marks);
         const QString cells[] = {QString::number(c.value, 'f', 1), Percent(c.win),
                                  Percent(c.ready)};
@@ -377,7 +382,7 @@ void DrillWindow::ShowAnswer(TileKind discard, DrillGrade grade) {
 }
 
 void DrillWindow::ShowStatus() {
-    statusLabel_->setText(Q(DrillStatusLine(deck_, Today())));
+    statusLabel_->setText(Q(DrillStatusLine(deck_, Today(), CurrentLanguage())));
 }
 
 void DrillWindow::OpenReport() {
@@ -387,8 +392,35 @@ void DrillWindow::OpenReport() {
 
 void DrillWindow::OpenProgressPage() {
     if (!hooks_.publish("Drill.htm", DrillPage(deck_, Today())))
-        QMessageBox::warning(this, QStringLiteral("エラー"),
-                             Q("ページを書き込めませんでした。\n" + directory_ + "Drill.htm"));
+        QMessageBox::warning(
+            this, tr("エラー"),
+            tr("ページを書き込めませんでした。\n%1").arg(Q(directory_ + "Drill.htm")));
+}
+
+void DrillWindow::ShowHeaders() {
+    candidates_->setHorizontalHeaderLabels({tr("打牌"), tr("期待値"), tr("和了率"), tr("聴牌率")});
+}
+
+void DrillWindow::SetTileNumbers(bool on) {
+    for (TileKind k = 0; k < kKinds; ++k) tiles_[k] = WindowTile(k, on);
+    ShowCard();
+}
+
+void DrillWindow::ShowCard() {
+    if (phase_ == Phase::kAnswered && card_)
+        ShowAnswer(answered_, grade_);
+    else
+        ShowPosition();
+}
+
+void DrillWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    RetranslateTree(this);
+    setWindowTitle(tr("ドリル"));
+    ShowHeaders();
+    ShowCard();
+    ShowStatus();
 }
 
 }  // namespace mizaro

@@ -69,9 +69,12 @@ class DrillWindow : public QDialog {
     // The card is being prepared: no discard is taken.
     bool preparing() const { return phase_ == Phase::kPreparing; }
     QString verdict() const;
+    // Numerals in the corners of the tiles, for players who do not read kanji.
+    void SetTileNumbers(bool on);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     enum class Phase { kIdle, kPreparing, kAsking, kAnswered, kOver };
@@ -84,6 +87,9 @@ class DrillWindow : public QDialog {
     void Select(int slot);
     void ShowPosition();
     void ShowAnswer(TileKind discard, DrillGrade grade);
+    void ShowHeaders();
+    // The answer when one is shown, else the position.
+    void ShowCard();
     void ShowStatus();
     void Merge(DrillHarvester::Outcome outcome);
     void WaitForPreparer();
@@ -100,6 +106,9 @@ class DrillWindow : public QDialog {
     std::optional<DrillCard> card_;
     SlotKinds slots_{};
     int selected_ = -1;
+    // The answer shown, so a change of language can show it again.
+    TileKind answered_ = kNoTile;
+    DrillGrade grade_ = DrillGrade::kWrong;
 
     // The card being prepared: the worker's until `prepared_`, then joined and taken.
     std::thread preparer_;

@@ -1,8 +1,6 @@
 // Mizaro, the desktop program: one instance, one window; closing the window ends the program.
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QMessageBox>
-#include <QTranslator>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -34,14 +32,6 @@ int main(int argc, char** argv) {
     mizaro::SingleInstance instance(mizaro::InstanceLockDirectory());
     if (!instance.acquired()) return 0;
 
-    // The file dialogs and the buttons of the message boxes speak Japanese too, where Qt's
-    // translations are installed.
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_ja"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTexts);
-    }
-
     QApplication::setFont(mizaro::ProgramFont());
 
     // A logout or a kill saves the games and ends the program as a close does. A request met
@@ -66,9 +56,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr,
                      "warning: ShantenTable.txt was found neither here, nor beside the program, "
                      "nor in its share/mizaro folder; every shanten count is wrong without it\n");
-        QMessageBox::warning(&window, QStringLiteral("エラー"),
-                             QStringLiteral("ShantenTable.txt が見つかりません。\n"
-                                            "向聴数と何切るの評価が正しく数えられません。"));
+        QMessageBox::warning(
+            &window, QCoreApplication::translate("mizaro::MainWindow", "エラー"),
+            QCoreApplication::translate("mizaro::MainWindow",
+                                        "ShantenTable.txt が見つかりません。\n"
+                                        "向聴数と何切るの評価が正しく数えられません。"));
     }
     // A request answered before the main loop has closed the window already.
     if (!window.isVisible()) return 0;

@@ -21,9 +21,11 @@
 #include "app/ui/drill_window.h"
 #include "app/ui/frame_placement.h"
 #include "app/ui/result_box.h"
+#include "app/ui/source_text.h"
 #include "app/ui/tabbed_html.h"
 #include "app/ui/table_layout.h"
 #include "app/ui/tile_pictures.h"
+#include "app/ui/ui_language.h"
 #include "core/shanten_table.h"
 #include "platform/atomic_file.h"
 #include "stats/user_name.h"
@@ -48,11 +50,13 @@ MainWindow::MainWindow(const std::string& dataDirectory, QWidget* parent)
     RemoveStaleTemporaries(dataDirectory_);
     settings_.path = dataDirectory_ + kSettingsFileName;
     LoadSettings(settings_);
+    display_.path = dataDirectory_ + kDisplaySettingsFileName;
+    LoadDisplaySettings(display_);
+    // Before the first widget, which takes its texts in the language installed.
+    InstallLanguage(ChosenLanguage(display_.language, SystemLanguage()));
+    flow_.language = CurrentLanguage();
 
-    for (TileKind k = 0; k < kKinds; ++k) {
-        tiles_[k] = QPixmap::fromImage(DrawTilePicture(k));
-        turnedTiles_[k] = QPixmap::fromImage(DrawTurnedTilePicture(k));
-    }
+    DrawTiles();
     // The pages the program writes refer to these files; a failure only costs their pictures.
     WriteMissingTileGifs(dataDirectory_);
     setWindowIcon(AppIcon());
@@ -100,6 +104,7 @@ void MainWindow::BuildDrillWindow() {
         return PublishPage(name, html);
     };
     drillWindow_ = new DrillWindow(flow_.userStats, dataDirectory_, std::move(hooks), this);
+    if (display_.tileNumbers) drillWindow_->SetTileNumbers(true);
     // The games recorded before this run are harvested once the window is up.
     QTimer::singleShot(0, drillWindow_, [this] { drillWindow_->HarvestNewGames(); });
 }
@@ -122,15 +127,16 @@ void MainWindow::BuildTable() {
     table_->onLeave = [this] { MouseMoved(QPoint(-1, -1)); };
 
     auto addText = [this](const QRect& where, const char* text) {
-        auto* label = new QLabel(QString::fromUtf8(text), table_);
+        auto* label = new QLabel(table_);
+        if (*text != '\0') SetSourceText(label, staticMetaObject.className(), text);
         label->setGeometry(where);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         return label;
     };
     statusLabel_ = addText(layout::kStatusLine, "");
-    addText(layout::kDiscardLabel, "捨牌");
-    addText(layout::kDoraLabel, "ドラ");
-    addText(layout::kAssistLabel, "アシスト表示");
+    addText(layout::kDiscardLabel, QT_TR_NOOP("捨牌"));
+    addText(layout::kDoraLabel, QT_TR_NOOP("ドラ"));
+    addText(layout::kAssistLabel, QT_TR_NOOP("アシスト表示"));
     infoLabel_ = addText(layout::kInfoText, "");
     infoLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -139,8 +145,8 @@ void MainWindow::BuildTable() {
     assistCombo_->setGeometry(layout::kAssistCombo);
     assistCombo_->setFocusPolicy(Qt::NoFocus);
     table_->WatchChild(assistCombo_);
-    for (const char* item : {"無効", "0", "1", "2", "3"})
-        assistCombo_->addItem(QString::fromUtf8(item));
+    assistCombo_->addItem(tr("無効"));
+    for (const char* item : {"0", "1", "2", "3"}) assistCombo_->addItem(QString::fromUtf8(item));
     connect(assistCombo_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0) return;
         // Takes effect at the next draw; the file gets it when the window closes.
@@ -166,26 +172,30 @@ void MainWindow::BuildTable() {
         markLabels_[slot] = mark;
     }
 
-    AddButton(command::kStatisticsButton, "統計情報", layout::kStatisticsButton, false);
+    AddButton(command::kStatisticsButton, QT_TR_NOOP("統計情報"), layout::kStatisticsButton, false);
     QPushButton* result =
-        AddButton(command::kResultButton, "結果表示", layout::kResultButton, true);
+        AddButton(command::kResultButton, QT_TR_NOOP("結果表示"), layout::kResultButton, true);
     connect(result, &QPushButton::toggled, this, [this](bool on) { SetShowResult(on); });
-    AddButton(command::kNanikiruKey, "何切る ?", layout::kNanikiruButton, false);
-    AddButton(command::kRiichiKey, "リーチ ?", layout::kRiichiButton, false);
+    AddButton(command::kNanikiruKey, QT_TR_NOOP("何切る ?"), layout::kNanikiruButton, false);
+    AddButton(command::kRiichiKey, QT_TR_NOOP("リーチ ?"), layout::kRiichiButton, false);
     QPushButton* shanten =
-        AddButton(command::kShantenButton, "向聴数", layout::kShantenButton, true);
+        AddButton(command::kShantenButton, QT_TR_NOOP("向聴数"), layout::kShantenButton, true);
     connect(shanten, &QPushButton::toggled, this, [this](bool on) { SetShowShanten(on); });
-    QPushButton* save = AddButton(command::kSaveButton, "保存", layout::kSaveButton, false);
+    QPushButton* save =
+        AddButton(command::kSaveButton, QT_TR_NOOP("保存"), layout::kSaveButton, false);
     connect(save, &QPushButton::clicked, this, [this] { SavePosition(); });
-    QPushButton* load = AddButton(command::kLoadButton, "読込", layout::kLoadButton, false);
+    QPushButton* load =
+        AddButton(command::kLoadButton, QT_TR_NOOP("読込"), layout::kLoadButton, false);
     connect(load, &QPushButton::clicked, this, [this] { LoadPosition(); });
-    QPushButton* edit = AddButton(command::kEditButton, "編集", layout::kEditButton, true);
+    QPushButton* edit =
+        AddButton(command::kEditButton, QT_TR_NOOP("編集"), layout::kEditButton, true);
     connect(edit, &QPushButton::toggled, this, [this](bool on) { SetEditing(on); });
 }
 
 QPushButton* MainWindow::AddButton(int id, const char* caption, const QRect& where,
                                    bool checkable) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), table_);
+    auto* b = new QPushButton(table_);
+    SetSourceText(b, staticMetaObject.className(), caption);
     b->setObjectName(QStringLiteral("c%1").arg(id));
     b->setGeometry(where);
     b->setCheckable(checkable);
@@ -231,8 +241,8 @@ bool MainWindow::SwitchUser(const std::string& name, bool saveCurrent) {
     // The games since the last save exist only in memory: a user whose statistics could not be
     // written stays the current user, so nothing is thrown away.
     if (saveCurrent && !flow_.userStats.Save(dataDirectory_)) {
-        ShowMessage("エラー", "統計を保存できなかったため、ユーザを切り替えませんでした。\n" +
-                                  dataDirectory_);
+        Tell(tr("エラー"), tr("統計を保存できなかったため、ユーザを切り替えませんでした。\n%1")
+                               .arg(Q(dataDirectory_)));
         return false;
     }
     flow_.userStats.Load(name, dataDirectory_);
@@ -270,7 +280,7 @@ void MainWindow::Refresh() {
                                                                       : tiles_[k]);
             }
         }
-        infoText_ = InfoText(showShanten_, ShantenForms(state.hand));
+        infoText_ = InfoText(showShanten_, ShantenForms(state.hand), CurrentLanguage());
         infoLabel_->setText(TabbedHtml(infoText_));
     }
 
@@ -280,15 +290,15 @@ void MainWindow::Refresh() {
     assistCombo_->setCurrentIndex(flow_.assistLimit + 1);
 
     if (flow_.playMode == kEditMode) {
-        statusText_ = kEditStatusLine;
+        statusText_ = EditStatusLine(CurrentLanguage());
     } else if (flow_.simRunning) {
         const StatSummary shown = simulation_.ShownCopy();
         statusText_ = SimulationStatusLine(
-            StatusLine(shown.N, shown.nAgari, shown.AgariTen),
+            StatusLine(shown.N, shown.nAgari, shown.AgariTen, CurrentLanguage()),
             MsPerGame(simulation_.PlayedMs(), shown.simStartClock, shown.N, shown.simStartN));
     } else {
         const StatSummary& shown = flow_.userStats;
-        statusText_ = StatusLine(shown.N, shown.nAgari, shown.AgariTen);
+        statusText_ = StatusLine(shown.N, shown.nAgari, shown.AgariTen, CurrentLanguage());
     }
     statusLabel_->setText(Q(statusText_));
     UpdateCommands();
@@ -301,6 +311,10 @@ void MainWindow::RequestRepaint(bool now) {
 
 void MainWindow::ShowMessage(const std::string& caption, const std::string& text) {
     ShowBox(caption, text, QMessageBox::Ok);
+}
+
+void MainWindow::Tell(const QString& caption, const QString& text) {
+    ShowBox(caption.toStdString(), text.toStdString(), QMessageBox::Ok);
 }
 
 int MainWindow::ShowBox(const std::string& caption, const std::string& text, int buttons,
@@ -406,8 +420,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // ignored the request would leave the player wondering why nothing happens.
     if (flow_.simRunning) {
         event->ignore();
-        ShowMessage("",
-                    "シミュレーション中は終了できません。先にシミュレーションを止めてください。");
+        Tell(QString(),
+             tr("シミュレーション中は終了できません。先にシミュレーションを止めてください。"));
         return;
     }
     if (!isMinimized()) {

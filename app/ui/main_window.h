@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 
+#include "app/display_settings.h"
 #include "app/game_flow.h"
 #include "app/save_notice.h"
 #include "app/settings.h"
@@ -58,6 +59,12 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     bool showShanten() const { return showShanten_; }
     bool editChecked() const { return editChecked_; }
     const std::string& dataDirectory() const { return dataDirectory_; }
+    // The language of the window's texts, for the pages and texts written in it.
+    Language language() const;
+    const DisplaySettings& display() const { return display_; }
+    // Stores a display choice and applies it at once to every open window.
+    void SetLanguageChoice(LanguageChoice choice);
+    void SetTileNumbers(bool on);
 
     // The painting rules: what each control shows for the game as it stands.
     void Refresh();
@@ -115,12 +122,19 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void BuildTable();
+    // The tile pictures of the table, with numerals when the display asks for them.
+    void DrawTiles();
+    // The Language / 言語 menu and the numerals item of the 設定 menu.
+    void AddDisplayCommands(QMenu* setup);
     void BuildMenus();
     void BuildKeys();
+    // `text` and `title` are source texts, marked with QT_TR_NOOP; they follow the language.
     QAction* AddCommand(QMenu* menu, int id, const char* text, QKeySequence key = {});
+    QMenu* AddMenu(QMenu* menu, const char* title);
     QAction* AddKey(int id, std::initializer_list<QKeySequence> keys);
     QPushButton* AddButton(int id, const char* caption, const QRect& where, bool checkable);
     QLabel* AddTileLabel(const QRect& where);
@@ -166,6 +180,8 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     void BuildDetailAnalysis();
     // A modal message box; the button pressed. A box `aside` reports on the game and is placed
     // where the game stays in sight.
+    // ShowMessage for a text of the window's own, translated already.
+    void Tell(const QString& caption, const QString& text);
     int ShowBox(const std::string& caption, const std::string& text, int buttons,
                 bool aside = false);
     // Runs a modal box; the keys pressed on it do not reach the game after it.
@@ -181,6 +197,7 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     PageOpener pageOpener_ = OpenWithDesktop;
     std::string programDirectory_ = ProgramDirectory();
     Settings settings_;
+    DisplaySettings display_;
     GameFlow flow_{*this};
     StatSummary comStats_;
     bool showShanten_ = true;

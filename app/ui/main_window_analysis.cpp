@@ -71,7 +71,8 @@ void MainWindow::ShowAnalysisPage(const std::string& fileName, const AnalysisTex
     WriteMissingTileGifs(dataDirectory_);
     // Opening the page of an earlier analysis as if it were this one would mislead.
     if (!PublishPage(fileName, page.text))
-        ShowMessage("エラー", "ページを書き込めませんでした。\n" + dataDirectory_ + fileName);
+        Tell(tr("エラー"), tr("ページを書き込めませんでした。\n%1")
+                               .arg(QString::fromStdString(dataDirectory_ + fileName)));
 }
 
 }  // namespace mizaro

@@ -14,6 +14,8 @@
 #include "app/ui/command_ids.h"
 #include "app/ui/drill_window.h"
 #include "app/ui/main_window.h"
+#include "app/ui/source_text.h"
+#include "app/ui/ui_language.h"
 #include "app/ui/user_dialog.h"
 #include "core/shanten.h"
 #include "core/tile_html.h"
@@ -26,13 +28,22 @@ namespace {
 
 constexpr int kDepthItems = 5;
 constexpr int kSimLevelItems = 3;
-const char* const kFullWidthDigits[] = {"１", "２", "３", "４", "５"};
-const QString kPositionFilter = QStringLiteral("*.qtw (*.qtw)");
+// Marked here, translated where the menu items are made.
+const char* const kFullWidthDigits[] = {
+    QT_TRANSLATE_NOOP("mizaro::MainWindow", "１"), QT_TRANSLATE_NOOP("mizaro::MainWindow", "２"),
+    QT_TRANSLATE_NOOP("mizaro::MainWindow", "３"), QT_TRANSLATE_NOOP("mizaro::MainWindow", "４"),
+    QT_TRANSLATE_NOOP("mizaro::MainWindow", "５")};
 
 }  // namespace
 
+QMenu* MainWindow::AddMenu(QMenu* menu, const char* title) {
+    SetSourceText(menu, staticMetaObject.className(), title);
+    return menu;
+}
+
 QAction* MainWindow::AddCommand(QMenu* menu, int id, const char* text, QKeySequence key) {
-    QAction* a = menu->addAction(QString::fromUtf8(text));
+    QAction* a = menu->addAction(QString());
+    SetSourceText(a, staticMetaObject.className(), text);
     a->setObjectName(QStringLiteral("c%1").arg(id));
     // The menu text carries the key's name after a tab; Qt shows that part as the key.
     a->setShortcut(key);
@@ -52,23 +63,26 @@ QAction* MainWindow::AddKey(int id, std::initializer_list<QKeySequence> keys) {
 void MainWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
 
-    QMenu* file = bar->addMenu(QStringLiteral("ファイル"));
-    connect(AddCommand(file, command::kSave, "保存\tCtrl + s", QKeySequence(Qt::CTRL | Qt::Key_S)),
+    QMenu* file = AddMenu(bar->addMenu(QString()), QT_TR_NOOP("ファイル"));
+    connect(AddCommand(file, command::kSave, QT_TR_NOOP("保存\tCtrl + s"),
+                       QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, [this] { SavePosition(); });
-    connect(AddCommand(file, command::kLoad, "読込\tCtrl + o", QKeySequence(Qt::CTRL | Qt::Key_O)),
+    connect(AddCommand(file, command::kLoad, QT_TR_NOOP("読込\tCtrl + o"),
+                       QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, [this] { LoadPosition(); });
     AddNotationCommands(file);
-    connect(AddCommand(file, command::kEraseData, "データの消去"), &QAction::triggered, this,
-            [this] { EraseUserData(); });
-    connect(AddCommand(file, command::kExit, "終了"), &QAction::triggered, this,
+    connect(AddCommand(file, command::kEraseData, QT_TR_NOOP("データの消去")), &QAction::triggered,
+            this, [this] { EraseUserData(); });
+    connect(AddCommand(file, command::kExit, QT_TR_NOOP("終了")), &QAction::triggered, this,
             [this] { close(); });
 
-    QMenu* view = bar->addMenu(QStringLiteral("表示切替"));
-    QAction* shanten = AddCommand(view, command::kShowShanten, "向聴数");
+    QMenu* view = AddMenu(bar->addMenu(QString()), QT_TR_NOOP("表示切替"));
+    QAction* shanten = AddCommand(view, command::kShowShanten, QT_TR_NOOP("向聴数"));
     connect(shanten, &QAction::triggered, this, [this] { SetShowShanten(!showShanten_); });
-    QAction* result = AddCommand(view, command::kShowResult, "局の結果");
+    QAction* result = AddCommand(view, command::kShowResult, QT_TR_NOOP("局の結果"));
     connect(result, &QAction::triggered, this, [this] { SetShowResult(!flow_.showResult); });
-    QAction* simDisp = AddCommand(view, command::kShowSimulation, "シミュレーション経過");
+    QAction* simDisp =
+        AddCommand(view, command::kShowSimulation, QT_TR_NOOP("シミュレーション経過"));
     connect(simDisp, &QAction::triggered, this, [this] {
         flow_.simDisp = !flow_.simDisp;
         UpdateCommands();
@@ -77,31 +91,33 @@ void MainWindow::BuildMenus() {
 
     // The analyses, the statistics pages and the simulation are reached from here; their
     // keys F3, Ctrl+F3 and F4 belong to the buttons' commands, not to these items.
-    QMenu* tools = bar->addMenu(QStringLiteral("ツール"));
-    AddCommand(tools, command::kNanikiru, "何切る？\tF3");
-    AddCommand(tools, command::kNanikiruChanges, "何切る？(手変わり)\tCtrl + F3");
-    AddCommand(tools, command::kRiichi, "リーチ？\tF4");
-    AddCommand(tools, command::kStatistics, "統計情報");
-    AddCommand(tools, command::kDetailAnalysis, "詳細解析\tF10", QKeySequence(Qt::Key_F10));
-    AddCommand(tools, command::kDetailAnalysisCom, "詳細解析(COM)\tCtrl + F10",
+    QMenu* tools = AddMenu(bar->addMenu(QString()), QT_TR_NOOP("ツール"));
+    AddCommand(tools, command::kNanikiru, QT_TR_NOOP("何切る？\tF3"));
+    AddCommand(tools, command::kNanikiruChanges, QT_TR_NOOP("何切る？(手変わり)\tCtrl + F3"));
+    AddCommand(tools, command::kRiichi, QT_TR_NOOP("リーチ？\tF4"));
+    AddCommand(tools, command::kStatistics, QT_TR_NOOP("統計情報"));
+    AddCommand(tools, command::kDetailAnalysis, QT_TR_NOOP("詳細解析\tF10"),
+               QKeySequence(Qt::Key_F10));
+    AddCommand(tools, command::kDetailAnalysisCom, QT_TR_NOOP("詳細解析(COM)\tCtrl + F10"),
                QKeySequence(Qt::CTRL | Qt::Key_F10));
-    AddCommand(tools, command::kSimulation, "シミュレーション開始");
-    connect(AddCommand(tools, command::kReview, "局の検討"), &QAction::triggered, this,
+    AddCommand(tools, command::kSimulation, QT_TR_NOOP("シミュレーション開始"));
+    connect(AddCommand(tools, command::kReview, QT_TR_NOOP("局の検討")), &QAction::triggered, this,
             [this] { ShowGameReview(); });
-    connect(
-        AddCommand(tools, command::kDrill, "ドリル\tCtrl + d", QKeySequence(Qt::CTRL | Qt::Key_D)),
-        &QAction::triggered, this, [this] {
-            if (!flow_.simRunning) drillWindow_->Open();
-        });
+    connect(AddCommand(tools, command::kDrill, QT_TR_NOOP("ドリル\tCtrl + d"),
+                       QKeySequence(Qt::CTRL | Qt::Key_D)),
+            &QAction::triggered, this, [this] {
+                if (!flow_.simRunning) drillWindow_->Open();
+            });
 
-    QMenu* play = bar->addMenu(QStringLiteral("操作"));
-    connect(AddCommand(play, command::kDiscardHonour, "字牌を捨てる\tz", QKeySequence(Qt::Key_Z)),
+    QMenu* play = AddMenu(bar->addMenu(QString()), QT_TR_NOOP("操作"));
+    connect(AddCommand(play, command::kDiscardHonour, QT_TR_NOOP("字牌を捨てる\tz"),
+                       QKeySequence(Qt::Key_Z)),
             &QAction::triggered, this, [this] { flow_.DiscardLoneHonour(); });
-    connect(
-        AddCommand(play, command::kDiscardDrawn, "ツモ切り\tSPACE", QKeySequence(Qt::Key_Space)),
-        &QAction::triggered, this, [this] { flow_.DiscardDrawnTile(); });
+    connect(AddCommand(play, command::kDiscardDrawn, QT_TR_NOOP("ツモ切り\tSPACE"),
+                       QKeySequence(Qt::Key_Space)),
+            &QAction::triggered, this, [this] { flow_.DiscardDrawnTile(); });
 
-    QMenu* modes = bar->addMenu(QStringLiteral("モード"));
+    QMenu* modes = AddMenu(bar->addMenu(QString()), QT_TR_NOOP("モード"));
     struct ModeItem {
         int id;
         const char* text;
@@ -109,12 +125,13 @@ void MainWindow::BuildMenus() {
         int mode;
     };
     const ModeItem modeItems[] = {
-        {command::kModeNormal, "ノーマルモード\tF5", QKeySequence(Qt::Key_F5), kModeNormal},
-        {command::kModeChinitsu, "チンイツモード\tCtrl + F5", QKeySequence(Qt::CTRL | Qt::Key_F5),
-         kModeChinitsu},
-        {command::kModeHonitsu, "ホンイツモード\tShift + F5", QKeySequence(Qt::SHIFT | Qt::Key_F5),
-         kModeHonitsu},
-        {command::kModeKokushi, "国士モード\tCtrl + Shift + F5",
+        {command::kModeNormal, QT_TR_NOOP("ノーマルモード\tF5"), QKeySequence(Qt::Key_F5),
+         kModeNormal},
+        {command::kModeChinitsu, QT_TR_NOOP("チンイツモード\tCtrl + F5"),
+         QKeySequence(Qt::CTRL | Qt::Key_F5), kModeChinitsu},
+        {command::kModeHonitsu, QT_TR_NOOP("ホンイツモード\tShift + F5"),
+         QKeySequence(Qt::SHIFT | Qt::Key_F5), kModeHonitsu},
+        {command::kModeKokushi, QT_TR_NOOP("国士モード\tCtrl + Shift + F5"),
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F5), kModeKokushi},
     };
     for (const ModeItem& item : modeItems) {
@@ -127,10 +144,10 @@ void MainWindow::BuildMenus() {
         });
     }
 
-    QMenu* setup = bar->addMenu(QStringLiteral("設定"));
-    connect(AddCommand(setup, command::kUsers, "ユーザ設定"), &QAction::triggered, this,
+    QMenu* setup = AddMenu(bar->addMenu(QString()), QT_TR_NOOP("設定"));
+    connect(AddCommand(setup, command::kUsers, QT_TR_NOOP("ユーザ設定")), &QAction::triggered, this,
             [this] { UserSettings(); });
-    QMenu* depth = setup->addMenu(QStringLiteral("何切る？結果"));
+    QMenu* depth = AddMenu(setup->addMenu(QString()), QT_TR_NOOP("何切る？結果"));
     for (int n = 1; n <= kDepthItems; ++n) {
         QAction* a = AddCommand(depth, command::kDepthFirst + n - 1, kFullWidthDigits[n - 1]);
         a->setCheckable(true);
@@ -139,7 +156,7 @@ void MainWindow::BuildMenus() {
             UpdateCommands();
         });
     }
-    QMenu* simLevel = setup->addMenu(QStringLiteral("シミュレーション"));
+    QMenu* simLevel = AddMenu(setup->addMenu(QString()), QT_TR_NOOP("シミュレーション"));
     for (int n = 1; n <= kSimLevelItems; ++n) {
         QAction* a = AddCommand(simLevel, command::kSimLevelFirst + n - 1, kFullWidthDigits[n - 1]);
         a->setCheckable(true);
@@ -149,11 +166,14 @@ void MainWindow::BuildMenus() {
         });
     }
 
-    QMenu* help = bar->addMenu(QStringLiteral("ヘルプ"));
-    connect(AddCommand(help, command::kAbout, "バージョン情報"), &QAction::triggered, this,
-            [this] { ShowAbout(); });
-    AddCommand(help, command::kAuthorPage, "作者のHP");
-    AddCommand(help, command::kOnlineHelp, "オンラインヘルプ\tF1", QKeySequence(Qt::Key_F1));
+    AddDisplayCommands(setup);
+
+    QMenu* help = AddMenu(bar->addMenu(QString()), QT_TR_NOOP("ヘルプ"));
+    connect(AddCommand(help, command::kAbout, QT_TR_NOOP("バージョン情報")), &QAction::triggered,
+            this, [this] { ShowAbout(); });
+    AddCommand(help, command::kAuthorPage, QT_TR_NOOP("作者のHP"));
+    AddCommand(help, command::kOnlineHelp, QT_TR_NOOP("オンラインヘルプ\tF1"),
+               QKeySequence(Qt::Key_F1));
 
     for (QMenu* menu : bar->findChildren<QMenu*>()) {
         connect(menu, &QMenu::aboutToShow, this, [this] { UpdateCommands(); });
@@ -225,7 +245,7 @@ void MainWindow::UpdateCommands() {
     actions_[command::kDrill]->setText(QString::fromStdString(drillWindow_->MenuText()) +
                                        QStringLiteral("\tCtrl + d"));
     actions_[command::kSimulation]->setText(
-        QString::fromUtf8(SimulationMenuText(s.simRunning).data()));
+        QString::fromUtf8(SimulationMenuText(s.simRunning, CurrentLanguage()).data()));
 
     actions_[command::kShowShanten]->setChecked(showShanten_);
     actions_[command::kShowResult]->setChecked(flow_.showResult);
@@ -251,14 +271,14 @@ void MainWindow::SavePosition() {
     if (flow_.simRunning) return;
     QFileDialog dialog(this);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(kPositionFilter);
+    dialog.setNameFilter(tr("*.qtw (*.qtw)"));
     dialog.setDefaultSuffix(QStringLiteral("qtw"));
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const std::string path = dialog.selectedFiles().first().toStdString();
     // A save that fails silently would let the player believe the position is kept.
     if (!WritePositionFile(path, flow_.state)) {
-        ShowMessage("保存", "局面を保存できませんでした。\n" + path);
+        Tell(tr("保存"), tr("局面を保存できませんでした。\n%1").arg(QString::fromStdString(path)));
     }
 }
 
@@ -267,15 +287,15 @@ void MainWindow::LoadPosition() {
     QFileDialog dialog(this);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(kPositionFilter);
+    dialog.setNameFilter(tr("*.qtw (*.qtw)"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     KyokuState loaded = flow_.state;
     const PositionReadResult read =
-        ReadPositionFile(dialog.selectedFiles().first().toStdString(), loaded);
+        ReadPositionFile(dialog.selectedFiles().first().toStdString(), loaded, CurrentLanguage());
     if (!read.ok) {
         // Asking for a position makes the game in progress practice, whether it was read or not.
         flow_.noRecord = true;
-        ShowMessage("読込", read.reason);
+        Tell(tr("読込"), QString::fromStdString(read.reason));
         return;
     }
     flow_.PositionLoaded(loaded);
@@ -295,9 +315,9 @@ void MainWindow::UserSettings() {
 
 void MainWindow::EraseUserData() {
     if (flow_.simRunning) return;
-    const auto answer = QMessageBox::question(
-        this, QStringLiteral("確認"), QStringLiteral("現在のユーザのデータを消去しますか？"),
-        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+    const auto answer =
+        QMessageBox::question(this, tr("確認"), tr("現在のユーザのデータを消去しますか？"),
+                              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer != QMessageBox::Ok) return;
     flow_.userStats.Reset();
     Refresh();

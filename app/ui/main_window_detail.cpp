@@ -66,7 +66,7 @@ void MainWindow::RunDetailAnalysis(StatSummary& summary) {
         finished = true;
     });
     ReplayWork watched(worker, finished, replay);
-    ProgressDialog progress(watched, QStringLiteral("解析中"), this);
+    ProgressDialog progress(watched, tr("解析中"), this);
     const bool ok = progress.exec() == QDialog::Accepted;
     if (worker.joinable()) worker.join();
     detailDialog_->SetReplaying(false);

@@ -11,16 +11,12 @@
 
 namespace mizaro {
 
-namespace {
-constexpr const char* kReviewCaption = "局の検討";
-}  // namespace
-
 void MainWindow::ShowGameReview() {
     if (flow_.simRunning) return;
     const bool inProgress = HasGameInProgress(flow_);
     const int recorded = static_cast<int>(flow_.userStats.records.size());
     if (!inProgress && recorded == 0) {
-        ShowMessage(kReviewCaption, "検討できる局がありません。");
+        Tell(tr("局の検討"), tr("検討できる局がありません。"));
         return;
     }
     ReviewDialog dialog(inProgress, recorded, this);
@@ -34,7 +30,8 @@ void MainWindow::ShowGameReview() {
     const std::optional<std::string> page =
         searches_.Run([record = *record, title] { return ReviewPage(ReviewGame(record), title); });
     if (page && !PublishPage("Review.htm", *page))
-        ShowMessage(kReviewCaption, "Review.htm を書き込めませんでした。\n" + dataDirectory_);
+        Tell(tr("局の検討"), tr("Review.htm を書き込めませんでした。\n%1")
+                                 .arg(QString::fromStdString(dataDirectory_)));
 }
 
 }  // namespace mizaro

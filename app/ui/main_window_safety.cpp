@@ -24,17 +24,16 @@ void MainWindow::TellUnreadableFiles() {
         if (!stats->restoredFrom.empty() && toldUnreadable_.insert(stats->restoredFrom).second)
             restored += "\n" + stats->restoredFrom;
     if (!restored.empty())
-        ShowMessage("統計",
-                    "統計ファイルが見つからないため、ログから成績を復元しました。" + restored);
+        Tell(tr("統計"), tr("統計ファイルが見つからないため、ログから成績を復元しました。%1")
+                             .arg(QString::fromStdString(restored)));
 
     std::string names;
     for (const std::string& path : found)
         if (toldUnreadable_.insert(path).second) names += "\n" + path;
     if (names.empty()) return;
-    ShowMessage(
-        "エラー",
-        "次のファイルを読み込めませんでした。内容を守るため、このファイルには保存しません。" +
-            names);
+    Tell(tr("エラー"),
+         tr("次のファイルを読み込めませんでした。内容を守るため、このファイルには保存しません。%1")
+             .arg(QString::fromStdString(names)));
 }
 
 bool MainWindow::SaveForClose() {
@@ -49,14 +48,14 @@ bool MainWindow::SaveForClose() {
             return true;
         }
         // The games since the start exist only in memory: closing now would lose them.
-        QMessageBox box(
-            QMessageBox::Warning, QStringLiteral("エラー"),
-            QString::fromStdString("設定または統計を保存できませんでした。\n" + dataDirectory_ +
-                                   "\n\n保存せずに終了すると、起動してからの成績は失われます。"),
-            QMessageBox::Retry | QMessageBox::Close | QMessageBox::Cancel, this);
-        box.button(QMessageBox::Retry)->setText(QStringLiteral("再試行"));
-        box.button(QMessageBox::Close)->setText(QStringLiteral("保存せずに終了"));
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("終了しない"));
+        QMessageBox box(QMessageBox::Warning, tr("エラー"),
+                        tr("設定または統計を保存できませんでした。\n%1"
+                           "\n\n保存せずに終了すると、起動してからの成績は失われます。")
+                            .arg(QString::fromStdString(dataDirectory_)),
+                        QMessageBox::Retry | QMessageBox::Close | QMessageBox::Cancel, this);
+        box.button(QMessageBox::Retry)->setText(tr("再試行"));
+        box.button(QMessageBox::Close)->setText(tr("保存せずに終了"));
+        box.button(QMessageBox::Cancel)->setText(tr("終了しない"));
         box.setDefaultButton(QMessageBox::Retry);
         box.setEscapeButton(QMessageBox::Cancel);
         const int answer = box.exec();

@@ -10,6 +10,7 @@
 
 #include "app/ui/command_ids.h"
 #include "app/ui/main_window.h"
+#include "app/ui/ui_language.h"
 
 namespace mizaro {
 
@@ -69,6 +70,7 @@ void MainWindow::StartSimulation() {
     options.simDisp = flow_.simDisp;
     options.simInterval = simInterval_;
     options.showResult = flow_.showResult;
+    options.language = CurrentLanguage();
     // Snapshots land beside the statistics they were taken from.
     options.snapshotDirectory = dataDirectory_;
     options.statsDirectory = dataDirectory_;
@@ -87,7 +89,8 @@ void MainWindow::EndSimulation() {
     flow_.playMode = kPlayMode;
     // The computer's games are saved again at the close; a quit reports on stderr instead.
     if (comSaveNotice_.ShouldTell(!simulation_.statsSaveFailed()) && !quitRequested_)
-        ShowMessage(kSaveFailedCaption, SaveFailedText(dataDirectory_));
+        ShowMessage(SaveFailedCaption(CurrentLanguage()),
+                    SaveFailedText(dataDirectory_, CurrentLanguage()));
     // The computer's game in progress is abandoned; the player gets a new deal.
     flow_.NewGame();
     Refresh();

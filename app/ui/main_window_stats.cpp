@@ -11,7 +11,7 @@ void MainWindow::ShowStatisticsPage() {
     if (flow_.simRunning) return;
     // A page that could not be written is not opened: the old one would pass for it.
     if (!PublishPage(kStatPageFileName, StatPageHtml(flow_.userStats, comStats_)))
-        ShowMessage("えらーです", "えらーです");
+        Tell(tr("えらーです"), tr("えらーです"));
 }
 
 void MainWindow::CopyStatText(int kind) {

@@ -47,7 +47,7 @@ ProgressDialog::ProgressDialog(ProgressWork& work, const QString& title, QWidget
     text_ = new QLabel(this);
     text_->setObjectName(QStringLiteral("c1107"));
     row->addWidget(text_, 1);
-    stop_ = new QPushButton(QStringLiteral("中止"), this);
+    stop_ = new QPushButton(tr("中止"), this);
     stop_->setObjectName(QStringLiteral("c1104"));
     stop_->setAutoDefault(false);
     // Only a click stops: a Space meant for the game must not press it.

@@ -39,6 +39,8 @@ class ProgressWork {
 };
 
 class ProgressDialog : public QDialog {
+    Q_OBJECT
+
   public:
     ProgressDialog(ProgressWork& work, const QString& title, QWidget* parent = nullptr);
 

@@ -16,11 +16,11 @@ namespace {
 // short rather than widen a small box for it.
 constexpr int kTitleBarExtra = 160;
 
-QWidget* Captioned(const char* caption, const QPixmap& picture, const char* name) {
+QWidget* Captioned(const QString& caption, const QPixmap& picture, const char* name) {
     auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(QString::fromUtf8(caption)), 0, Qt::AlignHCenter);
+    layout->addWidget(new QLabel(caption), 0, Qt::AlignHCenter);
     auto* tile = new QLabel;
     tile->setObjectName(QString::fromUtf8(name));
     tile->setPixmap(picture);
@@ -41,9 +41,9 @@ WinBox::WinBox(const QString& title, const std::string& scoreText, const QPixmap
     setWindowTitle(title);
     auto* layout = new QVBoxLayout(this);
     auto* tiles = new QHBoxLayout;
-    tiles->addWidget(Captioned("和了牌", winningTile, "winningTile"));
+    tiles->addWidget(Captioned(tr("和了牌"), winningTile, "winningTile"));
     if (!uraIndicator.isNull())
-        tiles->addWidget(Captioned("裏ドラ表示牌", uraIndicator, "uraIndicator"));
+        tiles->addWidget(Captioned(tr("裏ドラ表示牌"), uraIndicator, "uraIndicator"));
     tiles->addStretch();
     layout->addLayout(tiles);
 

@@ -9,13 +9,13 @@
 namespace mizaro {
 
 ReviewDialog::ReviewDialog(bool inProgress, int recorded, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("局の検討"));
-    inProgress_ = new QRadioButton(QStringLiteral("対局中の局"), this);
-    recorded_ = new QRadioButton(QStringLiteral("記録した局"), this);
+    setWindowTitle(tr("局の検討"));
+    inProgress_ = new QRadioButton(tr("対局中の局"), this);
+    recorded_ = new QRadioButton(tr("記録した局"), this);
     number_ = new QSpinBox(this);
     number_->setRange(1, recorded > 0 ? recorded : 1);
     number_->setValue(1);
-    auto* before = new QLabel(QStringLiteral("局前（1 が最新）"), this);
+    auto* before = new QLabel(tr("局前（1 が最新）"), this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
     inProgress_->setEnabled(inProgress);

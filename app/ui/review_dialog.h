@@ -10,6 +10,8 @@ class QSpinBox;
 namespace mizaro {
 
 class ReviewDialog : public QDialog {
+    Q_OBJECT
+
   public:
     // `inProgress`: the game on the table can be reviewed; `recorded`: the user's games.
     ReviewDialog(bool inProgress, int recorded, QWidget* parent = nullptr);

@@ -35,7 +35,8 @@ bool SearchRunner::RunOnWorker(std::function<void()> work) {
     });
     SearchWork watched(finished);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    ProgressDialog progress(watched, QStringLiteral("計算中"), parent_);
+    ProgressDialog progress(watched, QCoreApplication::translate("mizaro::SearchRunner", "計算中"),
+                            parent_);
     const bool completed = progress.exec() == QDialog::Accepted;
     QApplication::restoreOverrideCursor();
     if (completed) {

@@ -15,11 +15,11 @@ namespace mizaro {
 UserDialog::UserDialog(const std::vector<std::string>& found, const std::string& current,
                        const std::string& dataDirectory, QWidget* parent)
     : QDialog(parent), list_(found, current), current_(current), dataDirectory_(dataDirectory) {
-    setWindowTitle(QStringLiteral("ユーザの設定"));
+    setWindowTitle(tr("ユーザの設定"));
     view_ = new QListWidget(this);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
-    auto* add = new QPushButton(QStringLiteral("追加"), this);
-    auto* remove = new QPushButton(QStringLiteral("削除"), this);
+    auto* add = new QPushButton(tr("追加"), this);
+    auto* remove = new QPushButton(tr("削除"), this);
     auto* ok = new QDialogButtonBox(QDialogButtonBox::Ok, this);
 
     connect(view_, &QListWidget::currentRowChanged, this, [this](int row) { list_.Select(row); });
@@ -48,17 +48,15 @@ void UserDialog::ShowList() {
 
 void UserDialog::AskToAdd() {
     QInputDialog ask(this);
-    ask.setWindowTitle(QStringLiteral("ユーザの追加"));
-    ask.setLabelText(QStringLiteral("ユーザ名："));
+    ask.setWindowTitle(tr("ユーザの追加"));
+    ask.setLabelText(tr("ユーザ名："));
     ask.setInputMode(QInputDialog::TextInput);
     if (ask.exec() != QDialog::Accepted) return;
     const AddUserOutcome outcome = AddTyped(ask.textValue());
     if (outcome == AddUserOutcome::kRefused) {
-        QMessageBox::warning(this, QStringLiteral("ユーザの追加"),
-                             QStringLiteral("この名前はユーザ名に使えません。"));
+        QMessageBox::warning(this, tr("ユーザの追加"), tr("この名前はユーザ名に使えません。"));
     } else if (outcome == AddUserOutcome::kDuplicate) {
-        QMessageBox::warning(this, QStringLiteral("ユーザの追加"),
-                             QStringLiteral("この名前のユーザは既にいます。"));
+        QMessageBox::warning(this, tr("ユーザの追加"), tr("この名前のユーザは既にいます。"));
     }
 }
 
@@ -71,8 +69,8 @@ AddUserOutcome UserDialog::AddTyped(const QString& typed) {
 void UserDialog::AskToDelete() {
     if (!list_.CanDeleteSelected()) return;
     const auto answer = QMessageBox::question(
-        this, QStringLiteral("ユーザの削除"),
-        QStringLiteral("このユーザに関するデータが失われます。\r\n削除してもいいですか？"),
+        this, tr("ユーザの削除"),
+        tr("このユーザに関するデータが失われます。\r\n削除してもいいですか？"),
         QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer == QMessageBox::Ok) DeleteConfirmed();
 }

@@ -13,6 +13,8 @@ class QListWidget;
 namespace mizaro {
 
 class UserDialog : public QDialog {
+    Q_OBJECT
+
   public:
     UserDialog(const std::vector<std::string>& found, const std::string& current,
                const std::string& dataDirectory, QWidget* parent = nullptr);

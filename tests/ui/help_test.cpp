@@ -88,10 +88,11 @@ std::string Look(MainWindow& w) {
     const GameFlow& f = w.flow();
     const Settings& s = w.settings();
     return FormatHandText(f.state) + QGuiApplication::clipboard()->text().toStdString() +
-           QString::asprintf("%d %d %d %d %d%d%d%d%d%d%d", f.state.turn, f.state.mode,
+           QString::asprintf("%d %d %d %d %d%d%d%d%d%d%d %d%d", f.state.turn, f.state.mode,
                              s.NanikiruDepth, s.SimShan, f.showResult, w.showShanten(), f.simDisp,
                              f.simRunning, w.isVisible(), w.detailDialog()->isVisible(),
-                             w.drillWindow()->isVisible())
+                             w.drillWindow()->isVisible(), static_cast<int>(w.display().language),
+                             w.display().tileNumbers)
                .toStdString();
 }
 
@@ -111,6 +112,8 @@ TEST_F(HelpTest, EveryMenuItemDoesSomething) {
                 window->flow().PositionLoaded(ParsePositionLine("234567m24p678s55z1z").state);
             if (start == 1) window->flow().SetMode(kModeKokushi);
             window->settings().NanikiruDepth = window->settings().SimShan = start == 0 ? 1 : 3;
+            window->SetLanguageChoice(start == 0 ? LanguageChoice::kSystem
+                                                 : LanguageChoice::kEnglish);
             window->show();
             QGuiApplication::clipboard()->clear();
             QAction* item = MenuItems(*window, unused)[i];
