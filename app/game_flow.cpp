@@ -107,7 +107,7 @@ GameFlow::Next GameFlow::EndExhausted() {
 GameFlow::Next GameFlow::EndWon() {
     if (showResult) {
         // The score turns over the ura-dora indicator of a riichi win; it is shown with it.
-        std::string text = state.ScoreText();
+        std::string text = state.ScoreText(language);
         ShowResult({InLanguage(language, "和了", "Win"), std::move(text), state.lastDraw,
                     state.uraIndicator});
     }

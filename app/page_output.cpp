@@ -10,9 +10,13 @@ bool WritePage(const std::string& path, std::string_view utf8Html) {
     return bytes && WriteFileAtomically(path, *bytes);
 }
 
+bool WritePage(const std::string& path, std::string_view utf8Html, PageEncoding encoding) {
+    return encoding == PageEncoding::kCp932 ? WritePage(path, utf8Html)
+                                            : WriteFileAtomically(path, utf8Html);
+}
+
 bool WritePage(const std::string& path, std::string_view utf8Html, Language language) {
-    if (language == Language::kJapanese) return WritePage(path, utf8Html);
-    return WriteFileAtomically(path, utf8Html);
+    return WritePage(path, utf8Html, EncodingOf(language));
 }
 
 }  // namespace mizaro

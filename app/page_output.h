@@ -14,7 +14,12 @@ namespace mizaro {
 // as it was, when the text cannot be converted or the file cannot be written: the caller must
 // then not open the old page as if it were the new one.
 bool WritePage(const std::string& path, std::string_view utf8Html);
-// The page or text in the encoding of `language`'s pages.
+enum class PageEncoding { kCp932, kUtf8 };
+// The encoding a page of `language` is written in, which the page declares.
+constexpr PageEncoding EncodingOf(Language language) {
+    return language == Language::kJapanese ? PageEncoding::kCp932 : PageEncoding::kUtf8;
+}
+bool WritePage(const std::string& path, std::string_view utf8Html, PageEncoding encoding);
 bool WritePage(const std::string& path, std::string_view utf8Html, Language language);
 
 }  // namespace mizaro

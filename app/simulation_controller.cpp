@@ -214,8 +214,8 @@ void SimulationController::Run(StatSummary& com, SimulationOptions options) {
         box.exhausted = end == ComputerGameEnd::kExhausted;
         box.caption = box.exhausted ? InLanguage(options.language, "流局", "Exhaustive draw")
                                     : InLanguage(options.language, "和了", "Win");
-        box.text =
-            box.exhausted ? ExhaustedText(state.Shanten(), options.language) : state.ScoreText();
+        box.text = box.exhausted ? ExhaustedText(state.Shanten(), options.language)
+                                 : state.ScoreText(options.language);
         if (!AskResult(box)) {
             endedByItself = !stop_.load();
             break;

@@ -83,7 +83,7 @@ DetailDialog::DetailDialog(Settings& settings, QWidget* parent)
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(Id(kTabsId));
     for (int page = 0; page < kDetailPageCount; ++page)
-        tabs_->addTab(BuildPage(page), Q(DetailPageLabel(page)));
+        tabs_->addTab(BuildPage(page), Q(DetailPageLabel(page, CurrentLanguage())));
     right->addWidget(tabs_, 1);
     // Said beside the lists, not in them: their copy text stays the plain table.
     skippedLine_ = new QLabel(this);
@@ -206,7 +206,7 @@ QWidget* DetailDialog::BuildPage(int page) {
     auto* row = new QHBoxLayout(widget);
     for (int i = 0; i < kDetailListCount; ++i) {
         if (kDetailLists[i].page != page) continue;
-        const ListTable layout = DetailList(kDetailLists[i], DetailTotals{});
+        const ListTable layout = DetailList(kDetailLists[i], DetailTotals{}, CurrentLanguage());
         auto* view = new QTreeWidget;
         view->setObjectName(QStringLiteral("l%1_%2").arg(page).arg(kDetailLists[i].list));
         view->setRootIsDecorated(false);
@@ -325,7 +325,10 @@ void DetailDialog::SetReplaying(bool replaying) {
 void DetailDialog::RefreshPages() {
     for (int i = 0; i < kDetailListCount; ++i) {
         QTreeWidget* view = lists_[i];
-        const ListTable table = DetailList(kDetailLists[i], analysis_.totals);
+        const ListTable table = DetailList(kDetailLists[i], analysis_.totals, CurrentLanguage());
+        // The headers too: the lists are filled again when the language changes.
+        for (int c = 0; c < static_cast<int>(table.columns.size()); ++c)
+            view->headerItem()->setText(c, Q(table.columns[c].header));
         view->clear();
         QList<QTreeWidgetItem*> items;
         for (const std::vector<std::string>& row : table.rows) {
@@ -393,6 +396,9 @@ void DetailDialog::changeEvent(QEvent* event) {
     RetranslateTree(this);
     ShowTitle();
     ShowYakuNames();
+    for (int page = 0; page < kDetailPageCount; ++page)
+        tabs_->setTabText(page, Q(DetailPageLabel(page, CurrentLanguage())));
+    RefreshPages();
     const int skipped = analysis_.skipped;
     skippedLine_->setText(
         skipped > 0 ? tr("再生できない記録 %1 局を集計から除外しました").arg(skipped) : QString());

@@ -391,7 +391,7 @@ void DrillWindow::OpenReport() {
 }
 
 void DrillWindow::OpenProgressPage() {
-    if (!hooks_.publish("Drill.htm", DrillPage(deck_, Today())))
+    if (!hooks_.publish("Drill.htm", DrillPage(deck_, Today(), CurrentLanguage())))
         QMessageBox::warning(
             this, tr("エラー"),
             tr("ページを書き込めませんでした。\n%1").arg(Q(directory_ + "Drill.htm")));

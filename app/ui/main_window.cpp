@@ -101,7 +101,8 @@ void MainWindow::BuildDrillWindow() {
     DrillWindow::Hooks hooks;
     hooks.openReport = [this](const KyokuState& state) { ReportOn(state, 0); };
     hooks.publish = [this](const std::string& name, const std::string& html) {
-        return PublishPage(name, html);
+        // The drill's page declares UTF-8 in either language.
+        return PublishPage(name, html, PageEncoding::kUtf8);
     };
     drillWindow_ = new DrillWindow(flow_.userStats, dataDirectory_, std::move(hooks), this);
     if (display_.tileNumbers) drillWindow_->SetTileNumbers(true);
@@ -230,9 +231,10 @@ void MainWindow::SetUserTitle(const std::string& name) {
     setWindowTitle(Q(kWindowTitlePrefix + name));
 }
 
-bool MainWindow::PublishPage(const std::string& fileName, const std::string& utf8Html) {
+bool MainWindow::PublishPage(const std::string& fileName, const std::string& utf8Html,
+                             PageEncoding encoding) {
     const std::string path = dataDirectory_ + fileName;
-    if (!WritePage(path, utf8Html)) return false;
+    if (!WritePage(path, utf8Html, encoding)) return false;
     pageOpener_(path);
     return true;
 }

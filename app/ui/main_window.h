@@ -12,6 +12,7 @@
 
 #include "app/display_settings.h"
 #include "app/game_flow.h"
+#include "app/page_output.h"
 #include "app/save_notice.h"
 #include "app/settings.h"
 #include "app/simulation_controller.h"
@@ -76,7 +77,12 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     bool SwitchUser(const std::string& name, bool saveCurrent = true);
     // Writes a page into the data directory and opens it; false (nothing opened) when it could
     // not be written, so the caller can say so.
-    bool PublishPage(const std::string& fileName, const std::string& utf8Html);
+    bool PublishPage(const std::string& fileName, const std::string& utf8Html,
+                     PageEncoding encoding);
+    bool PublishPage(const std::string& fileName, const std::string& utf8Html,
+                     Language pageLanguage) {
+        return PublishPage(fileName, utf8Html, EncodingOf(pageLanguage));
+    }
     void SetPageOpener(PageOpener opener) { pageOpener_ = std::move(opener); }
     // Where the program's own files (the help pages) are looked for; the running program's
     // folder unless a test says otherwise.

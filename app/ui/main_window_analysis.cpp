@@ -36,24 +36,24 @@ void MainWindow::NanikiruReport(int slack) {
 }
 
 void MainWindow::ReportOn(const KyokuState& position, int slack) {
-    const std::optional<AnalysisText> page =
-        searches_.Run([state = position, slack, depth = settings_.NanikiruDepth] {
-            return ReportPageFor(state, slack, depth);
+    const std::optional<AnalysisText> page = searches_.Run(
+        [state = position, slack, depth = settings_.NanikiruDepth, language = language()] {
+            return ReportPageFor(state, slack, depth, kReportPageSizeLimit, language);
         });
     if (page) ShowAnalysisPage("Report.htm", *page);
 }
 
 void MainWindow::RiichiReport() {
     if (flow_.simRunning) return;
-    const std::optional<AnalysisText> page =
-        searches_.Run([state = flow_.state] { return DamaPageFor(state); });
+    const std::optional<AnalysisText> page = searches_.Run(
+        [state = flow_.state, language = language()] { return DamaPageFor(state, language); });
     if (page) ShowAnalysisPage("Dama.htm", *page);
 }
 
 void MainWindow::CopyProblemText() {
     if (flow_.simRunning) return;
-    const std::optional<AnalysisText> text =
-        searches_.Run([state = flow_.state] { return ProblemTextFor(state); });
+    const std::optional<AnalysisText> text = searches_.Run(
+        [state = flow_.state, language = language()] { return ProblemTextFor(state, language); });
     if (!text) return;
     if (!text->ok()) {
         ShowMessage("", text->refusal);
@@ -70,7 +70,7 @@ void MainWindow::ShowAnalysisPage(const std::string& fileName, const AnalysisTex
     // The page shows the tile pictures beside it; put back any that went missing since start.
     WriteMissingTileGifs(dataDirectory_);
     // Opening the page of an earlier analysis as if it were this one would mislead.
-    if (!PublishPage(fileName, page.text))
+    if (!PublishPage(fileName, page.text, language()))
         Tell(tr("エラー"), tr("ページを書き込めませんでした。\n%1")
                                .arg(QString::fromStdString(dataDirectory_ + fileName)));
 }

@@ -189,7 +189,7 @@ void MainWindow::BuildKeys() {
             [this] { CopyTextToClipboard(CopyHandImagesText(flow_.state)); });
     connect(AddKey(command::kCopyPositionHtml, {QKeySequence(Qt::CTRL | Qt::Key_F9)}),
             &QAction::triggered, this,
-            [this] { CopyTextToClipboard(CopyPositionHtmlText(flow_.state)); });
+            [this] { CopyTextToClipboard(CopyPositionHtmlText(flow_.state, language())); });
     connect(AddKey(command::kClearDiscards, {QKeySequence(Qt::Key_Delete)}), &QAction::triggered,
             this, [this] { flow_.ClearDiscardsKey(); });
     connect(AddKey(command::kSelectUp, {QKeySequence(Qt::Key_Up)}), &QAction::triggered, this,

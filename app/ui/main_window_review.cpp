@@ -25,11 +25,12 @@ void MainWindow::ShowGameReview() {
     const std::optional<GameRecord> record =
         current ? GameInProgress(flow_) : RecordedGame(flow_.userStats, dialog.gameNumber());
     if (!record) return;
-    const std::string title =
-        current ? std::string("対局中の局") : std::to_string(dialog.gameNumber()) + " 局前";
-    const std::optional<std::string> page =
-        searches_.Run([record = *record, title] { return ReviewPage(ReviewGame(record), title); });
-    if (page && !PublishPage("Review.htm", *page))
+    const Language pageLanguage = language();
+    const std::string title = ReviewTitle(current ? 0 : dialog.gameNumber(), pageLanguage);
+    const std::optional<std::string> page = searches_.Run([record = *record, title, pageLanguage] {
+        return ReviewPage(ReviewGame(record), title, pageLanguage);
+    });
+    if (page && !PublishPage("Review.htm", *page, pageLanguage))
         Tell(tr("局の検討"), tr("Review.htm を書き込めませんでした。\n%1")
                                  .arg(QString::fromStdString(dataDirectory_)));
 }

@@ -10,12 +10,13 @@ void MainWindow::ShowStatisticsPage() {
     // The computer's statistics belong to the worker while it plays.
     if (flow_.simRunning) return;
     // A page that could not be written is not opened: the old one would pass for it.
-    if (!PublishPage(kStatPageFileName, StatPageHtml(flow_.userStats, comStats_)))
+    if (!PublishPage(kStatPageFileName, StatPageHtml(flow_.userStats, comStats_, language()),
+                     language()))
         Tell(tr("えらーです"), tr("えらーです"));
 }
 
 void MainWindow::CopyStatText(int kind) {
-    CopyTextToClipboard(StatText(flow_.userStats, kind));
+    CopyTextToClipboard(StatText(flow_.userStats, kind, language()));
 }
 
 }  // namespace mizaro

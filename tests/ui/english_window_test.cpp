@@ -51,16 +51,22 @@ struct NeverFinished : ProgressWork {
     void Stop() override {}
 };
 
-// Every text of `window` and the objects under it. The detailed analysis's pages and lists are
-// the statistics' own texts, written by the engine: they are left to its language.
+// Every text of `window` and the objects under it.
 void ExpectEnglish(QWidget* window) {
     QStringList texts = {window->windowTitle()};
     for (QObject* o : window->findChildren<QObject*>()) {
-        if (o->parent() != nullptr && qobject_cast<QTabWidget*>(o->parent()->parent())) continue;
         if (auto* a = qobject_cast<QAction*>(o)) texts << a->text() << a->toolTip();
         if (auto* m = qobject_cast<QMenu*>(o)) texts << m->title();
         if (auto* c = qobject_cast<QComboBox*>(o))
             for (int i = 0; i < c->count(); ++i) texts << c->itemText(i);
+        if (auto* tabs = qobject_cast<QTabWidget*>(o))
+            for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+        if (auto* tree = qobject_cast<QTreeWidget*>(o)) {
+            for (int i = 0; i < tree->columnCount(); ++i) texts << tree->headerItem()->text(i);
+            for (int r = 0; r < tree->topLevelItemCount(); ++r)
+                for (int i = 0; i < tree->columnCount(); ++i)
+                    texts << tree->topLevelItem(r)->text(i);
+        }
         if (auto* t = qobject_cast<QTableWidget*>(o))
             for (int i = 0; i < t->columnCount(); ++i) texts << t->horizontalHeaderItem(i)->text();
         auto* w = qobject_cast<QWidget*>(o);
