@@ -23,7 +23,10 @@ std::string PositionLine(const TablePosition& p) {
     TileCounts rest = p.tiles;
     --rest[p.drawn];
     std::string unseen;
-    for (TileKind k = 0; k < kKinds; ++k) unseen += (k ? "," : "") + std::to_string(p.unseen[k]);
+    for (TileKind k = 0; k < kKinds; ++k) {
+        if (k) unseen += ',';
+        unseen += std::to_string(p.unseen[k]);
+    }
     std::string dora;
     for (TileKind k : p.doraIndicators) dora += FormatTile(k);
     return "hand=" + std::to_string(p.hand) + " turn=" + std::to_string(p.turn) +
