@@ -37,7 +37,7 @@ void ExpectRefused(const std::string& good, const Case& c) {
 }
 
 TEST(MalformedLogTest, JsonLogsAreRefusedWithTheirFault) {
-    const std::string good = Data("two_hands.json");
+    const std::string good = Data("game.json");
     ASSERT_TRUE(ReadOnlineLog(good).ok());
     const Case cases[] = {
         {"", "{\"log\": [", "not JSON"},
@@ -58,12 +58,15 @@ TEST(MalformedLogTest, JsonLogsAreRefusedWithTheirFault) {
         {"\"c245226\"", "\"24c5226\"", "hand 2, seat 0, draw 3: not a call"},
         {"\"c245226\"", "\"c243132\"", "hand 2, seat 0, draw 3: a chi that is not a run"},
         {"[47,60,44,60]", "[47,60,44,60,60]", "hand 2, seat 1: the discards do not answer"},
+        {"[0,60,60]", "[46,60,60]",
+         "hand 3, seat 1, discard 1: a called kan must be answered by 0"},
+        {"\"4444p44\"", "\"44p4444\"", "hand 3: no order of play fits"},
     };
     for (const Case& c : cases) ExpectRefused(good, c);
 }
 
 TEST(MalformedLogTest, XmlLogsAreRefusedWithTheirFault) {
-    const std::string good = Data("two_hands.mjlog");
+    const std::string good = Data("game.mjlog");
     ASSERT_TRUE(ReadOnlineLog(good).ok());
     const Case cases[] = {
         {"", "<mjloggm><INIT", "not XML"},
@@ -102,7 +105,7 @@ std::string Gzip(const std::string& data) {
 }
 
 TEST(MalformedLogTest, CompressedLogsAreCheckedAndCapped) {
-    const std::string packed = Data("two_hands.mjlog.gz");
+    const std::string packed = Data("game.mjlog.gz");
     ASSERT_TRUE(ReadOnlineLog(packed).ok());
     const Case cases[] = {
         {"", "", "neither a JSON nor an XML game log"},

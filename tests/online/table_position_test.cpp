@@ -1,8 +1,10 @@
-// The positions of a hand-written two-hand game, read from its JSON and its XML form. Hand 1
+// The positions of a hand-written three-hand game, read from its JSON and its XML form. Hand 1
 // (East 1, seat 0 deals): seat 2 lets seat 0's first 3z go and pons the second after seat 3's
 // pon skips it, seat 2 makes a closed kan that turns over 8p, seat 0 declares riichi on its
 // fourth discard. Hand 2 (East 2, seat 1 deals): seat 0 holds a red 5p and chis on its third
-// turn. The expected counts were worked out by hand from the logs.
+// turn. Hand 3 (East 3, seat 2 deals): seat 3 pons seat 0's 4z, seat 1 calls a kan on seat 0's
+// 9m, seat 3 adds its fourth 4z; each open kan turns its indicator over after its discard.
+// The expected counts were worked out by hand from the logs.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -69,8 +71,14 @@ TEST(TablePositionTest, PositionsMatchTheCountsWorkedOutByHand) {
          "1z", "3z", false},
         {2, 2, kNorth, false, "1123m567p1123s12z8p", "233444444|444423334|232444344|2324433", 15,
          "1z", "2z", false},
+        {3, 1, kWest, false, "123456789m1123p4z", "233333333|233444444|443444444|3443444", 16, "3s",
+         "4z", false},
+        {3, 2, kWest, false, "123456789m1123p1s", "233333333|233444444|343444444|3441443", 16, "3s",
+         "9m", false},
+        {3, 3, kWest, false, "12345678m1123p1s2p", "233333330|223433444|333434444|3440433", 15,
+         "3s5p6p", "1s", false},
     };
-    const std::vector<TablePosition> positions = ListPositions(Read("two_hands.json"), 0);
+    const std::vector<TablePosition> positions = ListPositions(Read("game.json"), 0);
     ASSERT_EQ(positions.size(), std::size(seat0));  // the riichi and the chi end each hand
     for (std::size_t i = 0; i < positions.size(); ++i) {
         const TablePosition& p = positions[i];
@@ -94,7 +102,7 @@ TEST(TablePositionTest, PositionsMatchTheCountsWorkedOutByHand) {
 // Seat 2 pons before its first discard in hand 1, so only hand 2 counts; there it sits South
 // of the dealer, and its first draw leaves 70 - 2 = 68 tiles.
 TEST(TablePositionTest, ACallBeforeTheFirstDiscardLeavesNothingToRate) {
-    const std::vector<TablePosition> positions = ListPositions(Read("two_hands.json"), 2);
+    const std::vector<TablePosition> positions = ListPositions(Read("game.json"), 2);
     ASSERT_FALSE(positions.empty());
     EXPECT_EQ(positions.front().hand, 2);
     EXPECT_EQ(positions.front().seatWind, kSouth);
@@ -104,8 +112,8 @@ TEST(TablePositionTest, ACallBeforeTheFirstDiscardLeavesNothingToRate) {
 // The two readers share nothing but the replay, so the same game in both forms (and the XML
 // compressed) giving the same positions for every seat checks each against the other.
 TEST(TablePositionTest, BothFormsOfAGameGiveTheSamePositions) {
-    const OnlineGame json = Read("two_hands.json");
-    for (const char* other : {"two_hands.mjlog", "two_hands.mjlog.gz"}) {
+    const OnlineGame json = Read("game.json");
+    for (const char* other : {"game.mjlog", "game.mjlog.gz"}) {
         const OnlineGame xml = Read(other);
         EXPECT_EQ(xml.names, json.names) << other;
         for (int seat = 0; seat < kSeats; ++seat) {
@@ -125,7 +133,7 @@ TEST(TablePositionTest, BothFormsOfAGameGiveTheSamePositions) {
 }
 
 TEST(TablePositionTest, APlayerIsFoundBySeatOrName) {
-    const OnlineGame game = Read("two_hands.mjlog");  // names URL-encoded in the XML
+    const OnlineGame game = Read("game.mjlog");  // names URL-encoded in the XML
     EXPECT_EQ(FindPlayerSeat(game, "あお"), 0);
     EXPECT_EQ(FindPlayerSeat(game, "C"), 2);
     EXPECT_EQ(FindPlayerSeat(game, "3"), 3);
