@@ -1,6 +1,7 @@
 #include "online/tenhou_json.h"
 
 #include <nlohmann/json.hpp>
+#include <utility>
 
 #include "online/json_turn_order.h"
 #include "online/table_replay.h"
@@ -174,7 +175,8 @@ std::string DescribeAction(const TableAction& a) {
 }
 
 // Turns over the listed indicators where the kans reveal them: a closed kan at once, a called
-// or added kan when its seat next discards or declares another kan.
+// or added kan once its seat has discarded (or before that seat's next kan). A discard won on
+// ends the hand first, so its kan's indicator may be missing from the list.
 std::optional<Refusal> PlaceIndicators(const std::vector<TileKind>& listed,
                                        std::vector<TableAction>& actions) {
     std::vector<TableAction> placed;
@@ -191,15 +193,16 @@ std::optional<Refusal> PlaceIndicators(const std::vector<TileKind>& listed,
         }
         return true;
     };
-    for (const TableAction& a : actions) {
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        const TableAction& a = actions[i];
         const bool kan = a.type == ActionType::kClosedKan || a.type == ActionType::kAddedKan ||
                          a.type == ActionType::kOpenKan;
-        if ((kan || a.type == ActionType::kDiscard) && waiting > 0) {
-            if (!reveal(waiting))
-                return Refusal{DescribeAction(a), "a kan with no indicator listed"};
-            waiting = 0;
-        }
+        const bool last = i + 1 == actions.size();
+        if (kan && !reveal(std::exchange(waiting, 0)))
+            return Refusal{DescribeAction(a), "a kan with no indicator listed"};
         placed.push_back(a);
+        if (a.type == ActionType::kDiscard && !reveal(std::exchange(waiting, 0)) && !last)
+            return Refusal{DescribeAction(a), "a kan with no indicator listed"};
         if (a.type == ActionType::kClosedKan && !reveal(1))
             return Refusal{DescribeAction(a), "a kan with no indicator listed"};
         if (a.type == ActionType::kAddedKan || a.type == ActionType::kOpenKan) ++waiting;

@@ -45,6 +45,7 @@ TEST(MalformedLogTest, JsonLogsAreRefusedWithTheirFault) {
         {"\"C\",", "", "\"name\" is not a list of four names"},
         {"[0,0,0]", "[16,0,0]", "hand 1: the round, counters"},
         {"[19,28]", "[19]", "hand 1, seat 2, discard 2: a kan with no indicator listed"},
+        {"[33,25,26]", "[33]", "hand 3, seat 1, discard 2: a kan with no indicator listed"},
         {"[19,28]", "[19,28,11]", "hand 1, dora indicators: more listed than the kans"},
         {"[11,12,13,24,25,26,37,38,39,41,41,42,43]", "[11,12,13,24,25,26,37,38,39,41,41,42]",
          "hand 1, seat 0: the deal is not 13 tiles"},

@@ -132,6 +132,26 @@ TEST(TablePositionTest, BothFormsOfAGameGiveTheSamePositions) {
     }
 }
 
+// Hand 3 cut short: seat 1's discard after its called kan is won on, before the kan's indicator
+// would turn, so the log may list it or not.
+TEST(TablePositionTest, ADiscardWonOnAfterAKanNeedsNoNewIndicator) {
+    const std::string hand =
+        R"({"log": [[[2,0,0], [25000,25000,25000,25000], DORA, [],
+        [11,12,13,14,15,16,17,18,19,21,21,22,23], [44,31], [44,19],
+        [19,19,19,31,32,33,34,35,36,37,38,41,42], ["m19191919",46], [0,60],
+        [24,25,26,27,28,29,45,45,46,46,47,43,43], [41], [60],
+        [24,25,26,27,28,29,44,44,47,43,39,39,39], [11,"4444p44"], [60,47], ["和了"]]]})";
+    for (const char* dora : {"[33]", "[33,25]"}) {
+        const std::string text =
+            hand.substr(0, hand.find("DORA")) + dora + hand.substr(hand.find("DORA") + 4);
+        const OnlineRead read = ReadOnlineLog(text);
+        ASSERT_TRUE(read.ok()) << read.error;
+        const std::vector<TablePosition> positions = ListPositions(read.game, 0);
+        ASSERT_EQ(positions.size(), 2u);
+        EXPECT_EQ(Dora(positions.back()), "3s");
+    }
+}
+
 TEST(TablePositionTest, APlayerIsFoundBySeatOrName) {
     const OnlineGame game = Read("game.mjlog");  // names URL-encoded in the XML
     EXPECT_EQ(FindPlayerSeat(game, "あお"), 0);
