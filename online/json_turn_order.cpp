@@ -10,9 +10,21 @@ namespace {
 // Hostile lists could make the search wander; a real hand needs a few hundred steps.
 constexpr long kMaxSteps = 1'000'000;
 
+ActionType CallType(SeatTake::Kind kind) {
+    return kind == SeatTake::Kind::kChi   ? ActionType::kChi
+           : kind == SeatTake::Kind::kPon ? ActionType::kPon
+                                          : ActionType::kOpenKan;
+}
+
+ActionType GiveType(SeatGive::Kind kind) {
+    return kind == SeatGive::Kind::kClosedKan  ? ActionType::kClosedKan
+           : kind == SeatGive::Kind::kAddedKan ? ActionType::kAddedKan
+                                               : ActionType::kDiscard;
+}
+
 class Orderer {
   public:
-    Orderer(const std::array<SeatLog, kSeats>& seats) : seats_(seats) {}
+    explicit Orderer(const std::array<SeatLog, kSeats>& seats) : seats_(seats) {}
 
     std::string Run(int dealer, std::vector<TableAction>& actions) {
         if (Take(dealer)) {
@@ -75,9 +87,7 @@ class Orderer {
         const SeatGive& g = gives[given_[seat]];
         const std::size_t before = order_.size();
         if (g.kind != SeatGive::Kind::kNothing) {
-            static constexpr ActionType kTypes[] = {ActionType::kDiscard, ActionType::kClosedKan,
-                                                    ActionType::kAddedKan};
-            Push(kTypes[static_cast<int>(g.kind)], seat, g.tile, static_cast<int>(given_[seat]));
+            Push(GiveType(g.kind), seat, g.tile, static_cast<int>(given_[seat]));
             order_.back().riichi = g.riichi;
         }
         ++given_[seat];
@@ -103,9 +113,7 @@ class Orderer {
             if (t.kind == SeatTake::Kind::kWall || t.tile != tile ||
                 (caller + t.fromOffset) % kSeats != seat)
                 continue;
-            static constexpr ActionType kTypes[] = {ActionType::kDraw, ActionType::kChi,
-                                                    ActionType::kPon, ActionType::kOpenKan};
-            Push(kTypes[static_cast<int>(t.kind)], caller, tile, static_cast<int>(taken_[caller]));
+            Push(CallType(t.kind), caller, tile, static_cast<int>(taken_[caller]));
             order_.back().from = seat;
             order_.back().chiTiles = t.chiTiles;
             ++taken_[caller];
