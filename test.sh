@@ -19,7 +19,8 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DMIZARO_FUZZ=ON -DMIZARO_GUI=OFF
 cmake --build build-fuzz --target fuzzers -j "$jobs"
-for target in fuzz_settings fuzz_counter_file fuzz_game_log fuzz_position_file; do
+for target in fuzz_settings fuzz_counter_file fuzz_game_log fuzz_position_file fuzz_tenhou_json \
+  fuzz_mjlog; do
   build-fuzz/bin/$target -runs=0 fuzz/corpus/$target/
 done
 

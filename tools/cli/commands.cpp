@@ -17,6 +17,7 @@ void RegisterCommands(CLI::App& app, CLI::App& bench) {
     AddPageCommands(app, bench);
     AddSimulateCommands(app, bench);
     AddStatCommands(app, bench);
+    AddImportCommand(app, bench);
 }
 
 int ExitCode() {

@@ -18,6 +18,7 @@ void AddDetailCommands(CLI::App& app, CLI::App& bench);
 void AddPageCommands(CLI::App& app, CLI::App& bench);
 void AddSimulateCommands(CLI::App& app, CLI::App& bench);
 void AddStatCommands(CLI::App& app, CLI::App& bench);
+void AddImportCommand(CLI::App& app, CLI::App& bench);
 
 // The process exit code a command asks for (0 unless it set one).
 int ExitCode();

@@ -1,0 +1,62 @@
+// A four-player online game as read from its log: who sat where and, for every hand, the deal
+// and every action at the table in the order it happened. Both log readers fill this and hand it
+// to the table replay, which refuses a game whose actions break the rules; so a game a reader
+// returns can be replayed from start to end.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/tile.h"
+
+namespace mizaro {
+
+inline constexpr int kSeats = 4;
+inline constexpr int kDealtTiles = 13;
+
+enum class ActionType : std::uint8_t {
+    kDraw,       // from the wall, a replacement after a kan included
+    kDiscard,    // may declare riichi
+    kChi,        // the next seat calls the discard into a run
+    kPon,        // any other seat calls the discard into a triplet
+    kOpenKan,    // any other seat calls the discard into a kan
+    kClosedKan,  // four from the hand
+    kAddedKan,   // the fourth tile added to the seat's own pon
+    kDora,       // a new indicator turned over
+};
+
+struct TableAction {
+    ActionType type = ActionType::kDraw;
+    int seat = 0;             // who acts; unused for kDora
+    TileKind tile = kNoTile;  // drawn, discarded, called, the kan's kind, the indicator
+    std::array<TileKind, 2> chiTiles{kNoTile, kNoTile};  // what a chi takes from the hand
+    int from = -1;                                       // the seat whose discard a call takes
+    bool riichi = false;                                 // a discard declaring riichi
+    int source = 0;  // where in the log it was read, for messages
+};
+
+struct OnlineHand {
+    int round = 0;  // 0..3 East 1..4, 4..7 South 1..4, ...: the round wind is round / 4
+    int honba = 0;
+    int sticks = 0;
+    int dealer = 0;
+    std::array<std::array<TileKind, kDealtTiles>, kSeats> dealt{};
+    TileKind firstIndicator = kNoTile;
+    std::vector<TableAction> actions;
+};
+
+struct OnlineGame {
+    std::array<std::string, kSeats> names;  // UTF-8; empty when the log gives none
+    std::vector<OnlineHand> hands;
+};
+
+// What a reader returns: a whole game, or nothing and the reason.
+struct OnlineRead {
+    OnlineGame game;
+    std::string error;
+    bool ok() const { return error.empty(); }
+};
+
+}  // namespace mizaro
