@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 #include "core/kyoku_state.h"
@@ -55,26 +56,35 @@ std::string FormatScoreText(const AgariResult& r) {
             AppendFormat(text, "%s\t%d 翻\n", name, b);
     }
 
-    const int p = r.points;
+    // A non-dealer's hand takes its label from what the same hand would score as the dealer,
+    // and shows its payments beside the total: "8000 点 (2000-4000)".
+    std::string shown = std::to_string(r.points) + " 点";
+    int p = r.points;
+    if (!r.dealer) {
+        const NonDealerPayments pay = NonDealerPaymentsFor(total, r.fu);
+        AppendFormat(shown, " (%d-%d)", pay.other, pay.dealer);
+        p = PointsFor(total, r.fu);
+    }
+    const char* points = shown.c_str();
     for (const LimitLine& line : kLimitsWithHan) {
         if (p != line.points) continue;
-        AppendFormat(text, "\n%s\t%d 翻\t%d 点\n", line.label, total, p);
+        AppendFormat(text, "\n%s\t%d 翻\t%s\n", line.label, total, points);
         return text;
     }
     if (p == kYakumanPoints) {
         // Several ordinary yaku reaching thirteen han are a counted yakuman.
         if (r.han.YakuCount() < 2)
-            AppendFormat(text, "\n役満\t\t%d 点\n", p);
+            AppendFormat(text, "\n役満\t\t%s\n", points);
         else
-            AppendFormat(text, "\n数え役満\t%d 翻\t%d 点\n", total, p);
+            AppendFormat(text, "\n数え役満\t%d 翻\t%s\n", total, points);
         return text;
     }
     for (const LimitLine& line : kMultipleYakuman) {
         if (p != line.points) continue;
-        AppendFormat(text, "\n%s\t\t%d 点\n", line.label, p);
+        AppendFormat(text, "\n%s\t\t%s\n", line.label, points);
         return text;
     }
-    AppendFormat(text, "\n%d符\t%d 翻\t%d 点\n", r.fu, total, p);
+    AppendFormat(text, "\n%d符\t%d 翻\t%s\n", r.fu, total, points);
     return text;
 }
 
