@@ -38,8 +38,8 @@ ReachAnalysis::ReachAnalysis(const KyokuState& position, double riichiValue) : s
     }
 
     // Without riichi: take every win at its plain points, every worthwhile change, and keep
-    // the hand on any other draw.
-    // Unseen tiles at draw k are counted from the position's pool, as in the search.
+    // the hand on any other draw. The unseen tiles at draw k come from the position's pool, as
+    // in the search.
     const int poolBefore = AnalysisPool(position);
     for (int k = kMaxTurns; k >= 1; --k) {
         const double pool = poolBefore - k;

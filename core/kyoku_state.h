@@ -1,4 +1,5 @@
-// KyokuState: the complete state of one solo game as a flat value type.
+// KyokuState: the complete state of one solo game as a flat value type; a position taken from
+// a four-player game fills the same state, with its own winds, seat and pool.
 //
 // The wall is a count of unseen tiles per kind, not a sequence: every draw is a fresh uniform
 // pick among them. The analysis copies the state at every node, so it holds no pointers and
