@@ -20,9 +20,6 @@ constexpr int kAssumedRiichiTurn = 100;  // riichi declared, but never an ippats
 constexpr int kHandBetweenDraws = 13;
 constexpr int kHandAfterDraw = 14;
 constexpr int kLastDraw = kMaxTurns;
-// Tiles unseen by the player at draw k are 123 - k (13 dealt, k - 1 drawn, one indicator),
-// whatever the mode: a restricted wall does not shrink the pool.
-constexpr int kPoolBeforeFirstDraw = 123;
 // The first turn that scores no 天和: a win the search imagines always comes after a discard.
 constexpr int kFirstTurnAfterDiscard = 2;
 constexpr int kDoublesALine = 8;
@@ -45,19 +42,6 @@ DeadDraw DeadDrawOf(const TileCounts& hand, TileKind drawn) {
         if (hand[suitStart + p] > 0) return kNo;
     return place == 0 || place == kSuitLength - 1 ? kDeadOrphan : kDeadSimple;
 }
-
-// The chance that draw k brings one of `left` unseen tiles, left / (123 - k), for the at most
-// four tiles of a kind. Read from this table rather than divided at every use: the table holds
-// the very same quotients, and the recurrence needs one per drawn kind and draw number.
-constexpr int kTilesOfKind = 4;
-using DrawChanceTable = std::array<std::array<double, kTurnSlots>, kTilesOfKind + 1>;
-const DrawChanceTable kDrawChance = [] {
-    DrawChanceTable table{};
-    for (int left = 0; left <= kTilesOfKind; ++left)
-        for (int k = 1; k <= kLastDraw; ++k)
-            table[left][k] = left / static_cast<double>(kPoolBeforeFirstDraw - k);
-    return table;
-}();
 
 // Reuses are counted in full, so a deep search with slack reaches billions of visits; the
 // count stops at the largest int instead of wrapping.
@@ -458,7 +442,7 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
     // of millions of them, while only a report's few nodes are ever asked.
     if (caller_) SetChildren(cache, children, groupSpan);
     SumVisits();
-    Evaluate(&cache.Arena(), groupSpan, children);
+    Evaluate(cache.Chances(), &cache.Arena(), groupSpan, children);
     stack.resize(bottom);
 }
 
@@ -489,7 +473,8 @@ void NanikiruSearch::ListChildren() const {
     listing_ = new (cache_->Arena().Allocate<Listing>(1)) Listing{groups, children, groupCount};
 }
 
-void NanikiruSearch::Evaluate(SearchArena* arena, std::span<const DrawGroup> groups,
+void NanikiruSearch::Evaluate(const DrawChances& chances, SearchArena* arena,
+                              std::span<const DrawGroup> groups,
                               std::span<const NanikiruSearch* const> children) {
     const int groupCount = static_cast<int>(groups.size());
     auto members = [&](const DrawGroup& g) { return children.subspan(g.first, g.count); };
@@ -540,14 +525,16 @@ void NanikiruSearch::Evaluate(SearchArena* arena, std::span<const DrawGroup> gro
             ev[k] = 0.0;  // too few draws to complete the hand
             continue;
         }
-        const double pool = kPoolBeforeFirstDraw - k;
+        // Unseen tiles at draw k: 13 dealt, k - 1 drawn and the indicators are out of the pool
+        // (in the solo game, whatever the mode: a restricted wall does not shrink it).
+        const double pool = chances.pool - k;
         // The share of draws that leave the present hand; the rest keeps it.
         double move = effTiles_ / pool;
         double e = 0.0, eIppatsu = 0.0, tenpaiMove = 0.0, winMove = 0.0;
         const double stayValue = TurnValue(ev, k + 1);  // before this pass's ippatsu bonus
         for (int n = 0; n < groupCount; ++n) {
             const NanikiruSearch& c0 = *members(groups[n]).front();
-            const double p = kDrawChance[drawnBefore[n]][k];
+            const double p = chances.byLeft[drawnBefore[n]][k];
             double best = 0.0, bestIppatsu = 0.0, bestWin = 0.0, bestTenpai = 0.0;
             if (ready) {
                 best = c0.winPoints_;

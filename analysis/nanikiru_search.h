@@ -4,7 +4,9 @@
 // resulting 13-tile position, computes the expected final points, the chance to win and the
 // chance to be ready as functions of the number of the next draw. Below a 13-tile node the
 // search tries every drawn kind that may bring the hand closer to ready and every reply
-// discard, guided by the shanten count, always assuming riichi and a self-drawn dealer win.
+// discard, guided by the shanten count, always assuming riichi and a self-drawn win, scored
+// with the position's winds and seat (dealer or not). A draw comes from the position's pool of
+// unseen tiles (KyokuState::poolBeforeFirstDraw).
 //
 // Ownership. The node a caller builds (the top node) owns the memo of its analysis; the nodes
 // the search creates live in that memo until FreeCache (or the top node's destruction). A
@@ -133,7 +135,7 @@ class alignas(32) NanikiruSearch {
                   int& effTiles) const;
     // Lists a created node's groups again from its position and the memo.
     void ListChildren() const;
-    void Evaluate(SearchArena* arena, std::span<const DrawGroup> groups,
+    void Evaluate(const DrawChances& chances, SearchArena* arena, std::span<const DrawGroup> groups,
                   std::span<const NanikiruSearch* const> children);
     // The child reached from `work` by drawing `drawn` and then discarding `discarded`
     // (either may be kNoTile), taken from the memo under `key` when present, else created,

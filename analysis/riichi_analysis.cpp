@@ -10,8 +10,6 @@ namespace mizaro {
 namespace {
 
 constexpr int kReadyHandTiles = 13;
-// Unseen tiles at draw k are 123 - k, as in the search.
-constexpr int kPoolBeforeFirstDraw = 123;
 
 }  // namespace
 
@@ -41,9 +39,11 @@ ReachAnalysis::ReachAnalysis(const KyokuState& position, double riichiValue) : s
     }
 
     // Without riichi: take every win at its plain points, every worthwhile change, and keep
-    // the hand on any other draw.
+    // the hand on any other draw. The unseen tiles at draw k come from the position's pool, as
+    // in the search.
+    const int poolBefore = AnalysisPool(position);
     for (int k = kMaxTurns; k >= 1; --k) {
-        const double pool = kPoolBeforeFirstDraw - k;
+        const double pool = poolBefore - k;
         const double move = (winTiles + changeTiles) / pool;
         double x = 0.0;
         for (TileKind i = 0; i < kKinds; ++i)

@@ -54,6 +54,18 @@ SearchCache::~SearchCache() {
     Clear();
 }
 
+void SearchCache::SetBase(const KyokuState& base) {
+    base_ = base;
+    baseHand_ = HandKey(base.hand);
+    const int pool = AnalysisPool(base);
+    if (pool == kSoloPoolBeforeFirstDraw) {
+        chances_ = &SoloDrawChances();
+    } else {
+        ownChances_ = MakeDrawChances(pool);
+        chances_ = &ownChances_;
+    }
+}
+
 NanikiruSearch* SearchCache::Node(std::uint32_t index) const {
     NodeSlot& slot = nodeBlocks_[index >> kNodeBlockShift][index & (kNodesPerBlock - 1)];
     return std::launder(reinterpret_cast<NanikiruSearch*>(slot.bytes));

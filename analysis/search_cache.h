@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/draw_chance.h"
 #include "analysis/search_arena.h"
 #include "core/kyoku_state.h"
 #include "core/tile.h"
@@ -159,10 +160,9 @@ class SearchCache {
     // The state the nodes of this analysis share beside their own hand and wall: the top's,
     // with riichi assumed.
     const KyokuState* base() const { return &base_; }
-    void SetBase(const KyokuState& base) {
-        base_ = base;
-        baseHand_ = HandKey(base.hand);
-    }
+    void SetBase(const KyokuState& base);
+    // The chances of a draw for the base's pool.
+    const DrawChances& Chances() const { return *chances_; }
     // Whether the hand of `key` is the base's less one tile: the hands the caller's analysis
     // of discards lists as its candidates.
     bool IsBaseLessOne(const SearchKey& key) const;
@@ -185,6 +185,8 @@ class SearchCache {
 
     KyokuState base_;  // before the nodes, which point to it until they are gone
     SearchKey baseHand_;
+    const DrawChances* chances_ = &SoloDrawChances();
+    DrawChances ownChances_;  // for a pool other than the solo game's
     // 2^slotBits_ slots (none before the first insertion), at most half full.
     LargeBlock slotBlock_;
     Slot* slots_ = nullptr;

@@ -21,6 +21,7 @@ struct AgariResult {
     int fu = 0;
     TileKind roundWind = kEast;
     TileKind seatWind = kEast;
+    bool dealer = true;
 };
 
 }  // namespace mizaro

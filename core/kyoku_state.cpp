@@ -9,11 +9,14 @@ namespace mizaro {
 
 void KyokuState::Reset() {
     roundWind = seatWind = kEast;
+    dealer = true;
+    poolBeforeFirstDraw = kSoloPoolBeforeFirstDraw;
     turn = 1;
     reachTurn = 0;
     lastDraw = lastDiscard = 0;
     result.points = 0;
     uraIndicator = kNoTile;
+    uraIndicatorsAtWin = 1;
     discards.fill(kNoTile);
     shantenAfter.fill(0);
     wall.fill(4);

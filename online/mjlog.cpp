@@ -158,9 +158,9 @@ class MjlogReader {
         for (int s = 0; s < kSeats; ++s) {
             static const char* const kAttributes[kSeats] = {"hai0", "hai1", "hai2", "hai3"};
             const auto ids = NumbersOf(e.attribute(kAttributes[s]).value(), 0, kTileIds - 1);
-            if (!ids || ids->size() != kDealtTiles)
+            if (!ids || ids->size() != kDealtPerSeat)
                 return std::string(kAttributes[s]) + " is not 13 tiles";
-            for (int i = 0; i < kDealtTiles; ++i)
+            for (int i = 0; i < kDealtPerSeat; ++i)
                 current_.dealt[s][i] = static_cast<TileKind>((*ids)[i] / 4);
         }
         hand_ = true;

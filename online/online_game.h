@@ -14,7 +14,7 @@
 namespace mizaro {
 
 inline constexpr int kSeats = 4;
-inline constexpr int kDealtTiles = 13;
+inline constexpr int kDealtPerSeat = 13;
 
 enum class ActionType : std::uint8_t {
     kDraw,       // from the wall, a replacement after a kan included
@@ -42,7 +42,7 @@ struct OnlineHand {
     int honba = 0;
     int sticks = 0;
     int dealer = 0;
-    std::array<std::array<TileKind, kDealtTiles>, kSeats> dealt{};
+    std::array<std::array<TileKind, kDealtPerSeat>, kSeats> dealt{};
     TileKind firstIndicator = kNoTile;
     std::vector<TableAction> actions;
 };

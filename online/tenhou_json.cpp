@@ -236,9 +236,9 @@ std::optional<Refusal> ReadHand(const Json& k, OnlineHand& hand) {
     std::array<SeatLog, kSeats> seats;
     for (int s = 0; s < kSeats; ++s) {
         const Json& dealt = k[4 + 3 * s];
-        if (!dealt.is_array() || dealt.size() != kDealtTiles)
+        if (!dealt.is_array() || dealt.size() != kDealtPerSeat)
             return Refusal{"seat " + std::to_string(s), "the deal is not 13 tiles"};
-        for (int i = 0; i < kDealtTiles; ++i) {
+        for (int i = 0; i < kDealtPerSeat; ++i) {
             hand.dealt[s][i] = TileOf(dealt[i]);
             if (hand.dealt[s][i] == kNoTile)
                 return Refusal{"seat " + std::to_string(s), "a dealt tile is not a tile"};

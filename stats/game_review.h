@@ -2,11 +2,8 @@
 //
 // The record is replayed on the wall of its own mode, so every position is the one the player
 // faced. Each discard the player chose (not the automatic ones after riichi, not a win) is
-// rated: near ready by the expected-value search with riichi assumed, the value at the next
-// draw of the discard made against the best one; further away by the computer's count of the
-// tiles that would bring the hand closer. Only the searched losses are points, so only they
-// are summed and ranked. Where the discard leaves the hand ready and riichi is still open, the
-// riichi analysis adds what declaring was worth against staying concealed.
+// rated as ReviewTurn rates it. Only the searched losses are points, so only they are summed
+// and ranked.
 #pragma once
 
 #include <array>
@@ -16,35 +13,12 @@
 #include "core/kyoku_state.h"
 #include "core/language.h"
 #include "stats/game_record.h"
+#include "stats/turn_review.h"
 
 namespace mizaro {
 
-// The search rates hands at most this far from ready; beyond, it would take too long per turn.
-inline constexpr int kReviewSearchShanten = 3;
 // The largest searched losses of a game that the review marks.
 inline constexpr int kMarkedLosses = 3;
-
-enum class RatingKind { kSearch, kTiles };
-
-struct TurnReview {
-    int turn = 0;
-    TileCounts hand{};  // the 14 tiles after the draw
-    TileKind drawn = kNoTile;
-    TileKind discarded = kNoTile;
-    int shanten = 0;      // of the 14 tiles
-    bool riichi = false;  // the discard declared riichi
-    RatingKind kind = RatingKind::kSearch;
-    std::array<bool, kKinds> best{};  // every discard that reaches bestValue
-    double made = 0.0;                // points at the next draw, or tiles
-    double bestValue = 0.0;
-    double loss = 0.0;    // bestValue - made, never below 0
-    bool marked = false;  // among the largest searched losses of the game
-    // When the discard made leaves the hand ready before the last turn: the value of that
-    // ready hand at the next draw with riichi and without it (dama).
-    bool hasRiichiValues = false;
-    double riichiValue = 0.0;
-    double damaValue = 0.0;
-};
 
 enum class GameOutcome { kWon, kExhausted, kInProgress };
 

@@ -35,19 +35,53 @@ void TestSplitYaku(AgariResult& r) {
     TestSuushii(r);
 }
 
-// weight[u]: unseen tiles whose use as the ura-dora indicator would add u dora to the hand.
+constexpr int kMaxIndicators = 5;
+constexpr int kMaxUra = kMaxCopies * kMaxIndicators;
+
+// weight[u]: the ways to turn over the ura-dora indicators among the unseen tiles that add u
+// dora to the hand, out of `total` ways.
 struct UraWeights {
-    std::array<long long, kMaxCopies + 1> weight{};
+    std::array<long long, kMaxUra + 1> weight{};
     long long total = 0;
+    int most = 0;  // the largest u with a weight
 };
 
 UraWeights UraWeightsOf(const KyokuState& s) {
     UraWeights w;
+    const int indicators = std::clamp(s.uraIndicatorsAtWin, 1, kMaxIndicators);
+    if (indicators == 1) {
+        for (TileKind i = 0; i < kKinds; ++i) {
+            if (s.wall[i] <= 0) continue;
+            const int u = std::clamp(s.hand[NextKind(i)], 0, kMaxCopies);
+            w.weight[u] += s.wall[i];
+            w.total += s.wall[i];
+            w.most = std::max(w.most, u);
+        }
+        return w;
+    }
+    // Several indicators come out of the wall together: ways[j][u] counts the sets of j unseen
+    // tiles, of the kinds seen so far, that add u dora.
+    std::array<std::array<long long, kMaxUra + 1>, kMaxIndicators + 1> ways{};
+    ways[0][0] = 1;
     for (TileKind i = 0; i < kKinds; ++i) {
-        if (s.wall[i] <= 0) continue;
+        const int copies = std::clamp(s.wall[i], 0, kMaxCopies);
+        if (copies == 0) continue;
         const int u = std::clamp(s.hand[NextKind(i)], 0, kMaxCopies);
-        w.weight[u] += s.wall[i];
-        w.total += s.wall[i];
+        for (int j = indicators; j >= 1; --j) {
+            for (int v = kMaxUra; v >= 0; --v) {
+                // Taking m of this kind's copies, C(copies, m) ways.
+                long long choose = 1;
+                for (int m = 1; m <= std::min(copies, j) && m * u <= v; ++m) {
+                    choose = choose * (copies - m + 1) / m;
+                    ways[j][v] += ways[j - m][v - m * u] * choose;
+                }
+            }
+        }
+    }
+    for (int v = 0; v <= kMaxUra; ++v) {
+        w.weight[v] = ways[indicators][v];
+        w.total += w.weight[v];
+        if (w.weight[v] > 0) w.most = v;
     }
     return w;
 }
@@ -60,8 +94,9 @@ int ExpectedOverUra(const UraWeights& w, const AgariResult& scored) {
     const int han = scored.han.TotalHan();
     const bool yakuman = HasYakuman(scored.han);
     long long sum = 0;
-    for (int u = 0; u <= kMaxCopies; ++u)
-        if (w.weight[u] > 0) sum += PointsFor(yakuman ? han : han + u, scored.fu) * w.weight[u];
+    for (int u = 0; u <= w.most; ++u)
+        if (w.weight[u] > 0)
+            sum += PointsFor(yakuman ? han : han + u, scored.fu, scored.dealer) * w.weight[u];
     return static_cast<int>(sum / w.total);
 }
 
@@ -74,6 +109,7 @@ int KyokuState::EvaluateWin(bool expectUra, bool forceIppatsu) {
     AgariResult base;
     base.roundWind = roundWind;
     base.seatWind = seatWind;
+    base.dealer = dealer;
     YakuHan& b = base.han;
     const KindMask held = HeldKinds(hand);
 

@@ -29,13 +29,29 @@ int LimitPoints(int han) {
     return kYakumanPoints * multiple;
 }
 
+// Twice the basic points fu x 2^(han+2): the dealer's share; a shift when it is exact.
+int TwiceBasic(int han, int fu) {
+    return han >= 0 ? (8 * fu) << han : static_cast<int>(std::ldexp(8.0 * fu, han));
+}
+
 }  // namespace
 
 int PointsFor(int han, int fu) {
     if (han >= kManganHan) return LimitPoints(han);
-    // Each other player pays twice the basic points fu x 2^(han+2); a shift when it is exact.
-    const int pay = han >= 0 ? (8 * fu) << han : static_cast<int>(std::ldexp(8.0 * fu, han));
-    return std::min(kPayers * RoundUp(pay, kPaymentUnit), kManganPoints);
+    return std::min(kPayers * RoundUp(TwiceBasic(han, fu), kPaymentUnit), kManganPoints);
+}
+
+NonDealerPayments NonDealerPaymentsFor(int han, int fu) {
+    // A dealer's limit total is six times the basic points.
+    constexpr int kDealerShares = 6;
+    if (han >= kManganHan) {
+        const int basic = LimitPoints(han) / kDealerShares;
+        return {2 * basic, basic};
+    }
+    const int twice = TwiceBasic(han, fu);
+    const int manganBasic = kManganPoints / kDealerShares;
+    return {std::min(RoundUp(twice, kPaymentUnit), 2 * manganBasic),
+            std::min(RoundUp((twice + 1) / 2, kPaymentUnit), manganBasic)};
 }
 
 int Fu(const AgariResult& r) {
@@ -81,7 +97,7 @@ int ScoreReading(AgariResult& r) {
         han = yakumanHan;
     }
     r.fu = han >= kManganHan ? 0 : Fu(r);
-    r.points = PointsFor(han, r.fu);
+    r.points = PointsFor(han, r.fu, r.dealer);
     return r.points;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 #include "core/kyoku_state.h"
@@ -39,6 +40,7 @@ struct ScoreWords {
     const char* countedSummary;     // han, points
     const char* multipleSummary;    // label, points
     const char* fuSummary;          // fu, han, points
+    const char* points;             // the amount
 };
 
 constexpr ScoreWords kJapanese = {
@@ -51,11 +53,12 @@ constexpr ScoreWords kJapanese = {
     "%s\t役満\n",
     "%s\tダブル役満\n",
     "%s\t%d 翻\n",
-    "\n%s\t%d 翻\t%d 点\n",
-    "\n役満\t\t%d 点\n",
-    "\n数え役満\t%d 翻\t%d 点\n",
-    "\n%s\t\t%d 点\n",
-    "\n%d符\t%d 翻\t%d 点\n"};
+    "\n%s\t%d 翻\t%s\n",
+    "\n役満\t\t%s\n",
+    "\n数え役満\t%d 翻\t%s\n",
+    "\n%s\t\t%s\n",
+    "\n%d符\t%d 翻\t%s\n",
+    "%d 点"};
 
 constexpr ScoreWords kEnglish = {
     {{12000, "Mangan"}, {18000, "Haneman"}, {24000, "Baiman"}, {36000, "Sanbaiman"}},
@@ -67,11 +70,12 @@ constexpr ScoreWords kEnglish = {
     "%s\tYakuman\n",
     "%s\tDouble yakuman\n",
     "%s\t%d han\n",
-    "\n%s\t%d han\t%d points\n",
-    "\nYakuman\t\t%d points\n",
-    "\nCounted yakuman\t%d han\t%d points\n",
-    "\n%s\t\t%d points\n",
-    "\n%d fu\t%d han\t%d points\n"};
+    "\n%s\t%d han\t%s\n",
+    "\nYakuman\t\t%s\n",
+    "\nCounted yakuman\t%d han\t%s\n",
+    "\n%s\t\t%s\n",
+    "\n%d fu\t%d han\t%s\n",
+    "%d points"};
 
 }  // namespace
 
@@ -94,26 +98,36 @@ std::string FormatScoreText(const AgariResult& r, Language language) {
             AppendFormat(text, words.hanLine, name, b);
     }
 
-    const int p = r.points;
+    // A non-dealer's hand takes its label from what the same hand would score as the dealer,
+    // and shows its payments beside the total: "8000 点 (2000-4000)".
+    std::string shown;
+    AppendFormat(shown, words.points, r.points);
+    int p = r.points;
+    if (!r.dealer) {
+        const NonDealerPayments pay = NonDealerPaymentsFor(total, r.fu);
+        AppendFormat(shown, " (%d-%d)", pay.other, pay.dealer);
+        p = PointsFor(total, r.fu);
+    }
+    const char* points = shown.c_str();
     for (const LimitLine& line : words.limitsWithHan) {
         if (p != line.points) continue;
-        AppendFormat(text, words.limitSummary, line.label, total, p);
+        AppendFormat(text, words.limitSummary, line.label, total, points);
         return text;
     }
     if (p == kYakumanPoints) {
         // Several ordinary yaku reaching thirteen han are a counted yakuman.
         if (r.han.YakuCount() < 2)
-            AppendFormat(text, words.yakumanSummary, p);
+            AppendFormat(text, words.yakumanSummary, points);
         else
-            AppendFormat(text, words.countedSummary, total, p);
+            AppendFormat(text, words.countedSummary, total, points);
         return text;
     }
     for (const LimitLine& line : words.multipleYakuman) {
         if (p != line.points) continue;
-        AppendFormat(text, words.multipleSummary, line.label, p);
+        AppendFormat(text, words.multipleSummary, line.label, points);
         return text;
     }
-    AppendFormat(text, words.fuSummary, r.fu, total, p);
+    AppendFormat(text, words.fuSummary, r.fu, total, points);
     return text;
 }
 

@@ -47,7 +47,7 @@ class NanikiruSearchTestPeer {
     static void Evaluate(NanikiruSearch& n) {
         std::size_t children = 0;
         for (const DrawGroup& g : n.groups()) children += g.count;
-        n.Evaluate(nullptr, n.groups(), {n.listing_->children, children});
+        n.Evaluate(SoloDrawChances(), nullptr, n.groups(), {n.listing_->children, children});
     }
 };
 

@@ -109,5 +109,41 @@ TEST(RiichiAnalysis, RefusalsAndHandsLeftUnready) {
     EXPECT_EQ(page.find("点</TD>"), std::string::npos);
 }
 
+int PoolWinPoints(KyokuState s, const char* tile, bool riichi) {
+    s.reachTurn = riichi ? 100 : 0;  // an assumed riichi
+    EXPECT_TRUE(s.DrawKind(ParseTile(tile)));
+    return s.EvaluateWin(riichi, riichi);
+}
+
+// The chance of a draw is its wall count over the position's own pool less the draw number.
+// Ready on 1z-2z as a non-dealer, South round and seat, with draws 17 and 18 left. The wall
+// holds only the waits (no other draw changes the hand); the rest of the pool is not seen.
+TEST(SearchPool, ChancesOfAReadyHandAreItsWaitsOverTheUnseenTiles) {
+    for (const int pool : {41, kSoloPoolBeforeFirstDraw}) {
+        KyokuState s;
+        s.hand = ParseTiles("123m456p789s1122z").counts;
+        s.wall.fill(0);
+        s.wall[ParseTile("1z")] = 2;
+        s.wall[ParseTile("2z")] = 1;
+        s.turn = 17;
+        s.roundWind = s.seatWind = ParseTile("2z");
+        s.dealer = false;
+        s.poolBeforeFirstDraw = pool;
+        const double last = pool - 18.0, before = pool - 17.0;
+        NanikiruSearch node(s, true, true, 0);
+        node.Search(true);
+        // Draw 18 can only be the ippatsu draw after riichi.
+        const double ev18 =
+            (2 * PoolWinPoints(s, "1z", true) + PoolWinPoints(s, "2z", true)) / last;
+        EXPECT_DOUBLE_EQ(node.winProb()[18], 3 / last) << pool;
+        EXPECT_DOUBLE_EQ(node.ev()[18], ev18) << pool;
+        EXPECT_DOUBLE_EQ(node.winProb()[17], 3 / before + (1 - 3 / before) * (3 / last)) << pool;
+        // Without riichi every win scores its plain points.
+        const double plain = 2 * PoolWinPoints(s, "1z", false) + PoolWinPoints(s, "2z", false);
+        const double dama = plain / before + (1 - 3 / before) * plain / last;
+        EXPECT_NEAR(ReachAnalysis(s, node.ev()[18]).evDama, dama, 1e-9) << pool;
+    }
+}
+
 }  // namespace
 }  // namespace mizaro

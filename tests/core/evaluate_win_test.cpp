@@ -1,7 +1,11 @@
 // Worked winning hands: yaku, fu and points counted by hand, and which reading wins.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 #include "core/random.h"
+#include "core/scoring/score_text.h"
 #include "tests/core/scoring_helpers.h"
 
 namespace mizaro {
@@ -182,6 +186,68 @@ TEST(ExpectedWithUra, AveragesOverTheUnseenIndicators) {
     // With nothing left to turn over the ura-dora adds nothing.
     s.wall.fill(0);
     EXPECT_EQ(s.ExpectedWithUra(s.result), 2100);
+}
+
+// Hand-worked self-drawn wins of a non-dealer; the summary line shows the payments.
+TEST(SeatScoring, WindsAndNonDealerTotals) {
+    struct Case {
+        const char *hand, *win, *round, *seat;
+        int reach, yakuhai;
+        const char* summary;
+    } cases[] = {
+        // South round, South seat: the South triplet counts twice; 22 + 8 + 2 (single wait).
+        {"123m456p789s222z55p", "5p", "2z", "2z", 0, 2, "40符\t3 翻\t5200 点 (1300-2600)"},
+        // A pair of the double wind gives 4 fu: 22 + 4 (555m) + 4 + 2 (closed wait) = 40.
+        {"555m234p678s123s22z", "2s", "2z", "2z", 0, 0, "40符\t1 翻\t1500 点 (400-700)"},
+        // The same pair as the round wind alone gives 2: 30 fu.
+        {"555m234p678s123s22z", "2s", "2z", "3z", 0, 0, "30符\t1 翻\t1100 点 (300-500)"},
+        // West seat in the East round: each value triplet once; 22 + 8 + 8 + 2.
+        {"111z333z234m567p99s", "9s", "1z", "3z", 0, 2, "40符\t3 翻\t5200 点 (1300-2600)"},
+        // Riichi (assumed, so no ura-dora drawn), tsumo, pinfu, tanyao, iipeikou.
+        {"234m234m456p678s88s", "4m", "1z", "2z", 100, 0, "満貫\t5 翻\t8000 点 (2000-4000)"},
+        {"111m333p555777s22z", "5s", "1z", "4z", 0, 0, "役満\t\t32000 点 (8000-16000)"},
+    };
+    for (const Case& c : cases) {
+        KyokuState s = WinPosition(c.hand, c.win, 5, c.reach);
+        s.roundWind = K(c.round);
+        s.seatWind = K(c.seat);
+        s.dealer = false;
+        const std::string text = s.ScoreText();
+        EXPECT_EQ(text.substr(text.rfind("\n\n") + 2), c.summary + std::string("\n")) << c.hand;
+        EXPECT_EQ(s.result.han.GetHan(yaku::kYakuhai), c.yakuhai) << c.hand;
+    }
+}
+
+TEST(SeatScoring, AWindTripletCountsOnceForTheRoundAndOnceForTheSeat) {
+    for (TileKind round = kEast; round <= kNorth; ++round)
+        for (TileKind seat = kEast; seat <= kNorth; ++seat)
+            for (TileKind w = kEast; w <= kNorth; ++w) {
+                const std::string triplet(3, static_cast<char>('1' + w - kEast));
+                KyokuState s = WinPosition(("123m456p789s55p" + triplet + "z").c_str(), "5p", 5);
+                s.roundWind = round;
+                s.seatWind = seat;
+                s.EvaluateWin(false, false);
+                EXPECT_EQ(s.result.han.GetHan(yaku::kYakuhai), (w == round) + (w == seat))
+                    << "round " << round << " seat " << seat << " triplet " << w;
+            }
+}
+
+// 4 han 20 fu: 7800 as the dealer (5200 not), 18000 (12000) with two more han. The unseen 1m
+// indicates the 2m held twice, the two 5z nothing: 1, 2 and 3 indicators find the 1m in 1 of
+// 3, 2 of 3 and 1 of 1 ways.
+TEST(SeatScoring, ExpectedUraDoraTurnsOverOneIndicatorForEachDoraIndicator) {
+    for (const auto [indicators, dealer, expected] : {std::tuple{1, true, (18000 + 2 * 7800) / 3},
+                                                      {2, true, (2 * 18000 + 7800) / 3},
+                                                      {3, true, 18000},
+                                                      {2, false, (2 * 12000 + 5200) / 3}}) {
+        KyokuState s = WinPosition("234m234m456p678s88s", "4m", 5);
+        s.wall.fill(0);
+        s.wall[K("1m")] = 1;
+        s.wall[K("5z")] = 2;
+        s.uraIndicatorsAtWin = indicators;
+        s.dealer = dealer;
+        EXPECT_EQ(s.EvaluateWin(true, false), expected) << indicators << " indicators";
+    }
 }
 
 }  // namespace

@@ -4,13 +4,17 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/hand_notation.h"
 #include "core/shanten.h"
+#include "online/table_state.h"
 #include "platform/text_encoding.h"
 #include "stats/review_page.h"
+#include "ten_games.h"
 
 namespace mizaro {
 namespace {
@@ -257,6 +261,70 @@ TEST(ReviewPage, ShowsEveryTurnAndMarksTheLargeLossInCodePage932) {
     const std::string refused = ReviewPage(ReviewGame(unsound), "1 局前");
     EXPECT_NE(refused.find("再現できない記録"), std::string::npos);
     EXPECT_EQ(refused.find("<TABLE"), std::string::npos);
+}
+
+// Every field, the values bit for bit: the same search on the same position.
+auto Fields(const TurnReview& t) {
+    return std::tie(t.turn, t.hand, t.drawn, t.discarded, t.shanten, t.riichi, t.kind, t.best,
+                    t.made, t.bestValue, t.loss, t.hasRiichiValues, t.riichiValue, t.damaValue);
+}
+
+// Every rated turn of three recorded games, rebuilt as seen from the East seat of a table (all
+// not seen is unseen, the turn's draws are the ones left), rates exactly as the game's review
+// rated it: the pool of the rebuilt position comes out as the solo game's.
+TEST(TurnReview, APositionFromTheTableRatesAsTheSoloReviewRatesItsTurn) {
+    const std::vector<GameRecord> games = TenGames();
+    int riichiTurns = 0;
+    for (GameRecord record : {games[0], games[5], games[8]}) {  // two declare riichi
+        record.Decode();
+        const GameReview review = ReviewGame(record);
+        ASSERT_TRUE(review.replayed);
+        KyokuState state;
+        for (TileKind k : record.dealt) state.DrawKind(k);
+        state.AddDoraIndicator(record.doraIndicator);
+        std::size_t rated = 0;
+        for (int t = 0; t < kMaxTurns && record.discards[t] != kNoTile; ++t) {
+            ASSERT_TRUE(state.DrawKind(record.draws[t]));
+            const bool declare = record.reachTurn == t + 1;
+            if (state.reachTurn == 0) {
+                const TablePosition seen{.tiles = state.hand,
+                                         .drawn = state.lastDraw,
+                                         .unseen = state.wall,
+                                         .drawsLeft = kMaxTurns - state.turn,
+                                         .doraIndicators = {record.doraIndicator}};
+                const std::optional<KyokuState> table = TableState(seen);
+                ASSERT_TRUE(table.has_value());
+                EXPECT_EQ(table->poolBeforeFirstDraw, kSoloPoolBeforeFirstDraw);
+                const std::optional<TurnReview> turn =
+                    ReviewTurn(*table, record.discards[t], declare);
+                ASSERT_TRUE(turn.has_value() && rated < review.turns.size());
+                EXPECT_TRUE(Fields(*turn) == Fields(review.turns[rated++])) << t + 1;
+                riichiTurns += turn->riichi;
+            }
+            ASSERT_TRUE(state.Discard(record.discards[t], declare));
+        }
+        EXPECT_EQ(rated, review.turns.size());
+    }
+    EXPECT_EQ(riichiTurns, 2);
+}
+
+// A non-dealer's position with more draws left than the solo game has; then spoilt ones.
+TEST(TurnReview, TablePositionsAndImpossibleOnes) {
+    TablePosition p{.tiles = ParseTiles("123m456p789s11222z").counts,
+                    .drawn = ParseTile("2z"),
+                    .unseen = ParseTiles("33334444z").counts,
+                    .drawsLeft = 20,
+                    .doraIndicators = {ParseTile("1m")}};
+    p.seatWind = ParseTile("2z");
+    const std::optional<KyokuState> s = TableState(p);
+    ASSERT_TRUE(s.has_value());
+    EXPECT_EQ(std::tie(s->turn, s->poolBeforeFirstDraw, s->dealer), std::make_tuple(1, 10, false));
+    EXPECT_FALSE(ReviewTurn(*s, ParseTile("9m"), false).has_value()) << "a discard not held";
+    p.unseen[ParseTile("1m")] = 4;  // five in view with the indicator
+    EXPECT_FALSE(TableState(p).has_value());
+    p.unseen = {};
+    p.seatWind = ParseTile("5z");
+    EXPECT_FALSE(TableState(p).has_value());
 }
 
 }  // namespace
