@@ -92,7 +92,7 @@ bool StatSummary::Save(const std::string& directory) {
 bool StatSummary::SaveSnapshot(const std::string& directory, std::time_t when) {
     std::tm local{};
     if (!localtime_r(&when, &local)) return false;
-    char stamp[32];
+    char stamp[80];  // room for any int the fields may hold
     std::snprintf(stamp, sizeof stamp, "StatCom%04d%02d%02d%02d%02d%02d", local.tm_year + 1900,
                   local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
     // A fast simulation with a short period reaches a second snapshot within the same second;
