@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <regex>
 
 #include "analysis/problem_text.h"
 #include "analysis/report_page.h"
 #include "analysis/riichi_analysis.h"
 #include "core/scoring/score_text.h"
+#include "english_text.h"
 #include "search_test_util.h"
 
 namespace mizaro {
@@ -22,16 +22,7 @@ struct Translated {
     bool page = false;    // a whole page, with its head
 };
 
-// The numbers after the head (the English head's "utf-8" is no number of the page).
-std::vector<std::string> Numbers(const std::string& text) {
-    const std::size_t body = text.find("<body>");
-    const std::string rest = text.substr(body == std::string::npos ? 0 : body);
-    static const std::regex kNumber("[0-9]+(\\.[0-9]+)?");
-    std::vector<std::string> numbers;
-    for (std::sregex_iterator it(rest.begin(), rest.end(), kNumber), end; it != end; ++it)
-        numbers.push_back(it->str());
-    return numbers;
-}
+using testing::Figures;
 
 AgariResult Scored(std::initializer_list<std::pair<YakuId, int>> yaku, int fu, int points) {
     AgariResult r;
@@ -92,8 +83,8 @@ TEST(EnglishPages, SameNumbersNoJapaneseDeclaredUtf8) {
     for (const Translated& t : BothLanguages()) {
         SCOPED_TRACE(t.what);
         const std::string& english = t.text[1];
-        ASSERT_FALSE(Numbers(t.text[0]).empty());
-        EXPECT_EQ(Numbers(english), Numbers(t.text[0]));
+        ASSERT_FALSE(Figures(t.text[0]).empty());
+        EXPECT_EQ(Figures(english), Figures(t.text[0]));
         // Plain ASCII: no kana, kanji, full-width space or punctuation is left over.
         EXPECT_TRUE(std::none_of(english.begin(), english.end(), [](char c) { return c & 0x80; }))
             << english;

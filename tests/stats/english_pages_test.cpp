@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <regex>
 #include <string>
 #include <vector>
 
+#include "english_text.h"
 #include "platform/atomic_file.h"
 #include "stats/detail_analysis.h"
 #include "stats/detail_lists.h"
@@ -23,29 +23,8 @@
 namespace mizaro {
 namespace {
 
-// In UTF-8 every kana, kanji and ideographic punctuation (U+3000..U+9FFF) starts with a byte
-// E3..E9, every full-width form (U+FF00..U+FFEF) with EF BC..EF BF.
-bool HasJapanese(const std::string& utf8) {
-    for (std::size_t i = 0; i + 1 < utf8.size(); ++i) {
-        const auto b = static_cast<unsigned char>(utf8[i]);
-        if ((b >= 0xE3 && b <= 0xE9) ||
-            (b == 0xEF && static_cast<unsigned char>(utf8[i + 1]) >= 0xBC))
-            return true;
-    }
-    return false;
-}
-
-// The figures a reader sees: digits inside a word ("1m", "#F8F8FF", "utf-8", "m1.gif", "-1",
-// "12/07") are left out, in both languages alike.
-std::vector<std::string> Numbers(const std::string& text) {
-    static const std::regex word("[A-Za-z0-9.#_/+-]+");
-    static const std::regex number("[0-9]+(\\.[0-9]+)?");
-    std::vector<std::string> numbers;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), word);
-         it != std::sregex_iterator(); ++it)
-        if (std::regex_match(it->str(), number)) numbers.push_back(it->str());
-    return numbers;
-}
+using testing::Figures;
+using testing::HasJapanese;
 
 struct Rendering {
     const char* name;
@@ -106,9 +85,9 @@ TEST(EnglishPages, SameNumbersAsTheJapaneseAndNoJapaneseCharacter) {
         const std::string english = r.render(Language::kEnglish);
         EXPECT_TRUE(HasJapanese(japanese)) << r.name;
         EXPECT_FALSE(HasJapanese(english)) << r.name;
-        const std::vector<std::string> numbers = Numbers(japanese);
+        const std::vector<std::string> numbers = Figures(japanese);
         EXPECT_GT(numbers.size(), 10u) << r.name;
-        EXPECT_EQ(Numbers(english), numbers) << r.name;
+        EXPECT_EQ(Figures(english), numbers) << r.name;
         if (r.page) {
             EXPECT_NE(english.find("<meta charset=\"utf-8\">"), std::string::npos) << r.name;
         }

@@ -26,6 +26,7 @@
 #include "app/ui/user_dialog.h"
 #include "core/hand_notation.h"
 #include "platform/read_file.h"
+#include "tests/english_text.h"
 #include "window_test_support.h"
 
 namespace mizaro::testing {
@@ -37,13 +38,7 @@ bool ShowsJapanese(const QString& text) {
     if (text == QStringLiteral("日本語") || text == QStringLiteral("Language / 言語")) return false;
     for (int mark = 0; mark <= kBestMark; ++mark)
         if (text.toStdString() == AssistMarkText(mark)) return false;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if ((u >= 0x3000 && u <= 0x30FF) || (u >= 0x4E00 && u <= 0x9FFF) ||
-            (u >= 0xFF00 && u <= 0xFFEF))
-            return true;
-    }
-    return false;
+    return testing::HasJapanese(text.toStdString());
 }
 
 struct NeverFinished : ProgressWork {
