@@ -58,6 +58,10 @@ struct HelpLanguage {
     const char16_t* helpTitle;  // of the box that says the page is missing
 };
 
+void PrintTo(const HelpLanguage& l, std::ostream* os) {
+    *os << l.code;
+}
+
 class HelpPageTest : public HelpTest, public ::testing::WithParamInterface<HelpLanguage> {
   protected:
     HelpPageTest() {
@@ -74,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
     Languages, HelpPageTest,
     ::testing::Values(HelpLanguage{"ja", LanguageChoice::kJapanese, u"「", u"」", u"ヘルプ"},
                       HelpLanguage{"en", LanguageChoice::kEnglish, u"“", u"”", u"Help"}),
-    [](const auto& info) { return std::string(info.param.code); });
+    [](const auto& tested) { return std::string(tested.param.code); });
 
 TEST_P(HelpPageTest, ThePageExplainsEveryMarkLevelControlAndKey) {
     const QString page = QString::fromStdString(ReadWholeFile(Page()).value_or(""));
