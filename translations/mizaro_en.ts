@@ -539,6 +539,11 @@ Ending without saving loses the results since the start.</translation>
         <source>えらーです</source>
         <translation>The statistics page could not be written.</translation>
     </message>
+    <message>
+        <source>ヘルプ</source>
+        <comment>message box title</comment>
+        <translation>Help</translation>
+    </message>
 </context>
 <context>
     <name>mizaro::ProgressDialog</name>

@@ -68,7 +68,6 @@ void MainWindow::changeEvent(QEvent* event) {
     if (event->type() != QEvent::LanguageChange) return;
     RetranslateTree(this);
     assistCombo_->setItemText(0, tr("無効"));
-    BuildHelpCommands();
     Refresh();  // the status line, the shanten and the menu items built from numbers
 }
 

@@ -64,9 +64,11 @@ void MainWindow::ShowHelp() {
     const std::string language = CurrentLanguage() == Language::kEnglish ? "en" : "ja";
     const std::string page = FindHelpPage(programDirectory_, language);
     if (page.empty()) {
-        Tell(tr("ヘルプ"), tr("ヘルプのページが見つかりません。\n"
-                              "help/ja/index.html を、プログラムと同じフォルダか "
-                              "share/mizaro/help/ に置いてください。"));
+        // Not the menu's title, whose translation carries a mnemonic.
+        Tell(tr("ヘルプ", "message box title"),
+             tr("ヘルプのページが見つかりません。\n"
+                "help/ja/index.html を、プログラムと同じフォルダか "
+                "share/mizaro/help/ に置いてください。"));
         return;
     }
     pageOpener_(page);

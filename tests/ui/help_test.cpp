@@ -1,10 +1,12 @@
-// The help the window gives: the page F1 opens explains every mark, level, control and key of
-// the window, every control of the table has a tooltip, and every menu item does something.
+// The help the window gives: the page F1 opens in each language explains every mark, level,
+// control and key of the window in that language, every control of the table has a tooltip, and
+// every menu item does something.
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 
 #include "analysis/position_line.h"
 #include "app/assist_marks.h"
@@ -12,7 +14,6 @@
 #include "app/ui/command_ids.h"
 #include "app/ui/detail_dialog.h"
 #include "app/ui/drill_window.h"
-#include "platform/help_location.h"
 #include "platform/read_file.h"
 #include "platform/version.h"
 #include "window_test_support.h"
@@ -20,15 +21,20 @@
 namespace mizaro::testing {
 namespace {
 
+// A text as the player reads it: without the shortcut after the tab or the mnemonic's marker.
+QString Shown(const QString& text) {
+    return text.section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+}
+
 // Every menu item, submenus included; `names` gets the menus' titles and the items' texts.
 std::vector<QAction*> MenuItems(MainWindow& w, QStringList& names) {
     std::vector<QAction*> items;
     for (QMenu* menu : w.menuBar()->findChildren<QMenu*>()) {
-        names << menu->title();
+        names << Shown(menu->title());
         for (QAction* a : menu->actions()) {
             if (a->menu() != nullptr || a->isSeparator()) continue;
             items.push_back(a);
-            names << a->text().section(QLatin1Char('\t'), 0, 0);
+            names << Shown(a->text());
         }
     }
     return items;
@@ -43,14 +49,46 @@ class HelpTest : public WindowTest {
     std::vector<std::string> opened;
 };
 
-TEST_F(HelpTest, ThePageExplainsEveryMarkLevelControlAndKey) {
-    const std::string path = FindHelpPage(ProgramDirectory(), kHelpDefaultLanguage);
-    const QString page = QString::fromStdString(ReadWholeFile(path).value_or(""));
-    QStringList names = {QStringLiteral("アシスト表示")}, expected;
+// A help page, the window language it serves, and how it quotes a text the window shows.
+struct HelpLanguage {
+    const char* code;
+    LanguageChoice choice;
+    const char16_t* open;
+    const char16_t* close;
+    const char16_t* helpTitle;  // of the box that says the page is missing
+};
+
+void PrintTo(const HelpLanguage& l, std::ostream* os) {
+    *os << l.code;
+}
+
+class HelpPageTest : public HelpTest, public ::testing::WithParamInterface<HelpLanguage> {
+  protected:
+    HelpPageTest() {
+        window->SetLanguageChoice(GetParam().choice);
+        QApplication::processEvents();  // the widgets retranslate on the posted language change
+    }
+    // The page of the language itself, not the Japanese page it would fall back to.
+    static std::string Page() {
+        return ProgramDirectory() + "help/" + GetParam().code + "/index.html";
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, HelpPageTest,
+    ::testing::Values(HelpLanguage{"ja", LanguageChoice::kJapanese, u"「", u"」", u"ヘルプ"},
+                      HelpLanguage{"en", LanguageChoice::kEnglish, u"“", u"”", u"Help"}),
+    [](const auto& tested) { return std::string(tested.param.code); });
+
+TEST_P(HelpPageTest, ThePageExplainsEveryMarkLevelControlAndKey) {
+    const QString page = QString::fromStdString(ReadWholeFile(Page()).value_or(""));
+    ASSERT_FALSE(page.isEmpty()) << Page();
+    QStringList names = {QCoreApplication::translate("mizaro::MainWindow", "アシスト表示")};
+    QStringList expected, marks;
     MenuItems(*window, names);
     for (int mark = 0; mark <= kBestMark; ++mark)
-        expected << QStringLiteral("class=\"mark\">%1<")
-                        .arg(QString::fromStdString(std::string(AssistMarkText(mark))));
+        marks << QString::fromStdString(std::string(AssistMarkText(mark)));
+    for (const QString& mark : marks) expected << QStringLiteral("class=\"mark\">%1<").arg(mark);
     for (int i = 0; i < window->assistCombo()->count(); ++i)
         expected << QStringLiteral("class=\"level\">%1<").arg(window->assistCombo()->itemText(i));
     QList<QWidget*> controls = {window->assistCombo()};
@@ -59,8 +97,10 @@ TEST_F(HelpTest, ThePageExplainsEveryMarkLevelControlAndKey) {
         controls << b;
     }
     // A one-character item is a setting's number, explained under its submenu's name.
+    const QString open = QString::fromUtf16(GetParam().open);
+    const QString close = QString::fromUtf16(GetParam().close);
     for (const QString& name : names)
-        if (name.size() > 1) expected << QStringLiteral("「%1」").arg(name);
+        if (name.size() > 1) expected << open + name + close;
     for (QAction* a : window->findChildren<QAction*>())
         for (const QKeySequence& key : a->shortcuts())
             expected << QStringLiteral("<kbd>%1</kbd>").arg(key.toString());
@@ -69,17 +109,24 @@ TEST_F(HelpTest, ThePageExplainsEveryMarkLevelControlAndKey) {
     for (QWidget* w : controls)
         EXPECT_FALSE(w->toolTip().isEmpty() || w->toolTip().contains(QLatin1Char('\n')))
             << w->objectName().toStdString();
+    if (GetParam().choice != LanguageChoice::kEnglish) return;
+    // Kana, kanji and full-width forms only where the language menu names itself, and the marks.
+    QString rest = page;
+    rest.remove(QStringLiteral("日本語")).remove(QStringLiteral("言語"));
+    for (const QString& mark : marks) rest.remove(mark);
+    const qsizetype at = rest.indexOf(QRegularExpression(
+        QStringLiteral("[\\x{3000}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]")));
+    EXPECT_EQ(at, -1) << rest.mid(at - 30, 60).toStdString();
 }
 
-TEST_F(HelpTest, HelpMenuOpensTheHelpPageAndTheHomePage) {
+TEST_P(HelpPageTest, HelpMenuOpensTheHelpPageAndTheHomePage) {
     window->action(command::kOnlineHelp)->trigger();
     window->action(command::kAuthorPage)->trigger();
-    const std::string help = FindHelpPage(ProgramDirectory(), kHelpDefaultLanguage);
-    EXPECT_EQ(opened, (std::vector<std::string>{help, ProgramHomeUrl()}));
+    EXPECT_EQ(opened, (std::vector<std::string>{Page(), ProgramHomeUrl()}));
     // A program without its help says so instead of opening nothing.
     window->SetProgramDirectory(Dir());
     const SeenBox box = AnswerNextBox([&] { window->action(command::kOnlineHelp)->trigger(); });
-    EXPECT_EQ(box.title, QStringLiteral("ヘルプ"));
+    EXPECT_EQ(box.title, QString::fromUtf16(GetParam().helpTitle));
     EXPECT_EQ(opened.size(), 2u);
 }
 
