@@ -1,0 +1,86 @@
+// 牌譜を読み込む in the window: a log file chosen, then the same game from the clipboard with the
+// last player chosen offered again; each time the review page is written and opened.
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "app/ui/command_ids.h"
+#include "app/ui/player_dialog.h"
+#include "platform/read_file.h"
+#include "platform/text_encoding.h"
+#include "window_test_support.h"
+
+namespace mizaro::testing {
+namespace {
+
+const std::string kLogs = std::string(MIZARO_TEST_SOURCE_DIR) + "/online/data/";
+
+class ImportWindowTest : public WindowTest {
+  protected:
+    ImportWindowTest() {
+        window->SetPageOpener([this](const std::string& path) { opened.push_back(path); });
+    }
+
+    // Imports through the menu, choosing seat `seat`; whether that seat was offered first.
+    template <typename ChooseSource>
+    bool Import(int seat, ChooseSource chooseSource) {
+        bool preselected = false;
+        OnNextModal<PlayerDialog> player([&](PlayerDialog* dialog) {
+            preselected = dialog->seatButton(seat)->isChecked();
+            dialog->seatButton(seat)->setChecked(true);
+            dialog->accept();
+        });
+        chooseSource();
+        return preselected;
+    }
+
+    std::string OpenedPage() {
+        if (opened.empty()) return {};
+        return Cp932ToUtf8(ReadWholeFile(opened.back()).value_or("")).value_or("");
+    }
+
+    std::vector<std::string> opened;
+};
+
+TEST_F(ImportWindowTest, AFileOrTheClipboardIsReviewedForTheChosenPlayer) {
+    QGuiApplication::clipboard()->clear();
+    const bool firstOffered = Import(2, [&] {
+        OnNextModal<QFileDialog> file([&](QFileDialog* dialog) {
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            name->setText(QString::fromStdString(kLogs + "game.mjlog.gz"));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        window->action(command::kImportGameLog)->trigger();
+    });
+    EXPECT_FALSE(firstOffered);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened.back(), Dir() + "Review.htm");
+    std::string page = OpenedPage();
+    EXPECT_NE(page.find("プレイヤー：<B>C</B>"), std::string::npos);
+    EXPECT_NE(page.find("C が B から和了 2000 点"), std::string::npos);
+
+    QGuiApplication::clipboard()->setText(
+        QStringLiteral("\n  ") +
+        QString::fromStdString(ReadWholeFile(kLogs + "game.json").value_or("")));
+    const bool remembered = Import(2, [&] {
+        OnNextModal<QMessageBox> source([](QMessageBox* box) {
+            for (QAbstractButton* b : box->buttons())
+                if (b->text() == QStringLiteral("クリップボード")) b->click();
+        });
+        window->action(command::kImportGameLog)->trigger();
+    });
+    EXPECT_TRUE(remembered);
+    EXPECT_EQ(opened.size(), 2u);
+    EXPECT_EQ(OpenedPage(), page);
+
+    window->flow().simRunning = true;
+    window->UpdateCommands();
+    EXPECT_FALSE(window->action(command::kImportGameLog)->isEnabled());
+    window->flow().simRunning = false;
+}
+
+}  // namespace
+}  // namespace mizaro::testing
