@@ -186,15 +186,12 @@ TEST(TablePositionTest, TheEndOfEachHandIsRead) {
         {json, win1, R"(["九種九牌"])", "end 4|"},
         {json, win1, R"(["流し満貫",[8000,0,0,0]])", "end 3|"},
         {json, win1, R"(["和了",[1000,0,0,0],[4,2]])", "end 0|"},
-        {json, win1, R"(["三家和了"])", "end 8|"},
         {xml, "", "", "0<2:1000|2<1:2000|end 2"},
         {xml, agari1, R"(who="0" fromWho="0"/>)", "0<0:1000|"},
         {xml, agari1, agari1 + R"(<AGARI who="1" fromWho="2" sc="250,0,250,20,250,0,250,0"/>)",
          "0<2:1000 1<2:2000|"},
         {xml, agari1, R"(who="7" fromWho="2"/>)", "end 0|"},
         {xml, R"(<RYUUKYOKU ba)", R"(<RYUUKYOKU type="kaze4" ba)", "0<2:1000|2<1:2000|end 5"},
-        {xml, R"(<RYUUKYOKU ba)", R"(<RYUUKYOKU type="reach4" ba)", "0<2:1000|2<1:2000|end 6"},
-        {xml, R"(<RYUUKYOKU ba)", R"(<RYUUKYOKU type="kan4" ba)", "0<2:1000|2<1:2000|end 7"},
     };
     for (const auto& c : cases) {
         std::string text = c.text;

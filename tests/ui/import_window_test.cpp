@@ -17,36 +17,30 @@ namespace {
 
 const std::string kLogs = std::string(MIZARO_TEST_SOURCE_DIR) + "/online/data/";
 
-class ImportWindowTest : public WindowTest {
-  protected:
-    ImportWindowTest() {
-        window->SetPageOpener([this](const std::string& path) { opened.push_back(path); });
-    }
+// Runs `trigger` (which answers the source's dialogs), chooses seat 2 and tells whether it was
+// offered first.
+template <typename Trigger>
+bool ImportForSeat2(Trigger trigger) {
+    bool preselected = false;
+    OnNextModal<PlayerDialog> player([&](PlayerDialog* dialog) {
+        preselected = dialog->seatButton(2)->isChecked();
+        dialog->seatButton(2)->setChecked(true);
+        dialog->accept();
+    });
+    trigger();
+    return preselected;
+}
 
-    // Imports through the menu, choosing seat `seat`; whether that seat was offered first.
-    template <typename ChooseSource>
-    bool Import(int seat, ChooseSource chooseSource) {
-        bool preselected = false;
-        OnNextModal<PlayerDialog> player([&](PlayerDialog* dialog) {
-            preselected = dialog->seatButton(seat)->isChecked();
-            dialog->seatButton(seat)->setChecked(true);
-            dialog->accept();
-        });
-        chooseSource();
-        return preselected;
-    }
-
-    std::string OpenedPage() {
-        if (opened.empty()) return {};
-        return Cp932ToUtf8(ReadWholeFile(opened.back()).value_or("")).value_or("");
-    }
-
-    std::vector<std::string> opened;
-};
+using ImportWindowTest = WindowTest;
 
 TEST_F(ImportWindowTest, AFileOrTheClipboardIsReviewedForTheChosenPlayer) {
+    std::vector<std::string> opened;
+    window->SetPageOpener([&](const std::string& path) { opened.push_back(path); });
+    auto openedPage = [&] {
+        return Cp932ToUtf8(ReadWholeFile(opened.back()).value_or("")).value_or("");
+    };
     QGuiApplication::clipboard()->clear();
-    const bool firstOffered = Import(2, [&] {
+    const bool firstOffered = ImportForSeat2([&] {
         OnNextModal<QFileDialog> file([&](QFileDialog* dialog) {
             auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             ASSERT_NE(name, nullptr);
@@ -58,14 +52,14 @@ TEST_F(ImportWindowTest, AFileOrTheClipboardIsReviewedForTheChosenPlayer) {
     EXPECT_FALSE(firstOffered);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened.back(), Dir() + "Review.htm");
-    std::string page = OpenedPage();
+    const std::string page = openedPage();
     EXPECT_NE(page.find("プレイヤー：<B>C</B>"), std::string::npos);
     EXPECT_NE(page.find("C が B から和了 2000 点"), std::string::npos);
 
     QGuiApplication::clipboard()->setText(
         QStringLiteral("\n  ") +
         QString::fromStdString(ReadWholeFile(kLogs + "game.json").value_or("")));
-    const bool remembered = Import(2, [&] {
+    const bool remembered = ImportForSeat2([&] {
         OnNextModal<QMessageBox> source([](QMessageBox* box) {
             for (QAbstractButton* b : box->buttons())
                 if (b->text() == QStringLiteral("クリップボード")) b->click();
@@ -74,7 +68,7 @@ TEST_F(ImportWindowTest, AFileOrTheClipboardIsReviewedForTheChosenPlayer) {
     });
     EXPECT_TRUE(remembered);
     EXPECT_EQ(opened.size(), 2u);
-    EXPECT_EQ(OpenedPage(), page);
+    EXPECT_EQ(openedPage(), page);
 
     window->flow().simRunning = true;
     window->UpdateCommands();
