@@ -16,9 +16,11 @@ class SearchWork : public ProgressWork {
                std::shared_ptr<SearchProgress> progress)
         : finished_(std::move(finished)), progress_(std::move(progress)) {}
     bool Finished() const override { return finished_->load(); }
+    // A counting search shows a bar from the start, empty until it knows its steps.
     int Progress() const override {
-        const int total = progress_ ? progress_->total.load() : 0;
-        if (total <= 0) return -1;
+        if (!progress_) return -1;
+        const int total = progress_->total.load();
+        if (total <= 0) return 0;
         return static_cast<int>(static_cast<long long>(progress_->done.load()) * kProgressBarScale /
                                 total);
     }
@@ -37,8 +39,7 @@ SearchRunner::~SearchRunner() {
     for (Worker& w : cancelled_) w.thread.join();
 }
 
-bool SearchRunner::RunOnWorker(std::function<void()> work,
-                               std::shared_ptr<SearchProgress> steps) {
+bool SearchRunner::RunOnWorker(std::function<void()> work, std::shared_ptr<SearchProgress> steps) {
     JoinEnded();
     auto finished = std::make_shared<std::atomic<bool>>(false);
     std::thread thread([work = std::move(work), finished] {

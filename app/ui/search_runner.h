@@ -64,8 +64,7 @@ class SearchRunner {
   private:
     // True when `work` returned before a cancel; the worker is then joined. A cancel sets the
     // stop of `steps`, when given.
-    bool RunOnWorker(std::function<void()> work,
-                     std::shared_ptr<SearchProgress> steps = nullptr);
+    bool RunOnWorker(std::function<void()> work, std::shared_ptr<SearchProgress> steps = nullptr);
     // Joins the cancelled workers that have ended since.
     void JoinEnded();
 
