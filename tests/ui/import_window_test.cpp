@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <functional>
 
 #include "app/ui/command_ids.h"
 #include "app/ui/player_dialog.h"
@@ -15,23 +16,8 @@
 namespace mizaro::testing {
 namespace {
 
-const std::string kLogs = std::string(MIZARO_TEST_SOURCE_DIR) + "/online/data/";
-
-// Runs `trigger` (which answers the source's dialogs), chooses seat 2 and tells whether it was
-// offered first.
-template <typename Trigger>
-bool ImportForSeat2(Trigger trigger) {
-    bool preselected = false;
-    OnNextModal<PlayerDialog> player([&](PlayerDialog* dialog) {
-        preselected = dialog->seatButton(2)->isChecked();
-        dialog->seatButton(2)->setChecked(true);
-        dialog->accept();
-    });
-    trigger();
-    return preselected;
-}
-
 using ImportWindowTest = WindowTest;
+const std::string kLogs = std::string(MIZARO_TEST_SOURCE_DIR) + "/online/data/";
 
 TEST_F(ImportWindowTest, AFileOrTheClipboardIsReviewedForTheChosenPlayer) {
     std::vector<std::string> opened;
@@ -39,8 +25,19 @@ TEST_F(ImportWindowTest, AFileOrTheClipboardIsReviewedForTheChosenPlayer) {
     auto openedPage = [&] {
         return Cp932ToUtf8(ReadWholeFile(opened.back()).value_or("")).value_or("");
     };
+    // Runs `trigger`, which gives the log, chooses seat 2 and tells whether it was offered.
+    auto importForSeat2 = [](const std::function<void()>& trigger) {
+        bool preselected = false;
+        OnNextModal<PlayerDialog> player([&](PlayerDialog* dialog) {
+            preselected = dialog->seatButton(2)->isChecked();
+            dialog->seatButton(2)->setChecked(true);
+            dialog->accept();
+        });
+        trigger();
+        return preselected;
+    };
     QGuiApplication::clipboard()->clear();
-    const bool firstOffered = ImportForSeat2([&] {
+    EXPECT_FALSE(importForSeat2([&] {
         OnNextModal<QFileDialog> file([&](QFileDialog* dialog) {
             auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             ASSERT_NE(name, nullptr);
@@ -48,25 +45,22 @@ TEST_F(ImportWindowTest, AFileOrTheClipboardIsReviewedForTheChosenPlayer) {
             static_cast<QDialog*>(dialog)->accept();
         });
         window->action(command::kImportGameLog)->trigger();
-    });
-    EXPECT_FALSE(firstOffered);
+    }));
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened.back(), Dir() + "Review.htm");
     const std::string page = openedPage();
     EXPECT_NE(page.find("プレイヤー：<B>C</B>"), std::string::npos);
     EXPECT_NE(page.find("C が B から和了 2000 点"), std::string::npos);
 
-    QGuiApplication::clipboard()->setText(
-        QStringLiteral("\n  ") +
-        QString::fromStdString(ReadWholeFile(kLogs + "game.json").value_or("")));
-    const bool remembered = ImportForSeat2([&] {
+    const std::string json = ReadWholeFile(kLogs + "game.json").value_or("");
+    QGuiApplication::clipboard()->setText(QString::fromStdString("\n  " + json));
+    EXPECT_TRUE(importForSeat2([&] {
         OnNextModal<QMessageBox> source([](QMessageBox* box) {
             for (QAbstractButton* b : box->buttons())
                 if (b->text() == QStringLiteral("クリップボード")) b->click();
         });
         window->action(command::kImportGameLog)->trigger();
-    });
-    EXPECT_TRUE(remembered);
+    }));
     EXPECT_EQ(opened.size(), 2u);
     EXPECT_EQ(openedPage(), page);
 
