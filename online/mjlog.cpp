@@ -4,6 +4,7 @@
 #include <cstring>
 #include <optional>
 #include <pugixml.hpp>
+#include <utility>
 
 #include "online/mjlog_meld.h"
 #include "online/table_replay.h"
@@ -86,6 +87,10 @@ class MjlogReader {
         if (name == "AGARI" || name == "RYUUKYOKU") {
             if (!hand_) return "a hand's end with no hand";
             ended_ = true;
+            if (name == "AGARI")
+                ReadWin(e);
+            else
+                current_.end = DrawOf(e.attribute("type").value());
             return {};
         }
         const bool move = name == "N" || name == "REACH" || name == "DORA" ||
@@ -123,6 +128,38 @@ class MjlogReader {
         if (std::string error = replay_.Apply(a); !error.empty()) return error;
         current_.actions.push_back(a);
         return {};
+    }
+
+    // A win whose seats or points are not read leaves the hand's end unknown; the table's
+    // moves are what matter, so the game is still read.
+    void ReadWin(const pugi::xml_node& e) {
+        const auto who = NumberOf(e.attribute("who").value(), 0, kSeats - 1);
+        const auto from = NumberOf(e.attribute("fromWho").value(), 0, kSeats - 1);
+        // sc gives each seat's score and change in hundreds; ten the hand's value second.
+        const auto sc = NumbersOf(e.attribute("sc").value(), -999999, 999999);
+        const auto ten = NumbersOf(e.attribute("ten").value(), 0, 999999);
+        if (!who || !from || current_.wins.size() >= kSeats) return;
+        HandWin win{static_cast<int>(*who), static_cast<int>(*from), 0};
+        if (sc && sc->size() == 2 * kSeats)
+            win.points = static_cast<int>((*sc)[2 * *who + 1] * 100);
+        else if (ten && ten->size() >= 2)
+            win.points = static_cast<int>((*ten)[1]);
+        else
+            return;
+        current_.end = HandEnd::kWin;
+        current_.wins.push_back(win);
+    }
+
+    static HandEnd DrawOf(std::string_view type) {
+        static const std::pair<std::string_view, HandEnd> kTypes[] = {
+            {"", HandEnd::kExhaustiveDraw},    {"nm", HandEnd::kNagashiMangan},
+            {"yao9", HandEnd::kNineTerminals}, {"kaze4", HandEnd::kFourWinds},
+            {"reach4", HandEnd::kFourRiichi},  {"kan4", HandEnd::kFourKans},
+            {"ron3", HandEnd::kTripleRon},
+        };
+        for (const auto& [text, end] : kTypes)
+            if (type == text) return end;
+        return HandEnd::kUnknown;
     }
 
     std::string Names(const pugi::xml_node& e) {

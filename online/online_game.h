@@ -37,6 +37,29 @@ struct TableAction {
     int source = 0;  // where in the log it was read, for messages
 };
 
+// How a hand ended, as far as its log says.
+enum class HandEnd : std::uint8_t {
+    kUnknown,  // the log does not say, or says it in a form not read
+    kWin,
+    kExhaustiveDraw,
+    kNagashiMangan,  // an exhaustive draw paid as a win
+    kNineTerminals,  // the abortive draws from here on
+    kFourWinds,
+    kFourRiichi,
+    kFourKans,
+    kTripleRon,
+};
+
+inline bool IsAbortiveDraw(HandEnd end) {
+    return end >= HandEnd::kNineTerminals;
+}
+
+struct HandWin {
+    int winner = 0;
+    int from = 0;    // the seat that dealt in; the winner's own seat for a self-drawn win
+    int points = 0;  // the winner's gain in the score changes, counters and sticks included
+};
+
 struct OnlineHand {
     int round = 0;  // 0..3 East 1..4, 4..7 South 1..4, ...: the round wind is round / 4
     int honba = 0;
@@ -45,6 +68,8 @@ struct OnlineHand {
     std::array<std::array<TileKind, kDealtPerSeat>, kSeats> dealt{};
     TileKind firstIndicator = kNoTile;
     std::vector<TableAction> actions;
+    HandEnd end = HandEnd::kUnknown;
+    std::vector<HandWin> wins;  // one, or more when several seats won on one discard
 };
 
 struct OnlineGame {

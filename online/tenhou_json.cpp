@@ -213,6 +213,45 @@ std::optional<Refusal> PlaceIndicators(const std::vector<TileKind>& listed,
     return std::nullopt;
 }
 
+HandEnd DrawOf(const std::string& name) {
+    static const std::pair<const char*, HandEnd> kNames[] = {
+        {"流局", HandEnd::kExhaustiveDraw},     {"全員聴牌", HandEnd::kExhaustiveDraw},
+        {"全員不聴", HandEnd::kExhaustiveDraw}, {"流し満貫", HandEnd::kNagashiMangan},
+        {"九種九牌", HandEnd::kNineTerminals},  {"四風連打", HandEnd::kFourWinds},
+        {"四家立直", HandEnd::kFourRiichi},     {"四槓散了", HandEnd::kFourKans},
+        {"三家和了", HandEnd::kTripleRon},
+    };
+    for (const auto& [text, end] : kNames)
+        if (name == text) return end;
+    return HandEnd::kUnknown;
+}
+
+// "和了" is followed by the score changes and [winner, from, ...] of each win; a result not
+// read leaves the end unknown, as the moves are what the table needs.
+void ReadHandEnd(const Json& result, OnlineHand& hand) {
+    if (!result.is_array() || result.empty() || !result[0].is_string()) return;
+    const std::string name = result[0].get<std::string>();
+    if (name != "和了") {
+        hand.end = DrawOf(name);
+        return;
+    }
+    std::vector<HandWin> wins;
+    for (std::size_t i = 1; i + 1 < result.size() && wins.size() < kSeats; i += 2) {
+        const Json& changes = result[i];
+        const Json& who = result[i + 1];
+        long long winner = 0, from = 0, gain = 0;
+        if (!changes.is_array() || changes.size() != kSeats || !who.is_array() || who.size() < 2 ||
+            !IntOf(who[0], winner) || !IntOf(who[1], from) || winner < 0 || winner >= kSeats ||
+            from < 0 || from >= kSeats || !IntOf(changes[static_cast<std::size_t>(winner)], gain) ||
+            gain < -999999 || gain > 999999)
+            return;
+        wins.push_back({static_cast<int>(winner), static_cast<int>(from), static_cast<int>(gain)});
+    }
+    if (wins.empty()) return;
+    hand.end = HandEnd::kWin;
+    hand.wins = std::move(wins);
+}
+
 std::optional<Refusal> ReadHand(const Json& k, OnlineHand& hand) {
     if (!k.is_array() || k.size() < 16) return Refusal{"", "not a hand"};
     const Json& head = k[0];
@@ -251,6 +290,7 @@ std::optional<Refusal> ReadHand(const Json& k, OnlineHand& hand) {
     int failed = -1;
     if (std::string e = ReplayHand(hand, failed); !e.empty())
         return Refusal{failed < 0 ? "the deal" : DescribeAction(hand.actions[failed]), e};
+    if (k.size() > 16) ReadHandEnd(k[16], hand);
     return std::nullopt;
 }
 

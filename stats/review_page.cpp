@@ -27,7 +27,9 @@ std::string Value(const TurnReview& t, double v, Language language) {
     return out;
 }
 
-void AppendTurn(const TurnReview& t, Language l, std::string& out) {
+}  // namespace
+
+void AppendReviewRow(const TurnReview& t, Language l, std::string& out) {
     AppendF(out, "<TR%s>\n<TD align=right>%d</TD>\n", t.marked ? kMarkedRow : "", t.turn);
     KyokuState shown;
     shown.hand = t.hand;
@@ -50,7 +52,16 @@ void AppendTurn(const TurnReview& t, Language l, std::string& out) {
     out += "</TD>\n</TR>\n";
 }
 
-}  // namespace
+std::string ReviewTableHead(Language language) {
+    return std::string(kTableOpen) +
+           InLanguage(language,
+                      "<TR><TD>巡</TD><TD>ツモ後の手牌</TD><TD>ツモ</TD><TD>打牌</TD><TD>最善</TD>"
+                      "<TD>評価</TD><TD>打牌の値</TD><TD>最善の値</TD><TD>損失</TD>"
+                      "<TD>リーチ / ダマ</TD></TR>\n",
+                      "<TR><TD>Turn</TD><TD>Hand after the draw</TD><TD>Draw</TD><TD>Discard</TD>"
+                      "<TD>Best</TD><TD>Rated by</TD><TD>Discard's value</TD><TD>Best value</TD>"
+                      "<TD>Loss</TD><TD>Riichi / dama</TD></TR>\n");
+}
 
 std::string ReviewTitle(int gamesBack, Language language) {
     if (gamesBack <= 0) return InLanguage(language, "対局中の局", "The game in progress");
@@ -92,14 +103,8 @@ std::string ReviewPage(const GameReview& review, const std::string& title, Langu
            "<P>Value is the expected score at the next draw, assuming riichi; tiles are the tiles "
            "left that lower the shanten. The turns that lose most are coloured.</P>\n");
 
-    out += std::string(kTableOpen);
-    out += in(
-        "<TR><TD>巡</TD><TD>ツモ後の手牌</TD><TD>ツモ</TD><TD>打牌</TD><TD>最善</TD>"
-        "<TD>評価</TD><TD>打牌の値</TD><TD>最善の値</TD><TD>損失</TD><TD>リーチ / ダマ</TD></TR>\n",
-        "<TR><TD>Turn</TD><TD>Hand after the draw</TD><TD>Draw</TD><TD>Discard</TD><TD>Best</TD>"
-        "<TD>Rated by</TD><TD>Discard's value</TD><TD>Best value</TD><TD>Loss</TD>"
-        "<TD>Riichi / dama</TD></TR>\n");
-    for (const TurnReview& t : review.turns) AppendTurn(t, language, out);
+    out += ReviewTableHead(language);
+    for (const TurnReview& t : review.turns) AppendReviewRow(t, language, out);
     out += "</TABLE>\n<HR>\n";
     out += kPageTail;
     return out;

@@ -11,6 +11,11 @@
 
 namespace mizaro {
 
+// The table of rated turns, shared with the review of an online game: its opening with the
+// row of headings, then one row per turn (a marked turn coloured, its loss in bold).
+std::string ReviewTableHead(Language language);
+void AppendReviewRow(const TurnReview& turn, Language language, std::string& out);
+
 // "対局中の局" for 0 (the game on the table), "N 局前" for the Nth recorded game counted from
 // the latest; in English "The game in progress", "1 game ago", "N games ago".
 std::string ReviewTitle(int gamesBack, Language language = Language::kJapanese);

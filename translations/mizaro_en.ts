@@ -544,6 +544,51 @@ Ending without saving loses the results since the start.</translation>
         <comment>message box title</comment>
         <translation>Help</translation>
     </message>
+    <message>
+        <source>牌譜を読み込む</source>
+        <translation>Import game log…</translation>
+    </message>
+    <message>
+        <source>クリップボードに牌譜らしい文字があります。どちらから読み込みますか？</source>
+        <translation>The clipboard holds what looks like a game log. Read it from the clipboard or choose a file?</translation>
+    </message>
+    <message>
+        <source>クリップボード</source>
+        <translation>Clipboard</translation>
+    </message>
+    <message>
+        <source>ファイルを選ぶ</source>
+        <translation>Choose a file</translation>
+    </message>
+    <message>
+        <source>牌譜 (*.json *.mjlog *.xml *.gz)</source>
+        <translation>Game logs (*.json *.mjlog *.xml *.gz)</translation>
+    </message>
+    <message>
+        <source>すべてのファイル (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>牌譜を読めませんでした。
+%1</source>
+        <translation>The game log could not be read.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>mizaro::PlayerDialog</name>
+    <message>
+        <source>検討するプレイヤー</source>
+        <translation>Player to review</translation>
+    </message>
+    <message>
+        <source>（名前なし）</source>
+        <translation>(no name)</translation>
+    </message>
+    <message>
+        <source>席 %1：%2</source>
+        <translation>Seat %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>mizaro::ProgressDialog</name>

@@ -10,6 +10,7 @@ constexpr int kEraseData = 32805;
 constexpr int kExit = 32799;
 constexpr int kCopyHandText = 32830;
 constexpr int kReadHandText = 32831;
+constexpr int kImportGameLog = 32832;
 // Menu 表示切替
 constexpr int kShowShanten = 32796;
 constexpr int kShowResult = 32795;

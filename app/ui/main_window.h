@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <array>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -21,6 +22,7 @@
 #include "app/ui/riichi_pacer.h"
 #include "app/ui/search_runner.h"
 #include "app/ui/table_widget.h"
+#include "online/online_game.h"
 #include "platform/program_directory.h"
 #include "stats/stat_summary.h"
 
@@ -183,6 +185,9 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     void BuildHelpCommands();
     void ShowHelp();
     void ShowGameReview();
+    // 牌譜を読み込む; the log read from the clipboard or a file, nothing when none was chosen.
+    void ImportGameLog();
+    std::optional<OnlineRead> ReadImportedLog();
     void BuildDetailAnalysis();
     // A modal message box; the button pressed. A box `aside` reports on the game and is placed
     // where the game stays in sight.
@@ -215,6 +220,7 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     int hovered_ = -1;
     std::set<std::string> toldUnreadable_;
     bool quitRequested_ = false;
+    std::string lastImportedPlayer_;  // preselected in the next import's player dialog
     SaveNotice comSaveNotice_;
 
     std::array<QPixmap, kKinds> tiles_;

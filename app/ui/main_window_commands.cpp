@@ -71,6 +71,8 @@ void MainWindow::BuildMenus() {
                        QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, [this] { LoadPosition(); });
     AddNotationCommands(file);
+    connect(AddCommand(file, command::kImportGameLog, QT_TR_NOOP("牌譜を読み込む")),
+            &QAction::triggered, this, [this] { ImportGameLog(); });
     connect(AddCommand(file, command::kEraseData, QT_TR_NOOP("データの消去")), &QAction::triggered,
             this, [this] { EraseUserData(); });
     connect(AddCommand(file, command::kExit, QT_TR_NOOP("終了")), &QAction::triggered, this,
@@ -224,7 +226,8 @@ void MainWindow::UpdateCommands() {
                    command::kModeNormal,     command::kModeHonitsu,
                    command::kModeChinitsu,   command::kModeKokushi,
                    command::kUsers,          command::kAbout,
-                   command::kAuthorPage,     command::kOnlineHelp}) {
+                   command::kAuthorPage,     command::kOnlineHelp,
+                   command::kImportGameLog}) {
         actions_[id]->setEnabled(idle);
     }
     for (int n = 0; n < kDepthItems; ++n) {

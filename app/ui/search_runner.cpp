@@ -8,16 +8,29 @@ namespace mizaro {
 
 namespace {
 
-// A search: no progress to show, and a stop that only stops waiting for it.
+// A search: its progress when it counts its steps, and a stop that asks it to end early if
+// it can and otherwise only stops waiting for it.
 class SearchWork : public ProgressWork {
   public:
-    explicit SearchWork(std::shared_ptr<std::atomic<bool>> finished)
-        : finished_(std::move(finished)) {}
+    SearchWork(std::shared_ptr<std::atomic<bool>> finished,
+               std::shared_ptr<SearchProgress> progress)
+        : finished_(std::move(finished)), progress_(std::move(progress)) {}
     bool Finished() const override { return finished_->load(); }
-    void Stop() override {}
+    // A counting search shows a bar from the start, empty until it knows its steps.
+    int Progress() const override {
+        if (!progress_) return -1;
+        const int total = progress_->total.load();
+        if (total <= 0) return 0;
+        return static_cast<int>(static_cast<long long>(progress_->done.load()) * kProgressBarScale /
+                                total);
+    }
+    void Stop() override {
+        if (progress_) progress_->stop.store(true);
+    }
 
   private:
     std::shared_ptr<std::atomic<bool>> finished_;
+    std::shared_ptr<SearchProgress> progress_;
 };
 
 }  // namespace
@@ -26,14 +39,14 @@ SearchRunner::~SearchRunner() {
     for (Worker& w : cancelled_) w.thread.join();
 }
 
-bool SearchRunner::RunOnWorker(std::function<void()> work) {
+bool SearchRunner::RunOnWorker(std::function<void()> work, std::shared_ptr<SearchProgress> steps) {
     JoinEnded();
     auto finished = std::make_shared<std::atomic<bool>>(false);
     std::thread thread([work = std::move(work), finished] {
         work();
         finished->store(true);
     });
-    SearchWork watched(finished);
+    SearchWork watched(finished, std::move(steps));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     ProgressDialog progress(watched, QCoreApplication::translate("mizaro::SearchRunner", "計算中"),
                             parent_);

@@ -1,9 +1,10 @@
 // The window's searches (the reports, the problem text, the review) on a worker thread under
 // the progress window, so that the window keeps painting and takes no input while they run.
 //
-// The search has no stop of its own, and a search is seconds at most: a cancel lets the worker
-// finish unseen and drops what it gives, which it holds alone. The runner keeps such workers
-// and waits for them when it is destroyed, so none outlives the window.
+// A short search has no stop of its own, being seconds at most: a cancel lets the worker finish
+// unseen and drops what it gives, which it holds alone. A search of many steps shows its
+// progress and stops between steps. The runner keeps cancelled workers and waits for them when
+// it is destroyed, so none outlives the window.
 #pragma once
 
 #include <QWidget>
@@ -17,6 +18,14 @@
 #include <vector>
 
 namespace mizaro {
+
+// What a long search shares with the progress window: how far it is, and a stop it checks
+// between its steps.
+struct SearchProgress {
+    std::atomic<int> done{0};
+    std::atomic<int> total{0};
+    std::atomic<bool> stop{false};
+};
 
 class SearchRunner {
   public:
@@ -38,9 +47,24 @@ class SearchRunner {
         return std::move(*result);
     }
 
+    // Run for a search of many steps: `search` takes the SearchProgress, whose counts fill the
+    // bar, and should return soon after a cancel sets its stop.
+    template <typename Search>
+    std::optional<std::invoke_result_t<Search, SearchProgress&>> RunWithProgress(Search search) {
+        using Result = std::invoke_result_t<Search, SearchProgress&>;
+        auto result = std::make_shared<std::optional<Result>>();
+        auto progress = std::make_shared<SearchProgress>();
+        if (!RunOnWorker(
+                [result, progress, search = std::move(search)] { *result = search(*progress); },
+                progress))
+            return std::nullopt;
+        return std::move(*result);
+    }
+
   private:
-    // True when `work` returned before a cancel; the worker is then joined.
-    bool RunOnWorker(std::function<void()> work);
+    // True when `work` returned before a cancel; the worker is then joined. A cancel sets the
+    // stop of `steps`, when given.
+    bool RunOnWorker(std::function<void()> work, std::shared_ptr<SearchProgress> steps = nullptr);
     // Joins the cancelled workers that have ended since.
     void JoinEnded();
 

@@ -84,8 +84,8 @@ TEST(MalformedLogTest, XmlLogsAreRefusedWithTheirFault) {
         {"m=\"46186\"", "m=\"32\"", "a north set aside"},
         {"m=\"46186\"", "m=\"70000\"", "who or m is missing or out of range"},
         {"<T42/>", "<DORA hai=\"0\"/>", "element 6 <DORA>: a dora indicator no kan turned over"},
-        {"fromWho=\"2\" sc=\"250,0,250,0,250,0,250,0\"/>",
-         "fromWho=\"2\" sc=\"250,0,250,0,250,0,250,0\"/><U25/>",
+        {"fromWho=\"2\" sc=\"250,10,250,0,250,-10,250,0\"/>",
+         "fromWho=\"2\" sc=\"250,10,250,0,250,-10,250,0\"/><U25/>",
          "hand 1, element 38 <U25>: a move outside a hand"},
     };
     for (const Case& c : cases) ExpectRefused(good, c);

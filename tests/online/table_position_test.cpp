@@ -12,6 +12,7 @@
 #include "core/hand_notation.h"
 #include "online/read_online_log.h"
 #include "online/table_position.h"
+#include "platform/read_file.h"
 
 namespace mizaro {
 namespace {
@@ -35,6 +36,18 @@ std::string Unseen(const TablePosition& p) {
     for (TileKind k = 0; k < kKinds; ++k) {
         if (k % 9 == 0 && k) s += '|';
         s += std::to_string(p.unseen[k]);
+    }
+    return s;
+}
+
+// "2<1:2000" for a win of seat 2 on seat 1's discard, wins joined by ' ', or the end's number.
+std::string EndOf(const OnlineHand& h) {
+    if (h.end != HandEnd::kWin) return "end " + std::to_string(static_cast<int>(h.end));
+    std::string s;
+    for (const HandWin& w : h.wins) {
+        if (!s.empty()) s += ' ';
+        s += std::to_string(w.winner) + "<" + std::to_string(w.from) + ":" +
+             std::to_string(w.points);
     }
     return s;
 }
@@ -149,6 +162,44 @@ TEST(TablePositionTest, ADiscardWonOnAfterAKanNeedsNoNewIndicator) {
         const std::vector<TablePosition> positions = ListPositions(read.game, 0);
         ASSERT_EQ(positions.size(), 2u);
         EXPECT_EQ(Dora(positions.back()), "3s");
+    }
+}
+
+// Each log's last word on a hand, as the other form of the game would say it.
+TEST(TablePositionTest, TheEndOfEachHandIsRead) {
+    const std::string json = ReadWholeFile(kData + "game.json").value_or("");
+    const std::string xml = ReadWholeFile(kData + "game.mjlog").value_or("");
+    const std::string win1 = R"(["和了",[1000,0,-1000,0],[0,2,0,"30符1翻1000点"]])";
+    const std::string agari1 = R"(who="0" fromWho="2" sc="250,10,250,0,250,-10,250,0"/>)";
+    const struct {
+        const std::string& text;
+        std::string from, to;
+        const char* ends;  // EndOf each hand, joined by '|'
+    } cases[] = {
+        {json, "", "", "0<2:1000|2<1:2000|end 2"},
+        {json, win1, R"(["和了",[-500,-500,2000,-1000],[2,2,2,"2000点"]])", "2<2:2000|"},
+        {json, win1, R"(["和了",[1000,0,-2000,1000],[0,2,0,""],[0,0,-1000,1000],[3,2,3,""]])",
+         "0<2:1000 3<2:1000|"},
+        {json, win1, R"(["九種九牌"])", "end 4|"},
+        {json, win1, R"(["和了",[1000,0,0,0],[4,2]])", "end 0|"},
+        {xml, "", "", "0<2:1000|2<1:2000|end 2"},
+        {xml, agari1, R"(who="0" fromWho="0"/>)", "0<0:1000|"},
+        {xml, agari1, agari1 + R"(<AGARI who="1" fromWho="2" sc="250,0,250,20,250,0,250,0"/>)",
+         "0<2:1000 1<2:2000|"},
+        {xml, agari1, R"(who="7" fromWho="2"/>)", "end 0|"},
+        {xml, R"(<RYUUKYOKU ba)", R"(<RYUUKYOKU type="kaze4" ba)", "0<2:1000|2<1:2000|end 5"},
+    };
+    for (const auto& c : cases) {
+        std::string text = c.text;
+        if (!c.from.empty()) text.replace(text.find(c.from), c.from.size(), c.to);
+        const OnlineRead read = ReadOnlineLog(text);
+        ASSERT_TRUE(read.ok()) << read.error;
+        std::string ends;
+        for (const OnlineHand& h : read.game.hands) {
+            if (!ends.empty()) ends += '|';
+            ends += EndOf(h);
+        }
+        EXPECT_EQ(ends.substr(0, std::string(c.ends).size()), c.ends) << c.to;
     }
 }
 

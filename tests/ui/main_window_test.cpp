@@ -62,6 +62,7 @@ TEST_F(WindowTest, MenusCarryTheirTextsInOrder) {
                                   "  読込\tCtrl + o",
                                   "  手牌を文字でコピー\tCtrl + t",
                                   "  手牌を文字から読込\tCtrl + v",
+                                  "  牌譜を読み込む",
                                   "  データの消去",
                                   "  終了",
                                   "表示切替",

@@ -14,12 +14,12 @@
 
 #include "app/page_output.h"
 #include "app/simulation.h"
-#include "core/hand_notation.h"
 #include "core/random.h"
 #include "stats/game_review.h"
 #include "stats/review_page.h"
 #include "tools/cli/cli_input.h"
 #include "tools/cli/commands.h"
+#include "tools/cli/review_json.h"
 
 namespace mizaro::cli {
 
@@ -32,10 +32,6 @@ struct ReviewOptions {
     std::string page;
     Language language = Language::kJapanese;
 };
-
-const char* KindName(RatingKind kind) {
-    return kind == RatingKind::kSearch ? "search" : "tiles";
-}
 
 const char* OutcomeName(GameOutcome outcome) {
     switch (outcome) {
@@ -56,25 +52,7 @@ void PrintJson(const GameReview& review) {
     out["points"] = review.points;
     out["reachTurn"] = review.reachTurn;
     nlohmann::json turns = nlohmann::json::array();
-    for (const TurnReview& t : review.turns) {
-        nlohmann::json best = nlohmann::json::array();
-        for (TileKind k = 0; k < kKinds; ++k)
-            if (t.best[k]) best.push_back(FormatTile(k));
-        turns.push_back({{"turn", t.turn},
-                         {"draw", FormatTile(t.drawn)},
-                         {"discard", FormatTile(t.discarded)},
-                         {"best", best},
-                         {"made", t.made},
-                         {"bestValue", t.bestValue},
-                         {"loss", t.loss},
-                         {"kind", KindName(t.kind)},
-                         {"riichi", t.riichi},
-                         {"marked", t.marked}});
-        if (t.hasRiichiValues) {
-            turns.back()["riichiValue"] = t.riichiValue;
-            turns.back()["damaValue"] = t.damaValue;
-        }
-    }
+    for (const TurnReview& t : review.turns) turns.push_back(TurnJson(t));
     out["turns"] = turns;
     out["totalLoss"] = review.totalLoss;
     std::printf("%s\n", out.dump(2).c_str());

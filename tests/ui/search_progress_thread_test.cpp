@@ -1,0 +1,36 @@
+// A counting search under the progress window: the bar follows its count, and a cancel reaches
+// the search, which would otherwise keep the runner waiting for ever at its end.
+#include <QProgressBar>
+#include <QPushButton>
+#include <thread>
+
+#include "app/ui/progress_dialog.h"
+#include "app/ui/search_runner.h"
+#include "window_test_support.h"
+
+namespace mizaro::testing {
+namespace {
+
+TEST(SearchRunnerThreadTest, TheBarFollowsTheStepsAndACancelStopsTheSearch) {
+    QWidget parent;
+    int shown = 0, scale = 0;
+    SearchRunner runner(&parent);
+    OnNextModal<ProgressDialog> cancel([&](ProgressDialog* dialog) {
+        std::tie(shown, scale) = std::pair(dialog->bar()->value(), dialog->bar()->maximum());
+        if (shown > 0) dialog->stopButton()->click();
+    });
+    EXPECT_FALSE(runner.RunWithProgress([](SearchProgress& progress) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));  // the bar opens first
+        progress.total.store(1000);
+        for (int done = 1; !progress.stop.load(); done = std::min(done + 1, 999)) {
+            progress.done.store(done);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return 0;
+    }));
+    EXPECT_TRUE(shown > 0 && shown < kProgressBarScale) << shown;
+    EXPECT_EQ(scale, kProgressBarScale) << "a bar that only shows activity";
+}
+
+}  // namespace
+}  // namespace mizaro::testing
