@@ -11,7 +11,6 @@ namespace {
 
 constexpr int kHandAfterDraw = 14;
 constexpr int kCopies = 4;
-constexpr int kMaxIndicators = 5;
 // The review's rule: two values are one when they differ by less than this share of the
 // larger, since equivalent positions may add the same terms in another order.
 constexpr double kTieTolerance = 1e-9;
@@ -26,7 +25,7 @@ DrillCandidate ValuesAt(const NanikiruSearch& node, TileKind discard, int draw) 
 bool BuildTableState(const DrillPosition& position, const DrillTable& table, KyokuState& state) {
     const std::vector<TileKind> indicators = DoraIndicators(position);
     if (position.mode != kModeNormal || !position.discards.empty() || position.turn < 1 ||
-        position.turn > kMaxTurns || static_cast<int>(indicators.size()) > kMaxIndicators ||
+        position.turn > kMaxTurns || static_cast<int>(indicators.size()) > kMaxDoraIndicators ||
         !IsWind(table.roundWind) || !IsWind(table.seatWind) || !IsValidKind(position.drawn))
         return false;
     TileCounts seen{};

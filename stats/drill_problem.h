@@ -23,6 +23,9 @@ struct DrillCandidate {
     double ready = 0.0;  // chance to be ready, 0..1
 };
 
+// The first dora indicator and one for each of four kans.
+inline constexpr int kMaxDoraIndicators = 5;
+
 // What a position met at a four-player table holds beyond a solo one. Its wall is every tile
 // the player had not seen rather than what a solo game's discards leave, so it is kept whole,
 // with the seat that scores the win; the earlier discards are not kept.

@@ -86,6 +86,7 @@ class DrillWindow : public QDialog {
     void Answer(int slot);
     void Select(int slot);
     void ShowPosition();
+    void ShowTable(const DrillPosition& position);
     void ShowAnswer(TileKind discard, DrillGrade grade);
     void ShowHeaders();
     // The answer when one is shown, else the position.
@@ -123,7 +124,9 @@ class DrillWindow : public QDialog {
     QLabel* messageLabel_ = nullptr;
     QLabel* verdictLabel_ = nullptr;
     QLabel* lossLabel_ = nullptr;
-    QLabel* doraLabel_ = nullptr;
+    // The indicators, the first where the table shows it and the later ones below and beside.
+    std::array<QLabel*, kMaxDoraIndicators> doraLabels_{};
+    QLabel* tableLabel_ = nullptr;  // where a table problem was met, over its empty discards
     QLabel* harvestLabel_ = nullptr;
     std::array<QLabel*, kHandSlots> handLabels_{};
     std::array<QLabel*, kMaxTurns> discardLabels_{};

@@ -7,17 +7,19 @@
 #include <string>
 #include <vector>
 
+#include "core/tile_names.h"
 #include "online/read_online_log.h"
 #include "online/table_position.h"
 #include "online/table_state.h"
 #include "stats/drill_card.h"
 #include "stats/drill_deck.h"
 #include "stats/drill_import.h"
+#include "stats/drill_page.h"
 
 namespace mizaro {
 namespace {
 
-const std::string kSource = "東風戦 1.mjlog";
+const std::string kSource = "東風戦 <1>.mjlog";
 
 // Every rated position of every seat of the hand-written three-hand game. No discard made
 // after a kan lost anything, so those positions are rated for every discard they hold too.
@@ -108,6 +110,20 @@ TEST(DrillTable, AProblemReadsBackAnOlderReaderRefusesItAndASecondImportAddsNone
     EXPECT_EQ(loaded.problems.front().position, deck.problems.front().position);
     EXPECT_EQ(FormatDrillFile(loaded), text);
     EXPECT_EQ(loaded.AddTableProblems(Problems()), 0) << "the source and position read back";
+
+    // The page names where a problem missed was met, with every indicator.
+    DrillProblem& missed = *std::find_if(deck.problems.begin(), deck.problems.end(), [](auto& p) {
+        return !p.position.table->laterIndicators.empty();
+    });
+    missed.schedule.answers = missed.schedule.wrong = 1;
+    const std::string page = DrillPage(deck, 0, Language::kEnglish);
+    std::string images;
+    for (TileKind k : DoraIndicators(missed.position))
+        images += "<IMG SRC=\"" + TileImagePath(k) + "\">";
+    EXPECT_NE(page.find("East round"), std::string::npos);
+    EXPECT_NE(page.find(images + "</TD><TD>East " + std::to_string(missed.position.table->kyoku)),
+              std::string::npos);
+    EXPECT_NE(page.find("&lt;1&gt;.mjlog"), std::string::npos);
 
     // A table line under the old header is damage of its line alone.
     std::string old = text;
