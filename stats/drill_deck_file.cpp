@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <limits>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -270,10 +271,12 @@ std::optional<DrillProblem> ReadProblem(LineReader& in, bool table) {
     // The position must be one a search can take, its made and best discards valued, and the
     // schedule one that SM-2 can reach.
     KyokuState state;
+    // The largest id would leave no next one.
     const bool sound = in.ok() && in.AtEnd() && positionRead && candidatesRead && p.id >= 0 &&
-                       BuildProblemState(pos, state) && pos.hand[p.made] > 0 &&
-                       FindCandidate(p.candidates, p.made) != nullptr && s.repetitions >= 0 &&
-                       s.easiness >= 1.3 && s.interval >= 0 && s.answers >= s.wrong && s.wrong >= 0;
+                       p.id < std::numeric_limits<int>::max() && BuildProblemState(pos, state) &&
+                       pos.hand[p.made] > 0 && FindCandidate(p.candidates, p.made) != nullptr &&
+                       s.repetitions >= 0 && s.easiness >= 1.3 && s.interval >= 0 &&
+                       s.answers >= s.wrong && s.wrong >= 0;
     if (!sound) return std::nullopt;
     for (TileKind k = 0; k < kKinds; ++k)
         if (p.best[k] && FindCandidate(p.candidates, k) == nullptr) return std::nullopt;
