@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -57,24 +59,21 @@ TEST(DrillTable, SearchedAgainAProblemGivesTheReviewsValuesAndAVariantMovesItsTi
         if (t.review.kind == RatingKind::kSearch && t.review.loss > 0.0) expected.push_back(&t);
     ASSERT_EQ(Problems().size(), expected.size());
     ASSERT_GE(expected.size(), 3u);
-    bool laterIndicator = false, nonDealer = false;
-    int variants = 0;
+    int variants = 0, laterIndicators = 0, nonDealers = 0;
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const DrillProblem& p = Problems()[i];
         const TurnReview& r = expected[i]->review;
-        laterIndicator |= !p.position.table->laterIndicators.empty();
-        nonDealer |= !p.position.table->dealer;
+        laterIndicators += !p.position.table->laterIndicators.empty();
+        nonDealers += !p.position.table->dealer;
         KyokuState state;
         ASSERT_TRUE(BuildProblemState(p.position, state));
-        EXPECT_EQ(state.poolBeforeFirstDraw, expected[i]->state.poolBeforeFirstDraw);
         // The candidates of a new search of the kept state are the review's to the last bit.
         const std::vector<DrillCandidate> again = SearchCandidates(state, p.made);
         ASSERT_NE(FindCandidate(again, r.discarded), nullptr);
         EXPECT_EQ(FindCandidate(again, r.discarded)->value, r.made);
-        double top = 0.0;
-        for (const DrillCandidate& c : again) top = std::max(top, c.value);
-        EXPECT_EQ(top, r.bestValue);
         EXPECT_EQ(BestDiscards(again), r.best);
+        const auto best = std::find(r.best.begin(), r.best.end(), true) - r.best.begin();
+        EXPECT_EQ(FindCandidate(again, static_cast<TileKind>(best))->value, r.bestValue);
 
         const SuitPermutation suits{{2, 0, 1}};
         const DrillCard card = PrepareCard(p, suits);
@@ -86,71 +85,49 @@ TEST(DrillTable, SearchedAgainAProblemGivesTheReviewsValuesAndAVariantMovesItsTi
         EXPECT_EQ(std::tie(shown.wall, shown.dora, shown.hand, shown.poolBeforeFirstDraw),
                   std::tie(moved.wall, moved.dora, moved.hand, moved.poolBeforeFirstDraw));
     }
-    EXPECT_TRUE(laterIndicator && nonDealer);
-    EXPECT_GT(variants, 0);
+    EXPECT_TRUE(variants > 0 && laterIndicators > 0 && nonDealers > 0);
 }
 
 TEST(DrillTable, AProblemReadsBackAnOlderReaderRefusesItAndASecondImportAddsNone) {
     DrillDeck deck;
-    deck.nextId = 7;
     // The discards rated beside the one made share its position: one problem a position.
-    int count = 0;
-    for (auto p = Problems().begin(); p != Problems().end(); ++p)
-        count += std::none_of(Problems().begin(), p,
-                              [&p](const DrillProblem& q) { return q.position == p->position; });
-    EXPECT_EQ(deck.AddTableProblems(Problems()), count);
+    const int count = deck.AddTableProblems(Problems());
+    EXPECT_GE(count, 3);
     EXPECT_EQ(deck.AddTableProblems(Problems()), 0);
-    EXPECT_EQ(deck.problems.back().id, 7 + count - 1);
     const std::string text = FormatDrillFile(deck);
     ASSERT_EQ(text.rfind("MizaroDrill 2\n", 0), 0u);
-
     DrillDeck loaded;
     EXPECT_EQ(ParseDrillFile(text, loaded).damagedLines, 0);
-    ASSERT_EQ(loaded.problems.size(), deck.problems.size());
-    EXPECT_EQ(loaded.problems.front().position, deck.problems.front().position);
     EXPECT_EQ(FormatDrillFile(loaded), text);
     EXPECT_EQ(loaded.AddTableProblems(Problems()), 0) << "the source and position read back";
+    // A table line under the old header is damage of its line alone.
+    EXPECT_EQ(ParseDrillFile("MizaroDrill 1" + text.substr(13), loaded).damagedLines, count);
 
-    // The page names where a problem missed was met, with every indicator.
+    // The page names where a problem missed was met, with every indicator, the name escaped.
     DrillProblem& missed = *std::find_if(deck.problems.begin(), deck.problems.end(), [](auto& p) {
         return !p.position.table->laterIndicators.empty();
     });
     missed.schedule.answers = missed.schedule.wrong = 1;
-    const std::string page = DrillPage(deck, 0, Language::kEnglish);
     std::string images;
     for (TileKind k : DoraIndicators(missed.position))
         images += "<IMG SRC=\"" + TileImagePath(k) + "\">";
-    EXPECT_NE(page.find("East round"), std::string::npos);
+    const std::string page = DrillPage(deck, 0, Language::kEnglish);
     EXPECT_NE(page.find(images + "</TD><TD>East " + std::to_string(missed.position.table->kyoku)),
               std::string::npos);
     EXPECT_NE(page.find("&lt;1&gt;.mjlog"), std::string::npos);
 
-    // A table line under the old header is damage of its line alone.
-    std::string old = text;
-    old.replace(0, 13, "MizaroDrill 1");
-    EXPECT_EQ(ParseDrillFile(old, loaded).damagedLines, count);
-
     // One spoilt token of a table line costs that line.
-    const std::string line = text.substr(text.find("\ntable ") + 1);
-    const std::string first = line.substr(0, line.find('\n') + 1);
-    std::vector<std::string> tokens;
-    for (std::size_t at = 0; at < first.size();) {
-        const std::size_t end = first.find_first_of(" \n", at);
-        tokens.push_back(first.substr(at, end - at));
-        at = end + 1;
-    }
-    const struct {
-        int token;
-        const char* value;
-    } spoilt[] = {{2, "0"},      {4, "8z"}, {5, "-"},   {6, "5z"},  {8, "2"},
-                  {9, "11111m"}, {10, "5"}, {11, "19"}, {12, "%4"}, {12, "%G0"}};
-    for (const auto& s : spoilt) {
-        std::vector<std::string> bad = tokens;
-        bad[s.token] = s.value;
-        std::string badLine = "MizaroDrill 2\n";
-        for (const std::string& t : bad) badLine += t + ' ';
-        DrillDeck read;
-        EXPECT_EQ(ParseDrillFile(badLine, read).damagedLines, 1) << s.token << ' ' << s.value;
+    const std::size_t at = text.find("\ntable ") + 1;
+    std::istringstream line(text.substr(at, text.find('\n', at) - at));
+    const std::vector<std::string> tokens{std::istream_iterator<std::string>(line), {}};
+    const std::pair<int, const char*> spoilt[] = {{2, "0"},   {4, "8z"},     {5, "-"},  {6, "5z"},
+                                                  {8, "2"},   {9, "11111m"}, {10, "5"}, {11, "19"},
+                                                  {12, "%4"}, {12, "%G0"}};
+    for (const auto& [token, value] : spoilt) {
+        std::string bad = "MizaroDrill 2\n";
+        for (std::size_t i = 0; i < tokens.size(); ++i)
+            bad += (static_cast<int>(i) == token ? value : tokens[i]) + ' ';
+        EXPECT_EQ(ParseDrillFile(bad, loaded).damagedLines, 1) << token << ' ' << value;
     }
 }
 
