@@ -18,9 +18,15 @@ struct TableTurn {
     KyokuState state;                  // the state the review rated
     TurnReview review;                 // its rating of the discard made there
     std::vector<TileKind> indicators;  // every dora indicator in view, in the order turned over
-    int kyoku = 1;          // the dealer's number in the round, 1..4 (seat 0 dealing first)
-    int discardNumber = 1;  // the player's discard in the hand, 1 = first
+    int kyoku = 1;                     // the dealer's number in the round, 1..4: see KyokuOf
+    int discardNumber = 1;             // the player's discard in the hand, 1 = first
 };
+
+// The dealer's number in the round (東2局: 2) of a hand where `seat` (0..3, seat 0 dealing the
+// first hand) sits at `seatWind`.
+inline int KyokuOf(int seat, TileKind seatWind) {
+    return ((seat - (seatWind - kEast)) % 4 + 4) % 4 + 1;
+}
 
 // The problems of the searched turns of `turns` that lost at least the threshold, with
 // `source` naming the game; ids 0.. for the deck to renumber. A turn whose state is not the one

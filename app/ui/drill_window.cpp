@@ -239,6 +239,16 @@ void DrillWindow::Merge(DrillHarvester::Outcome outcome) {
     ShowStatus();
 }
 
+int DrillWindow::AddTableProblems(std::vector<DrillProblem> problems) {
+    if (!deck_.unreadableFile.empty() || DrillFileName(deck_.name).empty()) return 0;
+    const int added = deck_.AddTableProblems(std::move(problems));
+    if (added == 0) return 0;
+    deck_.Save(directory_);
+    if (phase_ == Phase::kOver && isVisible()) StartSitting();
+    ShowStatus();
+    return added;
+}
+
 void DrillWindow::UserChanged(bool saveOld) {
     std::optional<DrillHarvester::Outcome> outcome = harvester_.Stop();
     if (outcome && saveOld) Merge(std::move(*outcome));

@@ -60,6 +60,10 @@ class DrillWindow : public QDialog {
     void UserChanged(bool saveOld);
     // Stops the harvest and saves the deck with the games it finished.
     void Finish();
+    // Adds the problems of an imported game (TableProblems) that the deck does not hold, saves
+    // and, when the sitting was over, starts one; the number added, 0 when the deck cannot be
+    // saved (its file was unreadable, or the user has none).
+    int AddTableProblems(std::vector<DrillProblem> problems);
 
     const DrillDeck& deck() const { return deck_; }
     std::string MenuText() const;

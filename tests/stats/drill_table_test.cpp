@@ -39,7 +39,7 @@ const std::vector<TableTurn>& Turns() {
                         continue;
                     if (std::optional<TurnReview> review = ReviewTurn(*state, k, p.riichi))
                         out.push_back({*state, *review, p.doraIndicators,
-                                       (p.seat - (p.seatWind - kEast) + 4) % 4 + 1, p.turn});
+                                       KyokuOf(p.seat, p.seatWind), p.turn});
                 }
             }
         return out;

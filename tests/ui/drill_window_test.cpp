@@ -148,8 +148,9 @@ TEST_F(DrillWindowTest, TheButtonsOpenTheReportOfTheShownPositionAndTheProgressP
     EXPECT_EQ(opened[1], Dir() + "Drill.htm");
 }
 
-// A problem met at a table shows where, the player's discard number, both indicators and no
-// earlier discards; its name is shown as the text it is.
+// A problem met at a table, added once to the drill of a sitting over, is saved and shown:
+// where it was met, the player's discard number, both indicators, no earlier discards, and
+// its name as the text it is.
 TEST_F(DrillWindowTest, ATableProblemShowsItsSeatAndIndicators) {
     DrillProblem p = Problem(0);
     p.position.discards.clear();
@@ -162,7 +163,12 @@ TEST_F(DrillWindowTest, ATableProblemShowsItsSeatAndIndicators) {
     table.source = "<b>1</b>.mjlog";
     table.kyoku = 3;
     table.discardNumber = 9;
-    ASSERT_NO_FATAL_FAILURE(OpenOnDeck({p}));
+    ASSERT_NO_FATAL_FAILURE(OpenOnDeck({}));
+    EXPECT_EQ(drill()->AddTableProblems({p, p}), 1);
+    ASSERT_TRUE(WaitFor([this] { return drill()->card() != nullptr; }));
+    DrillDeck saved;
+    saved.Load("default", Dir());
+    ASSERT_EQ(saved.problems.size(), 1u);
     const auto shown = [this](const QString& text, const QRect& where) {
         for (QLabel* l : drill()->findChildren<QLabel*>())
             if (l->isVisible() && (text.isEmpty() ? l->geometry() == where : l->text() == text))
