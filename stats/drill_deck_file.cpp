@@ -15,7 +15,6 @@
 // queue. A line that does not read whole is skipped and counted; the others stand alone. A
 // program that reads only version 1 finds a version 2 file unreadable and keeps it untouched.
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <limits>
 #include <optional>
@@ -60,8 +59,11 @@ std::string EscapedSource(std::string_view text) {
     if (text.empty()) return "-";
     std::string out;
     for (const char c : text) {
+        // ASCII alone, whatever the locale says of other bytes.
+        const bool plain = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') ||
+                           (c >= 'a' && c <= 'z') || c == '.' || c == '_' || c == '~';
         const auto b = static_cast<unsigned char>(c);
-        if (std::isalnum(b) != 0 || b == '.' || b == '_' || b == '~') {
+        if (plain) {
             out += c;
         } else {
             constexpr char kDigits[] = "0123456789ABCDEF";
