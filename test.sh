@@ -20,7 +20,7 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_
   -DMIZARO_FUZZ=ON -DMIZARO_GUI=OFF
 cmake --build build-fuzz --target fuzzers -j "$jobs"
 for target in fuzz_settings fuzz_counter_file fuzz_game_log fuzz_position_file fuzz_tenhou_json \
-  fuzz_mjlog; do
+  fuzz_mjlog fuzz_drill_file; do
   build-fuzz/bin/$target -runs=0 fuzz/corpus/$target/
 done
 

@@ -24,6 +24,10 @@ DrillPosition PermutePosition(const DrillPosition& position, const SuitPermutati
     out.drawn = PermuteTile(p, position.drawn);
     out.doraIndicator = PermuteTile(p, position.doraIndicator);
     for (TileKind& d : out.discards) d = PermuteTile(p, d);
+    if (out.table) {
+        out.table->unseen = PermuteCounts(position.table->unseen, p);
+        for (TileKind& k : out.table->laterIndicators) k = PermuteTile(p, k);
+    }
     return out;
 }
 

@@ -1,9 +1,10 @@
 // DrillCard: a problem as the window shows it, and how an answer to it is graded.
 //
 // A problem that comes back is shown with its suits exchanged, so that the player recalls the
-// shape rather than the tiles. The exchanged position is searched anew; it is shown only when
-// its best discards are exactly the images of the original's, which a score that depends on
-// the suit (all green) or a tie broken differently could upset.
+// shape rather than the tiles; a table problem's unseen tiles and indicators move with them. The
+// exchanged position is searched anew; it is shown only when its best discards are exactly the
+// images of the original's, which a score that depends on the suit (all green) or a tie broken
+// differently could upset.
 #pragma once
 
 #include <array>

@@ -51,6 +51,21 @@ void DrillDeck::AddHarvest(HarvestResult harvest, std::span<const GameRecord> lo
     tally.loss += harvest.totalLoss;
 }
 
+int DrillDeck::AddTableProblems(std::vector<DrillProblem> imported) {
+    int added = 0;
+    for (DrillProblem& p : imported) {
+        const bool known =
+            std::any_of(problems.begin(), problems.end(),
+                        [&p](const DrillProblem& held) { return held.position == p.position; });
+        if (known || !p.position.table) continue;
+        p.id = nextId++;
+        p.game = 0;
+        problems.push_back(std::move(p));
+        ++added;
+    }
+    return added;
+}
+
 DrillProblem* DrillDeck::Find(int id) {
     auto at = std::lower_bound(problems.begin(), problems.end(), id,
                                [](const DrillProblem& p, int i) { return p.id < i; });

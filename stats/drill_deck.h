@@ -45,6 +45,9 @@ struct DrillDeck {
     // Adds the problems of a harvest of `log` from game `firstGame` on, with fresh ids, and
     // marks its games as harvested on `day`.
     void AddHarvest(HarvestResult harvest, std::span<const GameRecord> log, int firstGame, int day);
+    // Adds the problems of an imported game (TableProblems) with fresh ids, but none whose
+    // position, source included, the deck holds already; the number added.
+    int AddTableProblems(std::vector<DrillProblem> imported);
     // Records an answer to the problem of `card` (in the shown suits) on `day`; the grade.
     // kWrong and nothing recorded for a problem not in the deck.
     DrillGrade Answer(const DrillCard& card, TileKind discard, int day);

@@ -1,15 +1,22 @@
 // The drill file, one record a line, blank-separated tokens:
-//   MizaroDrill 1
+//   MizaroDrill 1             (2 when it holds a table problem, which only version 2 reads)
 //   next <id>
 //   harvested <games> <record text, or ->
 //   day <day> <answers> <right> <games> <loss>
-//   problem <id> <game> <mode> <turn> <hand> <drawn> <dora> <discards in order, or ->
-//           <made> <best, or -> <madeValue> <bestValue> <loss>
-//           <repetitions> <easiness> <interval> <due> <answers> <wrong> <lastDay> <firstDay>
-//           <discard:value:win:ready,...>
+//   problem <id> <game> <mode> <turn> <hand> <drawn> <dora> <discards in order, or -> <outcome>
+//   table <id> <turn> <hand> <drawn> <indicators in order> <round wind> <seat wind>
+//         <dealer 0|1> <unseen, or -> <kyoku> <discard number> <source, %XX-escaped, or ->
+//         <outcome>
+// where <outcome> is
+//   <made> <best, or -> <madeValue> <bestValue> <loss>
+//   <repetitions> <easiness> <interval> <due> <answers> <wrong> <lastDay> <firstDay>
+//   <discard:value:win:ready,...>
 // Reals are written shortest-exact, so a file read back gives the same values and the same
-// queue. A line that does not read whole is skipped and counted; the others stand alone.
+// queue. A line that does not read whole is skipped and counted; the others stand alone. A
+// program that reads only version 1 finds a version 2 file unreadable and keeps it untouched.
+#include <algorithm>
 #include <charconv>
+#include <limits>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -25,6 +32,8 @@ namespace mizaro {
 namespace {
 
 constexpr std::string_view kHeader = "MizaroDrill 1";
+constexpr std::string_view kTableHeader = "MizaroDrill 2";
+constexpr int kHexBase = 16;
 
 void AddReal(std::string& out, double v) {
     char text[32];
@@ -44,13 +53,48 @@ void AddTiles(std::string& out, const std::vector<TileKind>& tiles) {
     for (TileKind k : tiles) out += FormatTile(k);
 }
 
-std::string ProblemLine(const DrillProblem& p) {
-    std::string out = "problem";
-    const DrillPosition& pos = p.position;
-    for (int v : {p.id, p.game, pos.mode, pos.turn}) AddInt(out, v);
-    out += ' ' + FormatHand(pos.hand) + ' ' + FormatTile(pos.drawn) + ' ' +
-           FormatTile(pos.doraIndicator);
-    AddTiles(out, pos.discards);
+// Bytes other than letters, digits and ._~ as %XX, so a name with blanks or any encoding is
+// one token and reads back the same; "-" stands for none.
+std::string EscapedSource(std::string_view text) {
+    if (text.empty()) return "-";
+    std::string out;
+    for (const char c : text) {
+        // ASCII alone, whatever the locale says of other bytes.
+        const bool plain = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') ||
+                           (c >= 'a' && c <= 'z') || c == '.' || c == '_' || c == '~';
+        const auto b = static_cast<unsigned char>(c);
+        if (plain) {
+            out += c;
+        } else {
+            constexpr char kDigits[] = "0123456789ABCDEF";
+            out += '%';
+            out += kDigits[b / kHexBase];
+            out += kDigits[b % kHexBase];
+        }
+    }
+    return out;
+}
+
+std::optional<std::string> UnescapedSource(std::string_view text) {
+    if (text == "-") return std::string();
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '%') {
+            out += text[i];
+            continue;
+        }
+        unsigned value = 0;
+        const char* first = text.data() + i + 1;
+        const char* last = text.data() + std::min(text.size(), i + 3);
+        const auto [end, error] = std::from_chars(first, last, value, kHexBase);
+        if (error != std::errc() || end != first + 2) return std::nullopt;
+        out += static_cast<char>(value);
+        i += 2;
+    }
+    return out;
+}
+
+void AddOutcome(std::string& out, const DrillProblem& p) {
     out += ' ' + FormatTile(p.made);
     std::vector<TileKind> best;
     for (TileKind k = 0; k < kKinds; ++k)
@@ -72,6 +116,30 @@ std::string ProblemLine(const DrillProblem& p) {
             out.append(text, std::to_chars(text, text + sizeof text, v).ptr);
         }
     }
+}
+
+std::string ProblemLine(const DrillProblem& p) {
+    const DrillPosition& pos = p.position;
+    std::string out;
+    if (const std::optional<DrillTable>& table = pos.table) {
+        out = "table";
+        for (int v : {p.id, pos.turn}) AddInt(out, v);
+        out += ' ' + FormatHand(pos.hand) + ' ' + FormatTile(pos.drawn);
+        AddTiles(out, DoraIndicators(pos));
+        out += ' ' + FormatTile(table->roundWind) + ' ' + FormatTile(table->seatWind);
+        AddInt(out, table->dealer ? 1 : 0);
+        const std::string unseen = FormatHand(table->unseen);
+        out += ' ' + (unseen.empty() ? std::string("-") : unseen);
+        for (int v : {table->kyoku, table->discardNumber}) AddInt(out, v);
+        out += ' ' + EscapedSource(table->source);
+    } else {
+        out = "problem";
+        for (int v : {p.id, p.game, pos.mode, pos.turn}) AddInt(out, v);
+        out += ' ' + FormatHand(pos.hand) + ' ' + FormatTile(pos.drawn) + ' ' +
+               FormatTile(pos.doraIndicator);
+        AddTiles(out, pos.discards);
+    }
+    AddOutcome(out, p);
     return out + '\n';
 }
 
@@ -142,10 +210,9 @@ bool ReadCandidates(std::string_view text, std::vector<DrillCandidate>& out) {
     return !out.empty();
 }
 
-std::optional<DrillProblem> ReadProblem(LineReader& in) {
-    DrillProblem p;
+// The position of a "problem" line; false when a token is no count or tiles.
+bool ReadSoloPosition(LineReader& in, DrillProblem& p) {
     DrillPosition& pos = p.position;
-    p.id = in.Int();
     p.game = in.Int();
     pos.mode = in.Int();
     pos.turn = in.Int();
@@ -154,6 +221,40 @@ std::optional<DrillProblem> ReadProblem(LineReader& in) {
     pos.drawn = in.Tile();
     pos.doraIndicator = in.Tile();
     pos.discards = in.Tiles();
+    return hand.ok() && p.game >= 0;
+}
+
+bool ReadTablePosition(LineReader& in, DrillProblem& p) {
+    DrillPosition& pos = p.position;
+    DrillTable& table = pos.table.emplace();
+    pos.turn = in.Int();
+    const ParsedTiles hand = ParseTiles(in.Word());
+    pos.hand = hand.counts;
+    pos.drawn = in.Tile();
+    const std::vector<TileKind> indicators = in.Tiles();
+    table.roundWind = in.Tile();
+    table.seatWind = in.Tile();
+    const int dealer = in.Int();
+    table.dealer = dealer == 1;
+    const std::string_view unseenText = in.Word();
+    const ParsedTiles unseen = ParseTiles(unseenText == "-" ? "" : unseenText);
+    table.unseen = unseen.counts;
+    table.kyoku = in.Int();
+    table.discardNumber = in.Int();
+    const std::optional<std::string> source = UnescapedSource(in.Word());
+    if (indicators.empty() || !source) return false;
+    pos.doraIndicator = indicators.front();
+    table.laterIndicators.assign(indicators.begin() + 1, indicators.end());
+    table.source = *source;
+    return hand.ok() && unseen.ok() && (dealer == 0 || dealer == 1) && table.kyoku >= 1 &&
+           table.kyoku <= 4 && table.discardNumber >= 1 && table.discardNumber <= kMaxTurns;
+}
+
+std::optional<DrillProblem> ReadProblem(LineReader& in, bool table) {
+    DrillProblem p;
+    DrillPosition& pos = p.position;
+    p.id = in.Int();
+    const bool positionRead = table ? ReadTablePosition(in, p) : ReadSoloPosition(in, p);
     p.made = in.Tile();
     for (TileKind k : in.Tiles()) p.best[k] = true;
     p.madeValue = in.Real();
@@ -172,10 +273,12 @@ std::optional<DrillProblem> ReadProblem(LineReader& in) {
     // The position must be one a search can take, its made and best discards valued, and the
     // schedule one that SM-2 can reach.
     KyokuState state;
-    const bool sound = in.ok() && in.AtEnd() && hand.ok() && candidatesRead && p.id >= 0 &&
-                       p.game >= 0 && BuildProblemState(pos, state) && pos.hand[p.made] > 0 &&
-                       FindCandidate(p.candidates, p.made) != nullptr && s.repetitions >= 0 &&
-                       s.easiness >= 1.3 && s.interval >= 0 && s.answers >= s.wrong && s.wrong >= 0;
+    // The largest id would leave no next one.
+    const bool sound = in.ok() && in.AtEnd() && positionRead && candidatesRead && p.id >= 0 &&
+                       p.id < std::numeric_limits<int>::max() && BuildProblemState(pos, state) &&
+                       pos.hand[p.made] > 0 && FindCandidate(p.candidates, p.made) != nullptr &&
+                       s.repetitions >= 0 && s.easiness >= 1.3 && s.interval >= 0 &&
+                       s.answers >= s.wrong && s.wrong >= 0;
     if (!sound) return std::nullopt;
     for (TileKind k = 0; k < kKinds; ++k)
         if (p.best[k] && FindCandidate(p.candidates, k) == nullptr) return std::nullopt;
@@ -185,7 +288,10 @@ std::optional<DrillProblem> ReadProblem(LineReader& in) {
 }  // namespace
 
 std::string FormatDrillFile(const DrillDeck& deck) {
-    std::string out(kHeader);
+    // A deck without table problems stays readable by a program that knows only version 1.
+    const bool tables = std::any_of(deck.problems.begin(), deck.problems.end(),
+                                    [](const DrillProblem& p) { return p.position.table; });
+    std::string out(tables ? kTableHeader : kHeader);
     out += "\nnext " + std::to_string(deck.nextId) + "\nharvested " +
            std::to_string(deck.harvestedGames) + ' ' +
            (deck.lastHarvested.empty() ? "-" : deck.lastHarvested) + '\n';
@@ -211,10 +317,11 @@ DrillLoadReport ParseDrillFile(std::string_view text, DrillDeck& deck) {
     if (!header.empty() && header.back() == '\r') header.remove_suffix(1);
     // Not our file, or a later version of it: nothing in it is understood, so none of it may
     // be replaced.
-    if (header != kHeader) {
+    if (header != kHeader && header != kTableHeader) {
         report.unreadable = true;
         return report;
     }
+    const bool tables = header == kTableHeader;
     text = firstEnd == std::string_view::npos ? std::string_view() : text.substr(firstEnd + 1);
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -246,8 +353,8 @@ DrillLoadReport ParseDrillFile(std::string_view text, DrillDeck& deck) {
             ok = in.ok() && in.AtEnd() && t.answers >= t.right && t.right >= 0 && t.games >= 0 &&
                  (deck.days.empty() || deck.days.back().day < t.day);
             if (ok) deck.days.push_back(t);
-        } else if (kind == "problem") {
-            std::optional<DrillProblem> p = ReadProblem(in);
+        } else if (kind == "problem" || (tables && kind == "table")) {
+            std::optional<DrillProblem> p = ReadProblem(in, kind == "table");
             ok = p && (deck.problems.empty() || deck.problems.back().id < p->id);
             if (ok) {
                 deck.nextId = std::max(deck.nextId, p->id + 1);

@@ -63,6 +63,48 @@ void AppendChart(std::string& out, const char* title, const Series& series, Lang
     out += "</svg>\n";
 }
 
+std::string Escaped(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+// Where the problem was met: the game of the log and its turn, or at a table the hand, the
+// player's discard, the winds with the dealer or not, and the game as the player named it.
+std::string WhereText(const DrillProblem& p, Language l) {
+    std::string out;
+    if (!p.position.table) {
+        AppendF(out, InLanguage(l, "第%d局 %d巡目", "Game %d, turn %d"), p.game + 1,
+                p.position.turn);
+        return out;
+    }
+    const DrillTable& t = *p.position.table;
+    const std::string round = TileName(t.roundWind, l), seat = TileName(t.seatWind, l);
+    AppendF(out,
+            InLanguage(l, "%s%d局 %d巡目<BR>%s場 %s家（%s）<BR>",
+                       "%s %d, discard %d<BR>%s round, %s seat (%s)<BR>"),
+            round.c_str(), t.kyoku, t.discardNumber, round.c_str(), seat.c_str(),
+            t.dealer ? InLanguage(l, "親", "dealer") : InLanguage(l, "子", "non-dealer"));
+    return out + Escaped(t.source);
+}
+
 void AppendWorst(std::string& out, const DrillDeck& deck, Language l) {
     std::vector<const DrillProblem*> worst;
     for (const DrillProblem& p : deck.problems)
@@ -73,14 +115,18 @@ void AppendWorst(std::string& out, const DrillDeck& deck, Language l) {
     if (worst.size() > kWorstShown) worst.resize(kWorstShown);
     out += InLanguage(l,
                       "<H3>よく間違える問題</H3>\n<TABLE border=1>\n"
-                      "<TR><TH>手牌</TH><TH>打牌</TH><TH>最善</TH><TH>誤答</TH></TR>\n",
+                      "<TR><TH>手牌</TH><TH>ドラ表示牌</TH><TH>局面</TH><TH>打牌</TH>"
+                      "<TH>最善</TH><TH>誤答</TH></TR>\n",
                       "<H3>The problems missed most often</H3>\n<TABLE border=1>\n"
-                      "<TR><TH>Hand</TH><TH>Discard</TH><TH>Best</TH><TH>Missed</TH></TR>\n");
+                      "<TR><TH>Hand</TH><TH>Dora indicators</TH><TH>Where</TH><TH>Discard</TH>"
+                      "<TH>Best</TH><TH>Missed</TH></TR>\n");
     for (const DrillProblem* p : worst) {
         KyokuState shown;
         shown.hand = p->position.hand;
-        out += "<TR><TD nowrap>" + HandImagesHtml(shown, "") + "</TD><TD>" + TileName(p->made, l) +
-               "</TD><TD>";
+        out += "<TR><TD nowrap>" + HandImagesHtml(shown, "") + "</TD><TD nowrap>";
+        for (TileKind k : DoraIndicators(p->position))
+            out += "<IMG SRC=\"" + TileImagePath(k) + "\">";
+        out += "</TD><TD>" + WhereText(*p, l) + "</TD><TD>" + TileName(p->made, l) + "</TD><TD>";
         for (TileKind k = 0; k < kKinds; ++k)
             if (p->best[k]) out += TileName(k, l) + " ";
         AppendF(out, "</TD><TD align=right>%d / %d</TD></TR>\n", p->schedule.wrong,

@@ -10,6 +10,7 @@ namespace mizaro {
 namespace {
 
 constexpr int kHandAfterDraw = 14;
+constexpr int kCopies = 4;
 // The review's rule: two values are one when they differ by less than this share of the
 // larger, since equivalent positions may add the same terms in another order.
 constexpr double kTieTolerance = 1e-9;
@@ -19,9 +20,53 @@ DrillCandidate ValuesAt(const NanikiruSearch& node, TileKind discard, int draw) 
             TurnValue(node.tenpaiProb(), draw)};
 }
 
+// A table position's state, built as the review of the table builds it: the hand, the unseen
+// tiles as the wall and the pool they make at this turn, the table's seat and indicators.
+bool BuildTableState(const DrillPosition& position, const DrillTable& table, KyokuState& state) {
+    const std::vector<TileKind> indicators = DoraIndicators(position);
+    if (position.mode != kModeNormal || !position.discards.empty() || position.turn < 1 ||
+        position.turn > kMaxTurns || static_cast<int>(indicators.size()) > kMaxDoraIndicators ||
+        !IsWind(table.roundWind) || !IsWind(table.seatWind) || !IsValidKind(position.drawn))
+        return false;
+    TileCounts seen{};
+    for (TileKind k : indicators) {
+        if (!IsValidKind(k)) return false;
+        ++seen[k];
+    }
+    int handTiles = 0, unseenTiles = 0;
+    for (TileKind k = 0; k < kKinds; ++k) {
+        if (position.hand[k] < 0 || table.unseen[k] < 0) return false;
+        if (position.hand[k] + table.unseen[k] + seen[k] > kCopies) return false;
+        handTiles += position.hand[k];
+        unseenTiles += table.unseen[k];
+    }
+    if (handTiles != kHandAfterDraw || position.hand[position.drawn] < 1) return false;
+    state = KyokuState();
+    state.hand = position.hand;
+    state.wall = table.unseen;
+    state.lastDraw = position.drawn;
+    state.roundWind = table.roundWind;
+    state.seatWind = table.seatWind;
+    state.dealer = table.dealer;
+    for (TileKind k : indicators) ++state.dora[NextKind(k)];
+    state.uraIndicatorsAtWin = static_cast<int>(indicators.size());
+    state.turn = position.turn;
+    state.poolBeforeFirstDraw = unseenTiles + position.turn + 1;
+    return true;
+}
+
 }  // namespace
 
+std::vector<TileKind> DoraIndicators(const DrillPosition& position) {
+    std::vector<TileKind> out{position.doraIndicator};
+    if (position.table)
+        out.insert(out.end(), position.table->laterIndicators.begin(),
+                   position.table->laterIndicators.end());
+    return out;
+}
+
 bool BuildProblemState(const DrillPosition& position, KyokuState& state) {
+    if (position.table) return BuildTableState(position, *position.table, state);
     const int turn = position.turn;
     if (turn < 1 || turn > kMaxTurns || static_cast<int>(position.discards.size()) != turn - 1)
         return false;

@@ -172,6 +172,38 @@ Play games, and the discards that cost you most come back here as problems.</tra
         <source>聴牌率</source>
         <translation>Tenpai rate</translation>
     </message>
+    <message>
+        <source>東</source>
+        <translation>East</translation>
+    </message>
+    <message>
+        <source>南</source>
+        <translation>South</translation>
+    </message>
+    <message>
+        <source>西</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>北</source>
+        <translation>North</translation>
+    </message>
+    <message>
+        <source>%1場 %2家（%3）</source>
+        <translation>%1 round, %2 seat (%3)</translation>
+    </message>
+    <message>
+        <source>親</source>
+        <translation>dealer</translation>
+    </message>
+    <message>
+        <source>子</source>
+        <translation>non-dealer</translation>
+    </message>
+    <message>
+        <source>%1%2局</source>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>mizaro::MainWindow</name>

@@ -32,6 +32,17 @@ constexpr QRect kTurnText = layout::Rect(167, 28, 88, 10);
 constexpr QRect kVerdictText = layout::Rect(167, 50, 88, 14);
 constexpr QRect kLossText = layout::Rect(167, 68, 88, 40);
 constexpr QRect kMessageText = layout::Rect(7, 141, 251, 38);
+constexpr int kIndicatorRows = 3;
+constexpr const char* kWindNames[] = {
+    QT_TRANSLATE_NOOP("mizaro::DrillWindow", "東"), QT_TRANSLATE_NOOP("mizaro::DrillWindow", "南"),
+    QT_TRANSLATE_NOOP("mizaro::DrillWindow", "西"), QT_TRANSLATE_NOOP("mizaro::DrillWindow", "北")};
+
+// Indicator i: three down the dora column, then further columns to the left over the
+// discards, which a table problem leaves empty.
+QRect IndicatorRect(int i) {
+    return layout::kDoraTile.translated(-layout::Px(layout::kTileStep) * (i / kIndicatorRows),
+                                        layout::Px(layout::kDiscardRowStep) * (i % kIndicatorRows));
+}
 
 int Today() {
     return DrillDay(std::time(nullptr));
@@ -145,7 +156,11 @@ void DrillWindow::BuildTable(QWidget* table) {
         return label;
     };
     for (int t = 1; t <= kMaxTurns; ++t) discardLabels_[t - 1] = addTile(layout::DiscardTile(t, 0));
-    doraLabel_ = addTile(layout::kDoraTile);
+    for (int i = 0; i < kMaxDoraIndicators; ++i) doraLabels_[i] = addTile(IndicatorRect(i));
+    tableLabel_ = addLabel(layout::kDiscardArea, {});
+    tableLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    tableLabel_->setWordWrap(true);
+    tableLabel_->setTextFormat(Qt::PlainText);  // the game's name is the player's text
     for (int slot = 0; slot < kHandSlots; ++slot) {
         handLabels_[slot] = addTile(layout::HandTile(slot));
         handLabels_[slot]->setLineWidth(1);
@@ -222,6 +237,16 @@ void DrillWindow::Merge(DrillHarvester::Outcome outcome) {
     deck_.AddHarvest(std::move(outcome.result), outcome.log, outcome.firstGame, Today());
     deck_.Save(directory_);
     ShowStatus();
+}
+
+int DrillWindow::AddTableProblems(std::vector<DrillProblem> problems) {
+    if (!deck_.unreadableFile.empty() || DrillFileName(deck_.name).empty()) return 0;
+    const int added = deck_.AddTableProblems(std::move(problems));
+    if (added == 0) return 0;
+    deck_.Save(directory_);
+    if (phase_ == Phase::kOver && isVisible()) StartSitting();
+    ShowStatus();
+    return added;
 }
 
 void DrillWindow::UserChanged(bool saveOld) {
@@ -316,9 +341,14 @@ void DrillWindow::ShowPosition() {
         if (k != kNoTile) handLabels_[slot]->setPixmap(tiles_[k]);
     }
     Select(selected_);
-    const TileKind indicator = shown ? card_->position.doraIndicator : kNoTile;
-    doraLabel_->setVisible(indicator != kNoTile);
-    if (indicator != kNoTile) doraLabel_->setPixmap(tiles_[indicator]);
+    const std::vector<TileKind> indicators =
+        shown ? DoraIndicators(card_->position) : std::vector<TileKind>{};
+    for (int i = 0; i < kMaxDoraIndicators; ++i) {
+        const bool on = i < static_cast<int>(indicators.size()) && IsValidKind(indicators[i]);
+        doraLabels_[i]->setVisible(on);
+        if (on) doraLabels_[i]->setPixmap(tiles_[indicators[i]]);
+    }
+    ShowTable(shown ? card_->position : DrillPosition());
     // A problem never comes from a hand in riichi: its discards all stand upright.
     const std::vector<TileKind> none;
     const std::vector<TileKind>& discards = shown ? card_->position.discards : none;
@@ -327,7 +357,11 @@ void DrillWindow::ShowPosition() {
         discardLabels_[t - 1]->setVisible(on);
         if (on) discardLabels_[t - 1]->setPixmap(tiles_[discards[t - 1]]);
     }
-    turnLabel_->setText(shown ? tr("%1巡目　何を切る？").arg(card_->position.turn) : QString());
+    // At a table the turn searched is not the player's: the player's discard is shown.
+    const int turn = !shown                  ? 0
+                     : card_->position.table ? card_->position.table->discardNumber
+                                             : card_->position.turn;
+    turnLabel_->setText(shown ? tr("%1巡目　何を切る？").arg(turn) : QString());
     if (phase_ == Phase::kPreparing) {
         messageLabel_->setText(tr("準備中…"));
     } else if (phase_ == Phase::kOver) {
@@ -342,6 +376,18 @@ void DrillWindow::ShowPosition() {
     messageLabel_->setVisible(!shown);
     next_->setEnabled(phase_ == Phase::kAnswered);
     report_->setEnabled(phase_ == Phase::kAnswered);
+}
+
+void DrillWindow::ShowTable(const DrillPosition& position) {
+    tableLabel_->setVisible(position.table.has_value());
+    if (!position.table) return;
+    const DrillTable& t = *position.table;
+    const auto wind = [](TileKind k) { return tr(kWindNames[(k - kEast) & 3]); };
+    tableLabel_->setText(
+        tr("%1場 %2家（%3）")
+            .arg(wind(t.roundWind), wind(t.seatWind), t.dealer ? tr("親") : tr("子")) +
+        QLatin1Char('\n') + tr("%1%2局").arg(wind(t.roundWind)).arg(t.kyoku) + QLatin1Char('\n') +
+        QString::fromStdString(t.source));
 }
 
 void DrillWindow::ShowAnswer(TileKind discard, DrillGrade grade) {

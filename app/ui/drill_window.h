@@ -60,6 +60,10 @@ class DrillWindow : public QDialog {
     void UserChanged(bool saveOld);
     // Stops the harvest and saves the deck with the games it finished.
     void Finish();
+    // Adds the problems of an imported game (TableProblems) that the deck does not hold, saves
+    // and, when the sitting was over, starts one; the number added, 0 when the deck cannot be
+    // saved (its file was unreadable, or the user has none).
+    int AddTableProblems(std::vector<DrillProblem> problems);
 
     const DrillDeck& deck() const { return deck_; }
     std::string MenuText() const;
@@ -86,6 +90,7 @@ class DrillWindow : public QDialog {
     void Answer(int slot);
     void Select(int slot);
     void ShowPosition();
+    void ShowTable(const DrillPosition& position);
     void ShowAnswer(TileKind discard, DrillGrade grade);
     void ShowHeaders();
     // The answer when one is shown, else the position.
@@ -123,7 +128,9 @@ class DrillWindow : public QDialog {
     QLabel* messageLabel_ = nullptr;
     QLabel* verdictLabel_ = nullptr;
     QLabel* lossLabel_ = nullptr;
-    QLabel* doraLabel_ = nullptr;
+    // The indicators, the first where the table shows it and the later ones below and beside.
+    std::array<QLabel*, kMaxDoraIndicators> doraLabels_{};
+    QLabel* tableLabel_ = nullptr;  // where a table problem was met, over its empty discards
     QLabel* harvestLabel_ = nullptr;
     std::array<QLabel*, kHandSlots> handLabels_{};
     std::array<QLabel*, kMaxTurns> discardLabels_{};

@@ -158,7 +158,7 @@ TEST(DrillFile, DamageCostsOnlyItsLineAndAnUnreadableFileIsKept) {
     ASSERT_EQ(deck.problems.size(), 1u);
     EXPECT_EQ(deck.problems[0].id, 1);
 
-    for (const std::string& kept : {std::string("MizaroDrill 2\n"), text}) {
+    for (const std::string& kept : {std::string("MizaroDrill 3\n"), text}) {
         // A later version, and a sound file that fails to read.
         ASSERT_TRUE(WriteFileAtomically(path, kept));
         {

@@ -1,5 +1,6 @@
 // The drill window: an answer graded and scheduled, a wrong one back in the sitting, the pages
 // of a problem, and a harvest cut short by the close.
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
@@ -53,12 +54,12 @@ bool WaitFor(Done done, int ms = 20000) {
 
 class DrillWindowTest : public WindowTest {
   protected:
-    // A deck of two new problems, and the window on it with its drill open.
-    void OpenOnDeck() {
+    // A deck of new problems, two unless told, and the window on it with its drill open.
+    void OpenOnDeck(std::vector<DrillProblem> problems = {Problem(0), Problem(1)}) {
         DrillDeck deck;
         deck.name = "default";
-        deck.problems = {Problem(0), Problem(1)};
-        deck.nextId = 2;
+        deck.nextId = static_cast<int>(problems.size());
+        deck.problems = std::move(problems);
         ASSERT_TRUE(deck.Save(Dir()));
         Open();
         window->SetPageOpener([this](const std::string& path) { opened.push_back(path); });
@@ -147,6 +148,39 @@ TEST_F(DrillWindowTest, TheButtonsOpenTheReportOfTheShownPositionAndTheProgressP
     EXPECT_EQ(opened[1], Dir() + "Drill.htm");
 }
 
+// A problem met at a table, added once to the drill of a sitting over, is saved and shown:
+// where it was met, the player's discard number, both indicators, no earlier discards, and
+// its name as the text it is.
+TEST_F(DrillWindowTest, ATableProblemShowsItsSeatAndIndicators) {
+    DrillProblem p = Problem(0);
+    p.position.discards.clear();
+    DrillTable& table = p.position.table.emplace();
+    table.roundWind = ParseTile("2z");
+    table.seatWind = ParseTile("3z");
+    table.dealer = false;
+    table.unseen = ParseTiles("4444m2233p").counts;
+    table.laterIndicators = {ParseTile("3p")};
+    table.source = "<b>1</b>.mjlog";
+    table.kyoku = 3;
+    table.discardNumber = 9;
+    ASSERT_NO_FATAL_FAILURE(OpenOnDeck({}));
+    EXPECT_EQ(drill()->AddTableProblems({p, p}), 1);
+    ASSERT_TRUE(WaitFor([this] { return drill()->card() != nullptr; }));
+    DrillDeck saved;
+    saved.Load("default", Dir());
+    ASSERT_EQ(saved.problems.size(), 1u);
+    const auto shown = [this](const QString& text, const QRect& where) {
+        for (QLabel* l : drill()->findChildren<QLabel*>())
+            if (l->isVisible() && (text.isEmpty() ? l->geometry() == where : l->text() == text))
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(shown(QString::fromUtf8("南場 西家（子）\n南3局\n<b>1</b>.mjlog"), {}));
+    EXPECT_TRUE(shown(QString::fromUtf8("9巡目　何を切る？"), {}));
+    EXPECT_TRUE(shown({}, layout::kDoraTile));
+    EXPECT_TRUE(shown({}, layout::kDoraTile.translated(0, layout::Px(layout::kDiscardRowStep))));
+    EXPECT_FALSE(shown({}, layout::DiscardTile(1, 0)));
+}
 
 class DrillWindowThreadTest : public WindowTest {};
 
