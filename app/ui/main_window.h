@@ -186,6 +186,7 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     void ShowHelp();
     void ShowGameReview();
     // 牌譜を読み込む; the log read from the clipboard or a file, nothing when none was chosen.
+    // The costly discards of the player join the drill.
     void ImportGameLog();
     std::optional<OnlineRead> ReadImportedLog();
     void BuildDetailAnalysis();

@@ -7,8 +7,10 @@
 #include <QPushButton>
 #include <optional>
 
+#include "app/ui/drill_window.h"
 #include "app/ui/main_window.h"
 #include "app/ui/player_dialog.h"
+#include "online/online_drill.h"
 #include "online/online_review.h"
 #include "online/online_review_page.h"
 #include "online/read_online_log.h"
@@ -27,6 +29,14 @@ QString ClipboardLog() {
         return c == QLatin1Char('{') ? text : QString();
     }
     return {};
+}
+
+// Its players name a game wherever it was read from, so that a game imported again, from a
+// file or the clipboard, gives the drill no second copy of its problems.
+std::string PlayersOf(const OnlineGame& game) {
+    std::string names;
+    for (const std::string& name : game.names) names += (names.empty() ? "" : " / ") + name;
+    return names;
 }
 
 }  // namespace
@@ -70,17 +80,24 @@ void MainWindow::ImportGameLog() {
     if (!game.names[seat].empty()) lastImportedPlayer_ = game.names[seat];
 
     const Language pageLanguage = language();
-    const std::optional<std::string> page =
-        searches_.RunWithProgress([game, seat, pageLanguage](SearchProgress& progress) {
+    struct Reviewed {
+        std::string page;
+        std::vector<DrillProblem> problems;  // the costly discards, for the drill
+    };
+    const std::optional<Reviewed> reviewed = searches_.RunWithProgress(
+        [game, seat, pageLanguage, source = PlayersOf(game)](SearchProgress& progress) {
             const OnlineReview review =
                 ReviewOnlineGame(game, seat, [&progress](int done, int total) {
                     progress.total.store(total);
                     progress.done.store(done);
                     return !progress.stop.load();
                 });
-            return OnlineReviewPage(game, review, pageLanguage);
+            return Reviewed{OnlineReviewPage(game, review, pageLanguage),
+                            TableProblems(ReviewedTableTurns(game, review), source)};
         });
-    if (page && !PublishPage("Review.htm", *page, pageLanguage))
+    if (!reviewed) return;
+    drillWindow_->AddTableProblems(reviewed->problems);
+    if (!PublishPage("Review.htm", reviewed->page, pageLanguage))
         Tell(tr("牌譜を読み込む"), tr("Review.htm を書き込めませんでした。\n%1")
                                        .arg(QString::fromStdString(dataDirectory_)));
 }

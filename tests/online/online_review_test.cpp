@@ -9,6 +9,7 @@
 #include <regex>
 #include <string>
 
+#include "online/online_drill.h"
 #include "online/online_review.h"
 #include "online/online_review_page.h"
 #include "online/read_online_log.h"
@@ -68,6 +69,18 @@ TEST(OnlineReviewTest, EveryPositionIsRatedAsTheSoloReviewRatesATurnAndSummed) {
     for (const TurnPlace& p : review.largest)
         gameMarks.push_back(review.hands[p.hand].turns[p.turn].loss);
     EXPECT_EQ(gameMarks, Largest(all));
+
+    // The drill takes each rated turn with the state it was rated on.
+    const std::vector<TableTurn> turns = ReviewedTableTurns(game, review);
+    ASSERT_EQ(turns.size(), expected.size());
+    for (std::size_t i = 0; i < turns.size(); ++i) {
+        std::optional<TurnReview> again =
+            ReviewTurn(turns[i].state, turns[i].review.discarded, turns[i].review.riichi);
+        ASSERT_TRUE(again.has_value());
+        again->turn = turns[i].discardNumber;
+        again->marked = turns[i].review.marked;
+        EXPECT_EQ(ReviewLine(*again), ReviewLine(turns[i].review));
+    }
 }
 
 TEST(OnlineReviewTest, ProgressCountsThePositionsAndCanStopTheReview) {

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "app/ui/command_ids.h"
+#include "app/ui/drill_window.h"
 #include "app/ui/player_dialog.h"
 #include "platform/read_file.h"
 #include "platform/text_encoding.h"
@@ -25,19 +26,19 @@ TEST_F(ImportWindowTest, AFileOrTheClipboardIsReviewedForTheChosenPlayer) {
     auto openedPage = [&] {
         return Cp932ToUtf8(ReadWholeFile(opened.back()).value_or("")).value_or("");
     };
-    // Runs `trigger`, which gives the log, chooses seat 2 and tells whether it was offered.
-    auto importForSeat2 = [](const std::function<void()>& trigger) {
+    // Runs `trigger`, which gives the log, chooses seat 3 (whose discards cost) and tells whether it was offered.
+    auto importForSeat3 = [](const std::function<void()>& trigger) {
         bool preselected = false;
         OnNextModal<PlayerDialog> player([&](PlayerDialog* dialog) {
-            preselected = dialog->seatButton(2)->isChecked();
-            dialog->seatButton(2)->setChecked(true);
+            preselected = dialog->seatButton(3)->isChecked();
+            dialog->seatButton(3)->setChecked(true);
             dialog->accept();
         });
         trigger();
         return preselected;
     };
     QGuiApplication::clipboard()->clear();
-    EXPECT_FALSE(importForSeat2([&] {
+    EXPECT_FALSE(importForSeat3([&] {
         OnNextModal<QFileDialog> file([&](QFileDialog* dialog) {
             auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             ASSERT_NE(name, nullptr);
@@ -49,12 +50,14 @@ TEST_F(ImportWindowTest, AFileOrTheClipboardIsReviewedForTheChosenPlayer) {
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened.back(), Dir() + "Review.htm");
     const std::string page = openedPage();
-    EXPECT_NE(page.find("プレイヤー：<B>C</B>"), std::string::npos);
+    EXPECT_NE(page.find("プレイヤー：<B>D</B>"), std::string::npos);
     EXPECT_NE(page.find("C が B から和了 2000 点"), std::string::npos);
+    const std::size_t problems = window->drillWindow()->deck().problems.size();
+    EXPECT_GT(problems, 0u) << "the costly discards join the drill";
 
     const std::string json = ReadWholeFile(kLogs + "game.json").value_or("");
     QGuiApplication::clipboard()->setText(QString::fromStdString("\n  " + json));
-    EXPECT_TRUE(importForSeat2([&] {
+    EXPECT_TRUE(importForSeat3([&] {
         OnNextModal<QMessageBox> source([](QMessageBox* box) {
             for (QAbstractButton* b : box->buttons())
                 if (b->text() == QStringLiteral("クリップボード")) b->click();
@@ -63,6 +66,7 @@ TEST_F(ImportWindowTest, AFileOrTheClipboardIsReviewedForTheChosenPlayer) {
     }));
     EXPECT_EQ(opened.size(), 2u);
     EXPECT_EQ(openedPage(), page);
+    EXPECT_EQ(window->drillWindow()->deck().problems.size(), problems) << "the same game again";
 
     window->flow().simRunning = true;
     window->UpdateCommands();
