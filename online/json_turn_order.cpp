@@ -8,7 +8,7 @@ namespace mizaro {
 namespace {
 
 // Hostile lists could make the search wander; a real hand needs a few hundred steps.
-constexpr long kMaxSteps = 1'000'000;
+constexpr long kMaxSteps = 100'000;
 
 ActionType CallType(SeatTake::Kind kind) {
     return kind == SeatTake::Kind::kChi   ? ActionType::kChi

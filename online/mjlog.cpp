@@ -167,6 +167,8 @@ class MjlogReader {
             static const char* const kAttributes[kSeats] = {"n0", "n1", "n2", "n3"};
             const pugi::xml_attribute n = e.attribute(kAttributes[s]);
             if (n && read_.game.names[s].empty()) read_.game.names[s] = UrlDecoded(n.value());
+            if (read_.game.names[s].size() > kMaxNameBytes)
+                return "a player's name is longer than " + std::to_string(kMaxNameBytes) + " bytes";
         }
         return {};
     }
@@ -214,8 +216,6 @@ class MjlogReader {
         hand_ = false;
         return {};
     }
-
-    static constexpr std::size_t kMaxHands = 200;
 
     OnlineRead read_;
     OnlineHand current_;

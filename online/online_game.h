@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,6 +16,10 @@ namespace mizaro {
 
 inline constexpr int kSeats = 4;
 inline constexpr int kDealtPerSeat = 13;
+// Far more than any game or name of an online game holds: a log beyond them is refused, so a
+// hostile one cannot make its review or its page grow without bound.
+inline constexpr std::size_t kMaxHands = 200;
+inline constexpr std::size_t kMaxNameBytes = 64;
 
 enum class ActionType : std::uint8_t {
     kDraw,       // from the wall, a replacement after a kan included

@@ -36,7 +36,10 @@ void AppendUtf8(char32_t c, std::string& out) {
 // One code point from `s` at `i`, moving past it; U+FFFD for a byte that starts none.
 char32_t NextCodePoint(const std::string& s, std::size_t& i) {
     const auto b = static_cast<unsigned char>(s[i++]);
-    const int more = b >= 0xF0 && b < 0xF5 ? 3 : b >= 0xE0 ? 2 : b >= 0xC2 && b < 0xE0 ? 1 : 0;
+    const int more = b >= 0xF0 && b < 0xF5   ? 3
+                     : b >= 0xE0 && b < 0xF0 ? 2
+                     : b >= 0xC2 && b < 0xE0 ? 1
+                                             : 0;
     if (b < 0x80) return b;
     if (more == 0) return 0xFFFD;
     char32_t c = b & (0x3F >> more);

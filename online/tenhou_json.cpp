@@ -101,13 +101,17 @@ std::string ParseTake(const Json& j, SeatTake& t) {
 // 60 is the drawn tile (`drawn`, kNoTile after a call), "r.." declares riichi, "a.." and
 // "k.." are kans and 0 holds the place after a called kan.
 std::string ParseGive(const Json& j, TileKind drawn, SeatGive& g) {
-    Json tile = j;
+    // The entry is read in place, never copied: a hostile entry may nest deeper than a copy's
+    // recursion can go.
+    long long code = 0;
+    bool number = IntOf(j, code);
     if (j.is_string()) {
         const std::string s = j.get<std::string>();
         if (!s.empty() && s[0] == 'r' && s.size() == 3 && s[1] >= '0' && s[1] <= '9' &&
             s[2] >= '0' && s[2] <= '9') {
             g.riichi = true;
-            tile = (s[1] - '0') * 10 + (s[2] - '0');
+            code = (s[1] - '0') * 10 + (s[2] - '0');
+            number = true;
         } else {
             MeldText m;
             if (!ParseMeld(s, m) || m.tiles.size() != 4 || (m.letter != 'a' && m.letter != 'k') ||
@@ -118,17 +122,17 @@ std::string ParseGive(const Json& j, TileKind drawn, SeatGive& g) {
             return {};
         }
     }
-    long long code = 0;
-    if (IntOf(tile, code) && code == 0 && !g.riichi) {
+    if (!number) return "not a tile";
+    if (code == 0 && !g.riichi) {
         g.kind = SeatGive::Kind::kNothing;
         return {};
     }
-    if (IntOf(tile, code) && code == 60) {
+    if (code == 60) {
         if (drawn == kNoTile) return "the drawn tile discarded when nothing was drawn";
         g.tile = drawn;
         return {};
     }
-    g.tile = TileOf(tile);
+    g.tile = KindOfCode(code);
     return g.tile == kNoTile ? "not a tile" : "";
 }
 
@@ -310,8 +314,13 @@ OnlineRead ReadTenhouJson(std::string_view text) {
         for (int s = 0; s < kSeats; ++s) {
             if (!names[s].is_string()) return {{}, "\"name\" is not a list of four names"};
             read.game.names[s] = names[s].get<std::string>();
+            if (read.game.names[s].size() > kMaxNameBytes)
+                return {
+                    {},
+                    "a player's name is longer than " + std::to_string(kMaxNameBytes) + " bytes"};
         }
     }
+    if (root["log"].size() > kMaxHands) return {{}, "more hands than a game holds"};
     for (const Json& k : root["log"]) {
         OnlineHand hand;
         const std::string index = "hand " + std::to_string(read.game.hands.size() + 1);

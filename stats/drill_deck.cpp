@@ -38,6 +38,7 @@ int DrillDeck::HarvestStart(std::span<const GameRecord> log) const {
 void DrillDeck::AddHarvest(HarvestResult harvest, std::span<const GameRecord> log, int firstGame,
                            int day) {
     for (DrillProblem& p : harvest.problems) {
+        if (nextId == kNoNextId) break;  // a file claimed every id; no new one is left
         p.id = nextId++;
         problems.push_back(std::move(p));
     }
@@ -58,6 +59,7 @@ int DrillDeck::AddTableProblems(std::vector<DrillProblem> imported) {
             std::any_of(problems.begin(), problems.end(),
                         [&p](const DrillProblem& held) { return held.position == p.position; });
         if (known || !p.position.table) continue;
+        if (nextId == kNoNextId) break;
         p.id = nextId++;
         p.game = 0;
         problems.push_back(std::move(p));

@@ -2,6 +2,7 @@
 // each day of practice, kept in one file in the data directory.
 #pragma once
 
+#include <limits>
 #include <span>
 #include <string>
 #include <vector>
@@ -13,6 +14,8 @@
 #include "stats/game_record.h"
 
 namespace mizaro {
+
+inline constexpr int kNoNextId = std::numeric_limits<int>::max();
 
 // What one day added: answers given, and games harvested with their searched losses.
 struct DrillDayTally {
@@ -31,7 +34,7 @@ struct DrillLoadReport {
 struct DrillDeck {
     std::string name;                    // the user, as the statistics files name it
     std::vector<DrillProblem> problems;  // ascending id
-    int nextId = 0;
+    int nextId = 0;                      // kNoNextId when a file gave out every id
     // The leading games of the log already harvested, and the record text of the last one:
     // a log that is the same with games appended resumes after it.
     int harvestedGames = 0;

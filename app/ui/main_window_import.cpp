@@ -92,6 +92,8 @@ void MainWindow::ImportGameLog() {
                     progress.done.store(done);
                     return !progress.stop.load();
                 });
+            // A cancelled review's page and problems are thrown away: search no further.
+            if (!review.complete) return Reviewed{};
             return Reviewed{OnlineReviewPage(game, review, pageLanguage),
                             TableProblems(ReviewedTableTurns(game, review), source)};
         });

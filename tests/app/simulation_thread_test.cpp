@@ -145,7 +145,10 @@ TEST(SimulationThreadTest, PaintingReadsWholeCopiesDuringARun) {
     ASSERT_TRUE(sim.Start(com, options));
     int lastGames = 0;
     int painted = 0;
-    while (lastGames < 40) {
+    // A loaded machine may let a copy land between games, when the table holds no hand yet:
+    // read on until a dealt hand was seen too.
+    const auto limit = std::chrono::steady_clock::now() + 30s;
+    while ((lastGames < 40 || painted == 0) && std::chrono::steady_clock::now() < limit) {
         // What a repaint reads: the game on the table and the counters of the status line.
         const KyokuState shown = sim.StateCopy();
         const StatSummary counters = sim.ShownCopy();

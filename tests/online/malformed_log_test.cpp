@@ -5,6 +5,7 @@
 #include <string>
 
 #include "online/gzip_text.h"
+#include "online/online_game.h"
 #include "online/read_online_log.h"
 #include "platform/read_file.h"
 
@@ -64,6 +65,18 @@ TEST(MalformedLogTest, JsonLogsAreRefusedWithTheirFault) {
         {"\"4444p44\"", "\"44p4444\"", "hand 3: no order of play fits"},
     };
     for (const Case& c : cases) ExpectRefused(good, c);
+    // Hostile sizes: a name no page should repeat, more hands than a game holds, a discard
+    // nested deeper than any copy of it could recurse.
+    const std::string longName = "\"" + std::string(kMaxNameBytes + 1, 'x') + "\",";
+    std::string manyHands = "\"log\": [";
+    for (std::size_t i = 0; i <= kMaxHands; ++i) manyHands += "0,";
+    const std::string deep = "[" + std::string(200000, '[') + std::string(200000, ']') + ",60,42,";
+    const Case hostile[] = {
+        {"\"B\",", longName.c_str(), "a player's name is longer than 64 bytes"},
+        {"\"log\": [", manyHands.c_str(), "more hands than a game holds"},
+        {"[43,60,42,", deep.c_str(), "hand 1, seat 0, discard 1: not a tile"},
+    };
+    for (const Case& c : hostile) ExpectRefused(good, c);
 }
 
 TEST(MalformedLogTest, XmlLogsAreRefusedWithTheirFault) {
@@ -89,6 +102,9 @@ TEST(MalformedLogTest, XmlLogsAreRefusedWithTheirFault) {
          "hand 1, element 38 <U25>: a move outside a hand"},
     };
     for (const Case& c : cases) ExpectRefused(good, c);
+    std::string longName = "n1=\"";
+    for (std::size_t i = 0; i <= kMaxNameBytes; ++i) longName += "%41";
+    ExpectRefused(good, {"n1=\"B", longName.c_str(), "a player's name is longer than 64 bytes"});
 }
 
 std::string Gzip(const std::string& data) {

@@ -100,6 +100,10 @@ TEST(DrillTable, AProblemReadsBackAnOlderReaderRefusesItAndASecondImportAddsNone
     EXPECT_EQ(ParseDrillFile(text, loaded).damagedLines, 0);
     EXPECT_EQ(FormatDrillFile(loaded), text);
     EXPECT_EQ(loaded.AddTableProblems(Problems()), 0) << "the source and position read back";
+    // A file that gave out every id takes no new problem rather than overflowing the next one.
+    DrillDeck full;
+    ASSERT_EQ(ParseDrillFile("MizaroDrill 1\nnext 2147483647\n", full).damagedLines, 0);
+    EXPECT_EQ(full.AddTableProblems(Problems()), 0);
     // A table line under the old header is damage of its line alone.
     EXPECT_EQ(ParseDrillFile("MizaroDrill 1" + text.substr(13), loaded).damagedLines, count);
 
