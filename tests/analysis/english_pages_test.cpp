@@ -10,6 +10,7 @@
 #include "core/scoring/score_text.h"
 #include "english_text.h"
 #include "search_test_util.h"
+#include "tests/core/scoring_helpers.h"
 
 namespace mizaro {
 namespace {
@@ -22,15 +23,8 @@ struct Translated {
     bool page = false;    // a whole page, with its head
 };
 
+using scoringtest::Scored;
 using testing::Figures;
-
-AgariResult Scored(std::initializer_list<std::pair<YakuId, int>> yaku, int fu, int points) {
-    AgariResult r;
-    for (const auto& [id, han] : yaku) r.han.AddHan(id, han);
-    r.fu = fu;
-    r.points = points;
-    return r;
-}
 
 std::vector<Translated> BothLanguages() {
     std::vector<Translated> all;

@@ -9,15 +9,8 @@ namespace mizaro {
 namespace {
 
 using namespace yaku;
+using scoringtest::Scored;
 using scoringtest::WinPosition;
-
-AgariResult Scored(std::initializer_list<std::pair<YakuId, int>> yaku, int fu, int points) {
-    AgariResult r;
-    for (const auto& [id, han] : yaku) r.han.AddHan(id, han);
-    r.fu = fu;
-    r.points = points;
-    return r;
-}
 
 TEST(ScoreText, FuBasedWin) {
     KyokuState s = WinPosition("234m567p345678s99p", "3s", 5);

@@ -11,6 +11,15 @@
 
 namespace mizaro::scoringtest {
 
+// A scored reading with these han, fu and points, for the texts written from one.
+inline AgariResult Scored(std::initializer_list<std::pair<YakuId, int>> yaku, int fu, int points) {
+    AgariResult r;
+    for (const auto& [id, han] : yaku) r.han.AddHan(id, han);
+    r.fu = fu;
+    r.points = points;
+    return r;
+}
+
 inline TileKind K(const char* tile) {
     return ParseTile(tile);
 }
