@@ -21,6 +21,10 @@ PlayerDialog::PlayerDialog(const std::array<std::string, 4>& names, int chosen, 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    // A narrow dialog would cut its own title short in the frame; leave room for the frame's
+    // icon and buttons beside it.
+    constexpr int kTitleBarControls = 160;
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarControls);
 }
 
 int PlayerDialog::seat() const {
