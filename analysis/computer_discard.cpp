@@ -33,15 +33,21 @@ TileKind ComputerDiscard(KyokuState& state) {
     return state.Discard(choice, true) ? choice : kNoTile;
 }
 
-TileKind DeepChoice(const KyokuState& state) {
+TileKind DeepChoice(const KyokuState& state, std::optional<TurnValues>* left) {
     DiscardValues values{};
+    TileKind choice = kNoTile;
     {
         NanikiruSearch top(state, true, true, 0);
         top.AnalyzeDiscards();
         top.CandidateValues(values);
+        choice = ChooseDiscard(state, values);
+        if (left != nullptr) {
+            left->reset();
+            for (const NanikiruSearch* c : top.CandidateNodes())
+                if (c->state().lastDiscard == choice) *left = c->ev();
+        }
         top.FreeCache();
     }
-    TileKind choice = ChooseDiscard(state, values);
     if (choice >= 0) return choice;
     AcceptanceValues(state, values);
     return AcceptanceFallback(state, values);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "analysis/nanikiru_search.h"
 #include "core/kyoku_state.h"
@@ -23,8 +24,10 @@ inline constexpr std::array<TileKind, kKinds> kDiscardOrder = {
 // hand ready). Returns the discarded kind, -1 when no discard was possible.
 TileKind ComputerDiscard(KyokuState& state);
 
-// The discard the expected-value search rates best.
-TileKind DeepChoice(const KyokuState& state);
+// The discard the expected-value search rates best. With `left`, the values (by the number of
+// the next draw) of the hand that discard leaves, when the search rated that hand; nothing
+// otherwise.
+TileKind DeepChoice(const KyokuState& state, std::optional<TurnValues>* left = nullptr);
 
 // The discard with the most tiles that lower the shanten; -1 for an empty hand.
 TileKind AcceptanceChoice(const KyokuState& state);

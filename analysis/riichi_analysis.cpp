@@ -1,5 +1,7 @@
 #include "analysis/riichi_analysis.h"
 
+#include <optional>
+
 #include "analysis/computer_discard.h"
 #include "analysis/page_words.h"
 #include "core/tile_html.h"
@@ -26,14 +28,20 @@ ReachAnalysis::ReachAnalysis(const KyokuState& position, double riichiValue) : s
             winPoints[i] = s.EvaluateWin(false, false);
             continue;
         }
-        const TileKind reply = DeepChoice(s);
+        // The reply's search rated the hand it leaves already, as a candidate searched alone
+        // would be (a ready candidate's wins are its own), so that hand is not searched again.
+        std::optional<TurnValues> left;
+        const TileKind reply = DeepChoice(s, &left);
         s.RemoveFromHand(reply, false);
-        auto changed = std::make_unique<NanikiruSearch>(s, true, true, 0);
-        changed->Search(true);
-        changed->FreeCache();
+        if (!left) {
+            NanikiruSearch changed(s, true, true, 0);
+            changed.Search(true);
+            left = changed.ev();
+            changed.FreeCache();
+        }
         // Decided once for every draw number: a change that beats riichi is always taken.
-        if (TurnValue(changed->ev(), k0 + 1) > evRiichi) {
-            changeCandidates.push_back(std::move(changed));
+        if (TurnValue(*left, k0 + 1) > evRiichi) {
+            changeCandidates.push_back({s, *left});
             changeTiles += position.wall[i];
         }
     }
@@ -48,9 +56,9 @@ ReachAnalysis::ReachAnalysis(const KyokuState& position, double riichiValue) : s
         double x = 0.0;
         for (TileKind i = 0; i < kKinds; ++i)
             if (winPoints[i] != 0) x += (state.wall[i] / pool) * winPoints[i];
-        for (const auto& n : changeCandidates) {
-            const int before = n->state().wall[n->state().lastDraw] + 1;
-            x += TurnValue(n->ev(), k + 1) * (before / pool);
+        for (const ChangeCandidate& c : changeCandidates) {
+            const int before = c.state.wall[c.state.lastDraw] + 1;
+            x += TurnValue(c.ev, k + 1) * (before / pool);
         }
         damaEv[k] = x;
         if (k < kMaxTurns) damaEv[k] += (1.0 - move) * damaEv[k + 1];
@@ -106,15 +114,15 @@ std::string DamaPage(const ReachAnalysis& a, Language language) {
                 "<td>%s</td>\n"
                 "</TR>\n",
                 w.handChanges, w.draw, w.discard, w.expectedPoints, w.filler);
-        for (const auto& n : a.changeCandidates) {
-            const KyokuState& c = n->state();
+        for (const ReachAnalysis::ChangeCandidate& n : a.changeCandidates) {
+            const KyokuState& c = n.state;
             AppendF(out, "<TR>\n<TD>\n<IMG SRC=\"%s\" ALT=\"\"></TD>\n",
                     TileImagePath(c.lastDraw).c_str());
             AppendF(out, "<TD>\n<IMG SRC=\"%s\" ALT=\"\"></TD>\n",
                     TileImagePath(c.lastDiscard).c_str());
             // Shown one draw number earlier than the value that admitted the change.
             out += "<TD align=\"right\">";
-            AppendF(out, w.valueCell, TurnValue(n->ev(), s.turn));
+            AppendF(out, w.valueCell, TurnValue(n.ev, s.turn));
             out += "</TD>\n";
             out += "<TD>\n";
             WriteHandImages(c, out);

@@ -3,7 +3,6 @@
 // (dama), where every win is taken at its plain points and a draw may lead to a better hand.
 #pragma once
 
-#include <memory>
 #include <vector>
 
 #include "analysis/nanikiru_search.h"
@@ -21,9 +20,12 @@ class ReachAnalysis {
     double evDama = 0.0;
     KyokuState state;
     // Hands that a draw and the computer's reply lead to and that are worth more than riichi,
-    // by ascending drawn kind. Each was searched with its own memo, already freed: only a
-    // candidate's own fields are read.
-    std::vector<std::unique_ptr<NanikiruSearch>> changeCandidates;
+    // by ascending drawn kind.
+    struct ChangeCandidate {
+        KyokuState state;  // after the draw and the reply
+        TurnValues ev;     // by the number of the next draw
+    };
+    std::vector<ChangeCandidate> changeCandidates;
     int winTiles = 0;     // wall tiles that complete the hand
     int changeTiles = 0;  // wall tiles that lead to a hand-change candidate
     // By kind: the points of the self-drawn win without riichi; 0 for a kind that does not win.
