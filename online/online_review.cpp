@@ -29,28 +29,29 @@ std::vector<TurnPlace> LargestLosses(const std::vector<OnlineHandReview>& hands,
 
 }  // namespace
 
-OnlineReview ReviewOnlineGame(const OnlineGame& game, int seat, const ReviewProgress& progress) {
+OnlineReview ReviewOnlineGame(const OnlineGame& game, int seat, const ReviewProgress& progress,
+                              int jobs) {
     OnlineReview review;
     review.seat = seat;
     for (std::size_t h = 0; h < game.hands.size(); ++h)
         review.hands.push_back({static_cast<int>(h) + 1, {}, 0.0});
     const std::vector<TablePosition> positions = ListPositions(game, seat);
-    const int total = static_cast<int>(positions.size());
-    for (int i = 0; i < total; ++i) {
-        const TablePosition& p = positions[i];
+    std::vector<TurnQuestion> questions;
+    std::vector<const TablePosition*> asked;
+    for (const TablePosition& p : positions) {
         const std::optional<KyokuState> state = TableState(p);
-        std::optional<TurnReview> turn;
-        if (state && p.hand >= 1 && p.hand <= static_cast<int>(review.hands.size()))
-            turn = ReviewTurn(*state, p.discarded, p.riichi);
-        if (turn) {
-            // The searched turn only sets the draws to come; the player counts discards.
-            turn->turn = p.turn;
-            review.hands[p.hand - 1].turns.push_back(*turn);
-        }
-        if (progress && !progress(i + 1, total)) {
-            review.complete = i + 1 == total;
-            break;
-        }
+        if (!state || p.hand < 1 || p.hand > static_cast<int>(review.hands.size())) continue;
+        questions.push_back({*state, p.discarded, p.riichi});
+        asked.push_back(&p);
+    }
+    RatedTurns rated = ReviewTurns(questions, jobs, progress);
+    review.complete = rated.complete;
+    for (std::size_t i = 0; i < asked.size(); ++i) {
+        std::optional<TurnReview>& turn = rated.turns[i];
+        if (!turn) continue;
+        // The searched turn only sets the draws to come; the player counts discards.
+        turn->turn = asked[i]->turn;
+        review.hands[asked[i]->hand - 1].turns.push_back(*turn);
     }
     for (int h = 0; h < static_cast<int>(review.hands.size()); ++h) {
         OnlineHandReview& hand = review.hands[h];

@@ -5,11 +5,10 @@
 // ignored: they rate hand building, not defence or calls.
 #pragma once
 
-#include <functional>
 #include <vector>
 
 #include "online/online_game.h"
-#include "stats/turn_review.h"
+#include "stats/review_turns.h"
 
 namespace mizaro {
 
@@ -34,11 +33,12 @@ struct OnlineReview {
     bool complete = true;            // false when stopped before the last position
 };
 
-// Called after each position with how many are done of how many; returning false stops the
-// review, which then holds the positions rated so far.
-using ReviewProgress = std::function<bool(int done, int total)>;
+// Called after each rated position with how many are done of how many; returning false stops
+// the review, which then holds the positions rated so far.
+using ReviewProgress = TurnProgress;
 
-OnlineReview ReviewOnlineGame(const OnlineGame& game, int seat,
-                              const ReviewProgress& progress = {});
+// The positions are rated on `jobs` threads.
+OnlineReview ReviewOnlineGame(const OnlineGame& game, int seat, const ReviewProgress& progress = {},
+                              int jobs = 1);
 
 }  // namespace mizaro

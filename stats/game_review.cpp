@@ -6,6 +6,7 @@
 
 #include "core/hand_notation.h"
 #include "stats/in_language.h"
+#include "stats/review_turns.h"
 
 namespace mizaro {
 
@@ -28,7 +29,7 @@ int WinPoints(KyokuState state, TileKind uraIndicator) {
 
 }  // namespace
 
-GameReview ReviewGame(const GameRecord& record) {
+GameReview ReviewGame(const GameRecord& record, int jobs) {
     GameReview review;
     if (!record.IsReplayable()) return review;
     review.mode = record.mode;
@@ -44,6 +45,8 @@ GameReview ReviewGame(const GameRecord& record) {
     review.doraIndicator = record.doraIndicator;
 
     review.outcome = GameOutcome::kExhausted;
+    // The game is replayed first and its choices rated afterwards, all at once.
+    std::vector<TurnQuestion> questions;
     for (int t = 0; t < kMaxTurns; ++t) {
         const TileKind drawn = record.draws[t];
         if (drawn == kNoTile) {
@@ -63,10 +66,11 @@ GameReview ReviewGame(const GameRecord& record) {
         // After riichi the drawn tile goes out by itself, and a complete hand is never
         // discarded from in play: ReviewTurn rates only the choices.
         const bool declare = record.reachTurn == t + 1;
-        if (std::optional<TurnReview> turn = ReviewTurn(state, discard, declare))
-            review.turns.push_back(*turn);
+        questions.push_back({state, discard, declare});
         if (!state.Discard(discard, declare)) return review;
     }
+    for (std::optional<TurnReview>& turn : ReviewTurns(questions, jobs).turns)
+        if (turn) review.turns.push_back(*turn);
 
     review.reachTurn = state.reachTurn;
     review.finalShanten = state.Shanten();

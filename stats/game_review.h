@@ -37,8 +37,9 @@ struct GameReview {
 };
 
 // Reviews a decoded record. A game in progress is a record whose last drawn turn has no
-// discard and no win yet; its `reachTurn` must be the game's (0 without riichi).
-GameReview ReviewGame(const GameRecord& record);
+// discard and no win yet; its `reachTurn` must be the game's (0 without riichi). The turns are
+// rated on `jobs` threads.
+GameReview ReviewGame(const GameRecord& record, int jobs = 1);
 
 // The rated turn as one text line:
 // "turn=T draw=5p discard=1z best=19m made=V bestValue=V loss=V kind=search|tiles".

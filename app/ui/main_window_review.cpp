@@ -8,6 +8,7 @@
 #include "app/ui/review_dialog.h"
 #include "stats/game_review.h"
 #include "stats/review_page.h"
+#include "stats/review_turns.h"
 
 namespace mizaro {
 
@@ -28,7 +29,7 @@ void MainWindow::ShowGameReview() {
     const Language pageLanguage = language();
     const std::string title = ReviewTitle(current ? 0 : dialog.gameNumber(), pageLanguage);
     const std::optional<std::string> page = searches_.Run([record = *record, title, pageLanguage] {
-        return ReviewPage(ReviewGame(record), title, pageLanguage);
+        return ReviewPage(ReviewGame(record, ReviewJobs()), title, pageLanguage);
     });
     if (page && !PublishPage("Review.htm", *page, pageLanguage))
         Tell(tr("局の検討"), tr("Review.htm を書き込めませんでした。\n%1")

@@ -92,7 +92,9 @@ TEST(OnlineReviewTest, ProgressCountsThePositionsAndCanStopTheReview) {
     });
     EXPECT_EQ(calls, 2);
     EXPECT_FALSE(review.complete);
-    EXPECT_TRUE(review.hands[0].turns.size() <= 2u && review.hands[1].turns.empty());
+    std::size_t rated = 0;
+    for (const OnlineHandReview& hand : review.hands) rated += hand.turns.size();
+    EXPECT_LE(rated, 2u);
 }
 
 TEST(OnlineReviewPageTest, BothLanguagesShowTheSameFiguresResultsAndSafeNames) {

@@ -14,6 +14,7 @@
 #include "online/table_state.h"
 #include "platform/text_encoding.h"
 #include "stats/review_page.h"
+#include "stats/review_turns.h"
 #include "ten_games.h"
 
 namespace mizaro {
@@ -325,6 +326,40 @@ TEST(TurnReview, TablePositionsAndImpossibleOnes) {
     p.unseen = {};
     p.seatWind = ParseTile("5z");
     EXPECT_FALSE(TableState(p).has_value());
+}
+
+// The turns rated on several threads are the turns rated one by one, in the game's order; a
+// stop leaves the turns not begun unrated.
+TEST(ReviewThreadTest, TurnsRatedOnThreadsAreTheTurnsRatedOneByOne) {
+    for (GameRecord record : TenGames()) {
+        record.Decode();
+        const GameReview one = ReviewGame(record, 1), four = ReviewGame(record, 4);
+        ASSERT_EQ(one.turns.size(), four.turns.size());
+        for (std::size_t i = 0; i < one.turns.size(); ++i) {
+            const TurnReview &a = one.turns[i], &b = four.turns[i];
+            EXPECT_EQ(ReviewLine(a), ReviewLine(b));
+            EXPECT_EQ(std::tie(a.made, a.bestValue, a.riichiValue, a.damaValue, a.marked),
+                      std::tie(b.made, b.bestValue, b.riichiValue, b.damaValue, b.marked));
+        }
+        EXPECT_EQ(one.totalLoss, four.totalLoss);
+    }
+
+    const GameRecord record = BrokenWaitGame();
+    std::vector<TurnQuestion> questions;
+    KyokuState state;
+    state.Reset();
+    for (TileKind k : record.dealt) state.DrawKind(k);
+    state.AddDoraIndicator(record.doraIndicator);
+    for (int t = 0; t < 6; ++t) {
+        state.DrawKind(record.draws[t]);
+        questions.push_back({state, record.discards[t], false});
+        state.Discard(record.discards[t], false);
+    }
+    const RatedTurns stopped = ReviewTurns(questions, 2, [](int, int) { return false; });
+    EXPECT_FALSE(stopped.complete);
+    EXPECT_LE(std::count_if(stopped.turns.begin(), stopped.turns.end(),
+                            [](const std::optional<TurnReview>& t) { return t.has_value(); }),
+              2);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "online/read_online_log.h"
 #include "online/table_position.h"
 #include "stats/game_review.h"
+#include "stats/review_turns.h"
 #include "tools/cli/cli_input.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/review_json.h"
@@ -163,7 +164,7 @@ void Run(const ImportOptions& o) {
         return;
     }
     WarnWithoutTable();
-    const OnlineReview review = ReviewOnlineGame(read.game, *seat);
+    const OnlineReview review = ReviewOnlineGame(read.game, *seat, {}, ReviewJobs());
     if (!o.page.empty() &&
         !WritePage(o.page, OnlineReviewPage(read.game, review, o.language), o.language)) {
         std::fprintf(stderr, "error: %s cannot be written\n", o.page.c_str());

@@ -17,6 +17,7 @@
 #include "core/random.h"
 #include "stats/game_review.h"
 #include "stats/review_page.h"
+#include "stats/review_turns.h"
 #include "tools/cli/cli_input.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/review_json.h"
@@ -72,7 +73,7 @@ void Run(const ReviewOptions& o) {
     GameRecord record = records[count - o.game];
     record.Decode();
     WarnWithoutTable();
-    const GameReview review = ReviewGame(record);
+    const GameReview review = ReviewGame(record, ReviewJobs());
     if (!review.replayed) {
         std::fprintf(stderr, "error: game %d cannot be replayed\n", o.game);
         SetExitCode(1);
@@ -98,6 +99,7 @@ constexpr int kBenchLevel = 2;
 struct BenchReviewOptions {
     int games = 100;
     std::uint64_t seed = 7;
+    int jobs = 1;
 };
 
 void RunBenchReview(const BenchReviewOptions& o) {
@@ -118,7 +120,7 @@ void RunBenchReview(const BenchReviewOptions& o) {
     int turns = 0;
     const auto start = std::chrono::steady_clock::now();
     for (const GameRecord& record : records) {
-        const GameReview review = ReviewGame(record);
+        const GameReview review = ReviewGame(record, o.jobs);
         // Every rated turn, searched or counted, with its best value as well as its loss.
         for (const TurnReview& t : review.turns) signature += t.loss + t.bestValue;
         turns += static_cast<int>(review.turns.size());
@@ -151,6 +153,9 @@ void AddReviewCommand(CLI::App& app, CLI::App& bench) {
         ->check(CLI::Range(1, 100000))
         ->capture_default_str();
     benchReview->add_option("--seed", benchOptions->seed, "Seed of the games")
+        ->capture_default_str();
+    benchReview->add_option("--jobs", benchOptions->jobs, "Threads rating the turns of a game")
+        ->check(CLI::Range(1, 256))
         ->capture_default_str();
     benchReview->callback([benchOptions] { RunBenchReview(*benchOptions); });
 }
