@@ -419,7 +419,9 @@ TEST_F(GameFlowTest, EveryRecordedGameIsOnDiskWhenItEndsAndAFailedSaveIsToldOnce
     flow.NewGame();
     StatSummary onDisk;
     for (int games = 1; games <= 4; ++games) {
-        if (games == 3) ASSERT_TRUE(std::filesystem::create_directory(flow.statsDirectory));
+        if (games == 3) {
+            ASSERT_TRUE(std::filesystem::create_directory(flow.statsDirectory));
+        }
         while (flow.userStats.N < games) PlayGreedyDiscard();
         onDisk.Load("default", flow.statsDirectory);
         EXPECT_EQ(onDisk.records.size(), games < 3 ? 0u : std::size_t(games)) << "with the retry";

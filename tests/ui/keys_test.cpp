@@ -117,7 +117,9 @@ TEST_F(WindowTest, NewGameKeyMiddleButtonAndModeChangeRecordNothing) {
         EXPECT_EQ(after.AgariJun - before.AgariJun, added) << what << ": wins at turn 1 only";
         EXPECT_EQ(after.records.size(), before.records.size() + added) << what;
         EXPECT_EQ(flow.state.turn, 1) << what << ": a new game is dealt";
-        if (std::string(what).find("F5") != std::string::npos) EXPECT_NE(flow.state.mode, mode);
+        if (std::string(what).find("F5") != std::string::npos) {
+            EXPECT_NE(flow.state.mode, mode);
+        }
     }
 }
 
