@@ -204,6 +204,12 @@ Play games, and the discards that cost you most come back here as problems.</tra
         <source>%1%2局</source>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>ドリルのファイルを保存できませんでした。
+%1</source>
+        <translation>The drill file could not be saved.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>mizaro::MainWindow</name>
@@ -604,6 +610,16 @@ Ending without saving loses the results since the start.</translation>
         <source>牌譜を読めませんでした。
 %1</source>
         <translation>The game log could not be read.
+%1</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>表示の設定を保存できませんでした。
+%1</source>
+        <translation>The display settings could not be saved.
 %1</translation>
     </message>
 </context>

@@ -235,7 +235,7 @@ void DrillWindow::HarvestNewGames() {
 
 void DrillWindow::Merge(DrillHarvester::Outcome outcome) {
     deck_.AddHarvest(std::move(outcome.result), outcome.log, outcome.firstGame, Today());
-    deck_.Save(directory_);
+    SaveDeck();
     ShowStatus();
 }
 
@@ -243,10 +243,21 @@ int DrillWindow::AddTableProblems(std::vector<DrillProblem> problems) {
     if (!deck_.unreadableFile.empty() || DrillFileName(deck_.name).empty()) return 0;
     const int added = deck_.AddTableProblems(std::move(problems));
     if (added == 0) return 0;
-    deck_.Save(directory_);
+    SaveDeck();
     if (phase_ == Phase::kOver && isVisible()) StartSitting();
     ShowStatus();
     return added;
+}
+
+void DrillWindow::SaveDeck() {
+    if (deck_.Save(directory_)) {
+        saveFailureTold_ = false;
+        return;
+    }
+    if (saveFailureTold_ || !hooks_.tell) return;
+    saveFailureTold_ = true;
+    hooks_.tell(tr("ドリル"), tr("ドリルのファイルを保存できませんでした。\n%1")
+                                  .arg(Q(directory_ + DrillFileName(deck_.name))));
 }
 
 void DrillWindow::UserChanged(bool saveOld) {
@@ -323,7 +334,7 @@ void DrillWindow::Answer(int slot) {
     const TileKind discard = slots_[slot];
     if (discard == kNoTile) return;
     const DrillGrade grade = session_->Answer(deck_, *card_, discard);
-    deck_.Save(directory_);
+    SaveDeck();
     phase_ = Phase::kAnswered;
     Select(-1);
     ShowAnswer(discard, grade);

@@ -42,6 +42,8 @@ class DrillWindow : public QDialog {
         std::function<void(const KyokuState&)> openReport;
         // Writes a page into the data directory and opens it; false when it could not write.
         std::function<bool(const std::string& fileName, const std::string& utf8Html)> publish;
+        // Tells the player something in a message box.
+        std::function<void(const QString& caption, const QString& text)> tell;
     };
 
     // `user`: the statistics whose records are harvested, read on the interface thread only.
@@ -103,6 +105,10 @@ class DrillWindow : public QDialog {
 
     const StatSummary& user_;
     std::string directory_;
+    // Writes the deck; a failure is told once until a save succeeds again, since every answer
+    // saves and the player's progress would otherwise be lost unseen.
+    void SaveDeck();
+    bool saveFailureTold_ = false;
     Hooks hooks_;
     DrillDeck deck_;
     DrillHarvester harvester_;

@@ -104,6 +104,7 @@ void MainWindow::BuildDrillWindow() {
         // The drill's page declares UTF-8 in either language.
         return PublishPage(name, html, PageEncoding::kUtf8);
     };
+    hooks.tell = [this](const QString& caption, const QString& text) { Tell(caption, text); };
     drillWindow_ = new DrillWindow(flow_.userStats, dataDirectory_, std::move(hooks), this);
     if (display_.tileNumbers) drillWindow_->SetTileNumbers(true);
     // The games recorded before this run are harvested once the window is up.

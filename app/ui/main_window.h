@@ -190,6 +190,8 @@ class MainWindow : public QMainWindow, public GameView, public SimulationHost {
     void ImportGameLog();
     std::optional<OnlineRead> ReadImportedLog();
     void BuildDetailAnalysis();
+    // Writes Display.ini, telling the player when it cannot.
+    void SaveDisplay();
     // A modal message box; the button pressed. A box `aside` reports on the game and is placed
     // where the game stays in sight.
     // ShowMessage for a text of the window's own, translated already.

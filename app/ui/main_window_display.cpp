@@ -39,9 +39,15 @@ Language MainWindow::language() const {
     return CurrentLanguage();
 }
 
+void MainWindow::SaveDisplay() {
+    if (!SaveDisplaySettings(display_))
+        Tell(tr("表示"), tr("表示の設定を保存できませんでした。\n%1")
+                             .arg(QString::fromStdString(display_.path)));
+}
+
 void MainWindow::SetLanguageChoice(LanguageChoice choice) {
     display_.language = choice;
-    SaveDisplaySettings(display_);
+    SaveDisplay();
     // The translators tell every window; the texts of the logic follow CurrentLanguage().
     InstallLanguage(ChosenLanguage(choice, SystemLanguage()));
     flow_.language = CurrentLanguage();
@@ -49,7 +55,7 @@ void MainWindow::SetLanguageChoice(LanguageChoice choice) {
 
 void MainWindow::SetTileNumbers(bool on) {
     display_.tileNumbers = on;
-    SaveDisplaySettings(display_);
+    SaveDisplay();
     actions_[command::kTileNumbers]->setChecked(on);
     DrawTiles();
     drillWindow_->SetTileNumbers(on);

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
+#include <filesystem>
 
 #include "../analysis/search_time.h"
 #include "../stats/ten_games.h"
@@ -146,6 +147,34 @@ TEST_F(DrillWindowTest, TheButtonsOpenTheReportOfTheShownPositionAndTheProgressP
     Button("進捗ページ")->click();
     ASSERT_EQ(opened.size(), 2u);
     EXPECT_EQ(opened[1], Dir() + "Drill.htm");
+}
+
+// A save that fails is told once, not at every answer, and again only after one succeeded; a
+// display choice that cannot be stored is told as well.
+TEST_F(DrillWindowTest, SavesThatFailAreToldOnceUntilOneSucceeds) {
+    ASSERT_NO_FATAL_FAILURE(OpenOnDeck({Problem(0), Problem(1), Problem(2)}));
+    // A directory where the file goes: the renaming into place fails, even for root.
+    const std::string file = Dir() + DrillFileName("default");
+    ASSERT_TRUE(std::filesystem::remove(file) && std::filesystem::create_directory(file));
+    const SeenBox told = AnswerNextBox([this] { QTest::keyClick(drill(), Qt::Key_Space); });
+    EXPECT_EQ(told.title, "ドリル");
+    EXPECT_TRUE(told.text.contains(QString::fromStdString(file)));
+    {
+        const NoModalExpected quiet;
+        Button("次へ")->click();
+        ASSERT_TRUE(WaitFor([this] { return !drill()->preparing(); }));
+        QTest::keyClick(drill(), Qt::Key_Space);
+        std::filesystem::remove(file);
+        Button("次へ")->click();
+        ASSERT_TRUE(WaitFor([this] { return !drill()->preparing(); }));
+        QTest::keyClick(drill(), Qt::Key_Space);
+    }
+    EXPECT_TRUE(std::filesystem::is_regular_file(file));
+
+    const std::string display = window->display().path;
+    std::filesystem::remove(display);
+    ASSERT_TRUE(std::filesystem::create_directory(display));
+    EXPECT_EQ(AnswerNextBox([this] { window->SetTileNumbers(true); }).title, "表示");
 }
 
 // A problem met at a table, added once to the drill of a sitting over, is saved and shown:
