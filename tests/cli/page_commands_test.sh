@@ -35,6 +35,14 @@ echo "123m456p789s11z555z turn=3" | "$cli" problem --out "$work/empty.txt"
 echo "123m456p789s11z555z turn=3" | "$cli" report --depth 5 | tail -c 14 | grep -q '</body></html>' ||
     fail "complete hand: report frame"
 
+# Without dora= there is no indicator to show: no dora line, no image without a file.
+for command in report dama problem; do
+    echo "234567m24p678s55z1z turn=4" | "$cli" "$command" >"$work/nodora" ||
+        fail "$command without dora exits non-zero"
+    ! grep -Eq 'ドラ表示牌|SRC="(\.\./\.\./)?"' "$work/nodora" ||
+        fail "$command without dora: a dora line"
+done
+
 # Refusals: the message on standard error, no file, exit code 1.
 if echo "129m1459p1459s112z" | "$cli" report --out "$work/Report.htm" 2>"$work/err"; then
     fail "report of a four-shanten hand succeeds"

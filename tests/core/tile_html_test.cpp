@@ -51,7 +51,7 @@ TEST(TileHtml, HandRendersSortedWithOneTagPerTile) {
 
 TEST(TileHtml, DoraIndicatorIsThePredecessorOfTheLowestDora) {
     KyokuState s;
-    EXPECT_EQ(DoraIndicatorHtml(s, "p/"), "ドラ表示牌：<IMG SRC=\"p/\">");
+    EXPECT_EQ(DoraIndicatorHtml(s, "p/"), "") << "no dora, no indicator";
     s.dora[4] = 1;
     EXPECT_EQ(DoraIndicatorHtml(s, ""), "ドラ表示牌：<IMG SRC=\"img/m4.gif\">");
     s.dora[2] = 1;  // an ura indicator pointing lower wins
@@ -67,6 +67,8 @@ TEST(TileHtml, PositionFragmentPointsTwoFoldersUp) {
     EXPECT_EQ(CopyPositionHtmlText(s),
               "<P><IMG SRC=\"../../img/m1.gif\"></P>\n"
               "<P>ドラ表示牌：<IMG SRC=\"../../img/j7.gif\"></P>\n");
+    s.dora = {};
+    EXPECT_EQ(CopyPositionHtmlText(s), "<P><IMG SRC=\"../../img/m1.gif\"></P>\n");
 }
 
 }  // namespace
