@@ -67,8 +67,6 @@ TEST(TileHtml, PositionFragmentPointsTwoFoldersUp) {
     EXPECT_EQ(CopyPositionHtmlText(s),
               "<P><IMG SRC=\"../../img/m1.gif\"></P>\n"
               "<P>ドラ表示牌：<IMG SRC=\"../../img/j7.gif\"></P>\n");
-    s.dora = {};
-    EXPECT_EQ(CopyPositionHtmlText(s), "<P><IMG SRC=\"../../img/m1.gif\"></P>\n");
 }
 
 }  // namespace
