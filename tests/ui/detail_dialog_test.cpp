@@ -87,7 +87,6 @@ TEST_F(DetailWindowTest, EveryTextFitsItsPlace) {
                     view->fontMetrics().horizontalAdvance(view->topLevelItem(r)->text(c)) + 6);
             EXPECT_GE(view->columnWidth(c), widest) << view->objectName().toStdString() << c;
         }
-    // At the size it opens with: the points page needs no sideways scrolling, six yaku show.
     detail().tabs()->setCurrentIndex(2);
     for (const int language : {2, 1}) {
         window->action(command::kLanguageFirst + language)->trigger();
