@@ -45,10 +45,12 @@ std::string PageHead(std::string_view title, Language language) {
     return head;
 }
 
-std::string DoraIndicatorPath(const KyokuState& state) {
+void AppendDoraLine(std::string& out, const char* line, const KyokuState& state) {
     for (TileKind k = 0; k < kKinds; ++k)
-        if (state.dora[k] != 0) return TileImagePath(PrevKind(k));
-    return {};
+        if (state.dora[k] != 0) {
+            AppendF(out, line, TileImagePath(PrevKind(k)).c_str());
+            return;
+        }
 }
 
 }  // namespace mizaro

@@ -36,8 +36,9 @@ inline constexpr std::string_view kTableOpen =
     "<TABLE border=\"1\" style=\"border-collapse: collapse\" cellpadding=\"5\"\n"
     "bordercolorlight=\"#C0C0C0\" bordercolordark=\"#C0C0C0\"> \n";
 
-// The image path of the dora indicator: the kind before the lowest kind that carries dora,
-// "" when nothing does.
-std::string DoraIndicatorPath(const KyokuState& state);
+// Appends `line`, a format whose one %s is the image path of the dora indicator: the kind
+// before the lowest kind that carries dora. A position without dora has no indicator to show,
+// so nothing is appended rather than an image with no file.
+void AppendDoraLine(std::string& out, const char* line, const KyokuState& state);
 
 }  // namespace mizaro

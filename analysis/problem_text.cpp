@@ -32,8 +32,7 @@ std::string ProblemText(const NanikiruSearch& top, Language language) {
     std::string out;
     if (Shanten(s.hand) == -1) return out;
     out += w.problemHeading;
-    out += "<P>" + HandImagesHtml(s, kPrefix) + "</P>\n";
-    out += "<P>" + DoraIndicatorHtml(s, kPrefix, language) + "</P>\n";
+    out += CopyPositionHtmlText(s, language);
     AppendF(out, "<P>%s</P>\n", w.filler);
     out += w.explanationHeading;
 

@@ -202,7 +202,7 @@ struct PageWriter {
         out += "<P>\n";
         WriteHandImages(s, out);
         out += "<P>\n";
-        AppendF(out, w.reportDora, DoraIndicatorPath(s).c_str());
+        AppendDoraLine(out, w.reportDora, s);
         out += "</P>\n";
         AppendF(out, w.reportPosition, shanten, s.turn);
         AppendF(out, w.searchTime, top.seconds());

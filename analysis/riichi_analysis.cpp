@@ -73,7 +73,7 @@ std::string DamaPage(const ReachAnalysis& a, Language language) {
     out += "<P>\n";
     WriteHandImages(s, out);
     out += "<P>\n";
-    AppendF(out, w.damaDora, DoraIndicatorPath(s).c_str());
+    AppendDoraLine(out, w.damaDora, s);
     out += "</P>\n";
 
     out += "<HR><P>\n<TABLE border=0>\n";

@@ -24,10 +24,9 @@ std::string DoraIndicatorHtml(const KyokuState& state, const std::string& prefix
     TileKind lowest = kNoTile;
     for (TileKind k = 0; k < kKinds && lowest == kNoTile; ++k)
         if (state.dora[k] != 0) lowest = k;
-    // With no dora the indicator is no kind at all, and its path stays empty.
-    TileKind indicator = lowest == kNoTile ? kNoTile : PrevKind(lowest);
+    if (lowest == kNoTile) return {};
     const char* label = language == Language::kJapanese ? "ドラ表示牌：" : "Dora indicator: ";
-    return label + ("<IMG SRC=\"" + prefix + TileImagePath(indicator) + "\">");
+    return label + ("<IMG SRC=\"" + prefix + TileImagePath(PrevKind(lowest)) + "\">");
 }
 
 std::string CopyHandImagesText(const KyokuState& state) {
@@ -36,8 +35,9 @@ std::string CopyHandImagesText(const KyokuState& state) {
 
 std::string CopyPositionHtmlText(const KyokuState& state, Language language) {
     const std::string prefix = "../../";
-    return "<P>" + HandImagesHtml(state, prefix) + "</P>\n" + "<P>" +
-           DoraIndicatorHtml(state, prefix, language) + "</P>\n";
+    const std::string dora = DoraIndicatorHtml(state, prefix, language);
+    return "<P>" + HandImagesHtml(state, prefix) + "</P>\n" +
+           (dora.empty() ? "" : "<P>" + dora + "</P>\n");
 }
 
 }  // namespace mizaro

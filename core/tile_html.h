@@ -18,12 +18,13 @@ void WriteHandImages(const KyokuState& state, std::string& page);
 std::string HandImagesHtml(const KyokuState& state, const std::string& prefix);
 
 // "ドラ表示牌：" ("Dora indicator: ") and the tag of the indicator of the lowest kind that
-// carries dora; with no dora at all the tag has an empty file name after the prefix.
+// carries dora; "" with no dora at all, as there is no indicator to show.
 std::string DoraIndicatorHtml(const KyokuState& state, const std::string& prefix,
                               Language language = Language::kJapanese);
 
 // The texts the two copy commands put on the clipboard: the hand as tags, and the position as
-// a fragment meant for pages two folders below the one that holds img/.
+// a fragment meant for pages two folders below the one that holds img/ (its dora paragraph
+// left out when there is no indicator).
 std::string CopyHandImagesText(const KyokuState& state);
 std::string CopyPositionHtmlText(const KyokuState& state, Language language = Language::kJapanese);
 

@@ -14,6 +14,9 @@ namespace {
 
 constexpr int kOverviewWidth = 90;
 constexpr int kTurnWidth = 40;
+// The points list has a column for each of the 18 turns; narrow ones let the whole row show
+// beside the filters, the content widening them where it needs more.
+constexpr int kPointsTurnWidth = 24;
 constexpr int kCellWidth = 50;
 constexpr int kTileCountWidth = 60;
 constexpr int kYakuShareWidth = 80;
@@ -125,7 +128,7 @@ ListTable WinningPoints(const DetailTotals& t, Language l) {
     table.columns = {Left(InLanguage(l, "和了点", "Points"), kCellWidth),
                      Right(InLanguage(l, "回数", "Count"), kCellWidth)};
     for (int turn = 1; turn <= kMaxTurns; ++turn)
-        table.columns.push_back(Right(Int(turn), kCellWidth));
+        table.columns.push_back(Right(Int(turn), kPointsTurnWidth));
     for (const PointRow& row : t.pointRows) {
         std::vector<std::string> cells = {Int(row.points), Int(row.count)};
         for (int turn = 1; turn <= kMaxTurns; ++turn) cells.push_back(Int(row.byTurn[turn]));

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -141,21 +142,27 @@ QGroupBox* DetailDialog::BuildFilters() {
     reach0_ = new QCheckBox;
     SetSourceText(reach0_, staticMetaObject.className(), QT_TR_NOOP("リーチなし"));
     reach0_->setObjectName(Id(kReach0Id));
+    // The check boxes and the modes go side by side, which leaves the yaku list room for six
+    // rows at the size the window opens with.
+    auto* reachRow = new QHBoxLayout;
     for (QCheckBox* c : {reach1_, reach0_}) {
         connect(c, &QCheckBox::toggled, this, [this] { ApplyControls(); });
-        box->addWidget(c);
+        reachRow->addWidget(c);
     }
+    box->addLayout(reachRow);
 
     modes_ = new QButtonGroup(this);
     const char* modeLabels[] = {QT_TR_NOOP("ノーマルモード"), QT_TR_NOOP("チンイツモード"),
                                 QT_TR_NOOP("ホンイツモード"), QT_TR_NOOP("国士モード")};
+    auto* modeGrid = new QGridLayout;
     for (int m = 0; m < 4; ++m) {
         auto* radio = new QRadioButton;
         SetSourceText(radio, staticMetaObject.className(), modeLabels[m]);
         radio->setObjectName(Id(kModeIds[m]));
         modes_->addButton(radio, m);
-        box->addWidget(radio);
+        modeGrid->addWidget(radio, m / 2, m % 2);
     }
+    box->addLayout(modeGrid);
     connect(modes_, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on) ApplyControls();
     });
@@ -204,6 +211,7 @@ QGroupBox* DetailDialog::BuildFilters() {
 QWidget* DetailDialog::BuildPage(int page) {
     auto* widget = new QWidget;
     auto* row = new QHBoxLayout(widget);
+    row->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < kDetailListCount; ++i) {
         if (kDetailLists[i].page != page) continue;
         const ListTable layout = DetailList(kDetailLists[i], DetailTotals{}, CurrentLanguage());
@@ -221,6 +229,12 @@ QWidget* DetailDialog::BuildPage(int page) {
             view->setColumnWidth(c, column.width);
         }
         view->header()->setStretchLastSection(false);
+        // The style's least section width is far wider than a turn number needs; the list's own
+        // narrowest column sets it, so the 18 turns of the points list fit beside the filters.
+        const auto narrowest = std::min_element(
+            layout.columns.begin(), layout.columns.end(),
+            [](const ListColumn& a, const ListColumn& b) { return a.width < b.width; });
+        view->header()->setMinimumSectionSize(narrowest->width);
         view->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(view, &QTreeWidget::customContextMenuRequested, this,
                 [this, view](const QPoint& at) { ShowListMenu(view, at); });

@@ -34,6 +34,10 @@ echo "123m456p789s11z555z turn=3" | "$cli" problem --out "$work/empty.txt"
 [ -f "$work/empty.txt" ] && [ ! -s "$work/empty.txt" ] || fail "complete hand: empty text"
 echo "123m456p789s11z555z turn=3" | "$cli" report --depth 5 | tail -c 14 | grep -q '</body></html>' ||
     fail "complete hand: report frame"
+for c in report dama problem; do  # without dora=: no indicator line, no image without a file
+    echo "234567m24p678s55z1z turn=4" | "$cli" "$c" | grep -Eq 'ドラ表示牌|SRC="(\.\./\.\./)?"' &&
+        fail "$c without dora"
+done
 
 # Refusals: the message on standard error, no file, exit code 1.
 if echo "129m1459p1459s112z" | "$cli" report --out "$work/Report.htm" 2>"$work/err"; then

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -86,6 +87,16 @@ TEST_F(DetailWindowTest, EveryTextFitsItsPlace) {
                     view->fontMetrics().horizontalAdvance(view->topLevelItem(r)->text(c)) + 6);
             EXPECT_GE(view->columnWidth(c), widest) << view->objectName().toStdString() << c;
         }
+    detail().tabs()->setCurrentIndex(2);
+    for (const int language : {2, 1}) {
+        window->action(command::kLanguageFirst + language)->trigger();
+        detail().resize(900, 560);
+        QApplication::processEvents();
+        ASSERT_EQ(detail().size(), QSize(900, 560));
+        EXPECT_FALSE(detail().list(2, kLeftList)->horizontalScrollBar()->isVisible()) << language;
+        const QListWidget* yaku = detail().yakuList();
+        EXPECT_TRUE(yaku->viewport()->rect().contains(yaku->visualItemRect(yaku->item(5))));
+    }
 }
 
 TEST_F(DetailWindowTest, StopLeavesThePagesAndEnterShowsWhatWasReplayed) {
