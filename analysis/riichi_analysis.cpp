@@ -13,7 +13,9 @@ constexpr int kReadyHandTiles = 13;
 
 }  // namespace
 
-ReachAnalysis::ReachAnalysis(const KyokuState& position, double riichiValue) : state(position) {
+ReachAnalysis::ReachAnalysis(const KyokuState& position, double riichiValue,
+                             const std::atomic<bool>* stop)
+    : state(position) {
     if (position.HandTileCount() != kReadyHandTiles || position.Shanten() != 0) return;
     evRiichi = riichiValue;
     const int k0 = position.turn;
@@ -29,8 +31,13 @@ ReachAnalysis::ReachAnalysis(const KyokuState& position, double riichiValue) : s
         const TileKind reply = DeepChoice(s);
         s.RemoveFromHand(reply, false);
         auto changed = std::make_unique<NanikiruSearch>(s, true, true, 0);
+        changed->SetStop(stop);
         changed->Search(true);
         changed->FreeCache();
+        if (changed->stopped()) {
+            stopped = true;
+            return;
+        }
         // Decided once for every draw number: a change that beats riichi is always taken.
         if (TurnValue(changed->ev(), k0 + 1) > evRiichi) {
             changeCandidates.push_back(std::move(changed));
@@ -127,12 +134,14 @@ std::string DamaPage(const ReachAnalysis& a, Language language) {
     return out;
 }
 
-AnalysisText DamaPageFor(const KyokuState& game, Language language) {
+AnalysisText DamaPageFor(const KyokuState& game, Language language, const std::atomic<bool>* stop) {
     if (game.Shanten() != 0) return {{}, PageWordsIn(language).notTenpai};
     DiscardValues values{};
     {
         NanikiruSearch top(game, true, true, 0);
+        top.SetStop(stop);
         top.AnalyzeDiscards();
+        if (top.stopped()) return {{}, {}, true};
         top.CandidateValues(values);
         top.FreeCache();
     }
@@ -142,7 +151,9 @@ AnalysisText DamaPageFor(const KyokuState& game, Language language) {
     // When no discard has a value the drawn tile goes; a hand that is then not ready shows 0.
     KyokuState position = game;
     position.Discard(best, false);
-    return {DamaPage(ReachAnalysis(position, evRiichi), language), {}};
+    const ReachAnalysis analysis(position, evRiichi, stop);
+    if (analysis.stopped) return {{}, {}, true};
+    return {DamaPage(analysis, language), {}};
 }
 
 }  // namespace mizaro

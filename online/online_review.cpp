@@ -29,7 +29,8 @@ std::vector<TurnPlace> LargestLosses(const std::vector<OnlineHandReview>& hands,
 
 }  // namespace
 
-OnlineReview ReviewOnlineGame(const OnlineGame& game, int seat, const ReviewProgress& progress) {
+OnlineReview ReviewOnlineGame(const OnlineGame& game, int seat, const ReviewProgress& progress,
+                              const std::atomic<bool>* stop) {
     OnlineReview review;
     review.seat = seat;
     for (std::size_t h = 0; h < game.hands.size(); ++h)
@@ -41,7 +42,12 @@ OnlineReview ReviewOnlineGame(const OnlineGame& game, int seat, const ReviewProg
         const std::optional<KyokuState> state = TableState(p);
         std::optional<TurnReview> turn;
         if (state && p.hand >= 1 && p.hand <= static_cast<int>(review.hands.size()))
-            turn = ReviewTurn(*state, p.discarded, p.riichi);
+            turn = ReviewTurn(*state, p.discarded, p.riichi, stop);
+        // A position whose search was stopped has no turn: the review is not complete.
+        if (stop != nullptr && stop->load(std::memory_order_relaxed)) {
+            review.complete = false;
+            break;
+        }
         if (turn) {
             // The searched turn only sets the draws to come; the player counts discards.
             turn->turn = p.turn;

@@ -5,6 +5,7 @@
 // ignored: they rate hand building, not defence or calls.
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <vector>
 
@@ -38,7 +39,9 @@ struct OnlineReview {
 // review, which then holds the positions rated so far.
 using ReviewProgress = std::function<bool(int done, int total)>;
 
-OnlineReview ReviewOnlineGame(const OnlineGame& game, int seat,
-                              const ReviewProgress& progress = {});
+// `stop`, once set, ends the review within a position's search, incomplete: the position
+// under way is left out.
+OnlineReview ReviewOnlineGame(const OnlineGame& game, int seat, const ReviewProgress& progress = {},
+                              const std::atomic<bool>* stop = nullptr);
 
 }  // namespace mizaro

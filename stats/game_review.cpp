@@ -28,7 +28,7 @@ int WinPoints(KyokuState state, TileKind uraIndicator) {
 
 }  // namespace
 
-GameReview ReviewGame(const GameRecord& record) {
+GameReview ReviewGame(const GameRecord& record, const std::atomic<bool>* stop) {
     GameReview review;
     if (!record.IsReplayable()) return review;
     review.mode = record.mode;
@@ -63,8 +63,14 @@ GameReview ReviewGame(const GameRecord& record) {
         // After riichi the drawn tile goes out by itself, and a complete hand is never
         // discarded from in play: ReviewTurn rates only the choices.
         const bool declare = record.reachTurn == t + 1;
-        if (std::optional<TurnReview> turn = ReviewTurn(state, discard, declare))
+        if (std::optional<TurnReview> turn = ReviewTurn(state, discard, declare, stop))
             review.turns.push_back(*turn);
+        // Between turns as well: a turn rated by tiles alone never looks at the stop.
+        if (stop != nullptr && stop->load(std::memory_order_relaxed)) {
+            GameReview stopped;
+            stopped.stopped = true;
+            return stopped;
+        }
         if (!state.Discard(discard, declare)) return review;
     }
 
