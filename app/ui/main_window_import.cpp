@@ -86,12 +86,14 @@ void MainWindow::ImportGameLog() {
     };
     const std::optional<Reviewed> reviewed = searches_.RunWithProgress(
         [game, seat, pageLanguage, source = PlayersOf(game)](SearchProgress& progress) {
-            const OnlineReview review =
-                ReviewOnlineGame(game, seat, [&progress](int done, int total) {
+            const OnlineReview review = ReviewOnlineGame(
+                game, seat,
+                [&progress](int done, int total) {
                     progress.total.store(total);
                     progress.done.store(done);
                     return !progress.stop.load();
-                });
+                },
+                &progress.stop);
             // A cancelled review's page and problems are thrown away: search no further.
             if (!review.complete) return Reviewed{};
             return Reviewed{OnlineReviewPage(game, review, pageLanguage),
