@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <numeric>
 #include <string>
@@ -93,6 +94,16 @@ TEST(OnlineReviewTest, ProgressCountsThePositionsAndCanStopTheReview) {
     EXPECT_EQ(calls, 2);
     EXPECT_FALSE(review.complete);
     EXPECT_TRUE(review.hands[0].turns.size() <= 2u && review.hands[1].turns.empty());
+}
+
+TEST(OnlineReviewTest, AStopEndsTheReviewIncompleteAtThePositionUnderWay) {
+    const std::atomic<bool> stop{true};
+    int calls = 0;
+    const OnlineReview review = ReviewOnlineGame(
+        Game(), 0, [&](int, int) { return ++calls > 0; }, &stop);
+    EXPECT_FALSE(review.complete);
+    EXPECT_EQ(calls, 0);
+    EXPECT_TRUE(review.hands[0].turns.empty());
 }
 
 TEST(OnlineReviewPageTest, BothLanguagesShowTheSameFiguresResultsAndSafeNames) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -52,6 +53,14 @@ GameRecord BrokenWaitGame() {
     r.reachTurn = 0;
     r.mode = kModeNormal;
     return r;
+}
+
+TEST(GameReview, AStopEndsTheReviewStoppedWithNothingRated) {
+    const std::atomic<bool> stop{true};
+    const GameReview review = ReviewGame(BrokenWaitGame(), &stop);
+    EXPECT_TRUE(review.stopped);
+    EXPECT_FALSE(review.replayed);
+    EXPECT_TRUE(review.turns.empty());
 }
 
 TEST(GameReview, BreakingAReadyHandIsTheLargestLossWorkedOutOnPaper) {
