@@ -58,9 +58,7 @@ GameRecord BrokenWaitGame() {
 TEST(GameReview, AStopEndsTheReviewStoppedWithNothingRated) {
     const std::atomic<bool> stop{true};
     const GameReview review = ReviewGame(BrokenWaitGame(), &stop);
-    EXPECT_TRUE(review.stopped);
-    EXPECT_FALSE(review.replayed);
-    EXPECT_TRUE(review.turns.empty());
+    EXPECT_TRUE(review.stopped && !review.replayed && review.turns.empty());
 }
 
 TEST(GameReview, BreakingAReadyHandIsTheLargestLossWorkedOutOnPaper) {
