@@ -33,11 +33,13 @@ TileKind ComputerDiscard(KyokuState& state) {
     return state.Discard(choice, true) ? choice : kNoTile;
 }
 
-TileKind DeepChoice(const KyokuState& state, std::optional<TurnValues>* left) {
+TileKind DeepChoice(const KyokuState& state, std::optional<TurnValues>* left,
+                    const std::atomic<bool>* stop) {
     DiscardValues values{};
     TileKind choice = kNoTile;
     {
         NanikiruSearch top(state, true, true, 0);
+        top.SetStop(stop);
         top.AnalyzeDiscards();
         top.CandidateValues(values);
         choice = ChooseDiscard(state, values);

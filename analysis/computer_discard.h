@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <optional>
 
 #include "analysis/nanikiru_search.h"
@@ -26,8 +27,9 @@ TileKind ComputerDiscard(KyokuState& state);
 
 // The discard the expected-value search rates best. With `left`, the values (by the number of
 // the next draw) of the hand that discard leaves, when the search rated that hand; nothing
-// otherwise.
-TileKind DeepChoice(const KyokuState& state, std::optional<TurnValues>* left = nullptr);
+// otherwise. Once `stop` is set the search ends soon and the choice is not to be used.
+TileKind DeepChoice(const KyokuState& state, std::optional<TurnValues>* left = nullptr,
+                    const std::atomic<bool>* stop = nullptr);
 
 // The discard with the most tiles that lower the shanten; -1 for an empty hand.
 TileKind AcceptanceChoice(const KyokuState& state);

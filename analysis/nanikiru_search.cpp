@@ -159,7 +159,24 @@ KyokuState NanikiruSearch::StartAnalysis(SearchCache& cache) const {
     KyokuState work = state();
     work.reachTurn = kAssumedRiichiTurn;
     cache.SetBase(work);
+    cache.SetStop(caller_->stop);
     return work;
+}
+
+bool NanikiruSearch::EndStopped(SearchCache& cache) {
+    caller_->stopped = cache.stopped();
+    if (!caller_->stopped) return false;
+    // The nodes the stop cut short hold no values, and their parents summed them as 0: none of
+    // it may pass for an analysis' result, nor serve a later one from the memo.
+    FreeCache();
+    turns_ = nullptr;
+    turnFirst_ = 1;
+    turnLast_ = 0;
+    caller_->turns.reset();
+    caller_->evaluated.fill(0);
+    caller_->seconds = 0.0;
+    visited_.fill(0);
+    return true;
 }
 
 void NanikiruSearch::FreeCache() {
@@ -211,6 +228,7 @@ const NanikiruSearch* NanikiruSearch::Child(SearchCache& cache, KyokuState& work
         AddVisits(*found);
         return found;
     }
+    if (cache.StopNow()) return nullptr;
     // The move is made on the working state and taken back afterwards, fields included.
     const TileKind lastDraw = work.lastDraw, lastDiscard = work.lastDiscard;
     if (drawn != kNoTile) work.DrawKind(drawn);
@@ -250,6 +268,7 @@ void NanikiruSearch::AnalyzeDiscards() {
     FreeCache();
     SearchCache& cache = OwnCache();
     caller_->evaluated.fill(0);
+    caller_->stopped = false;
     visited_.fill(0);
     if (state().HandTileCount() != kHandAfterDraw) return;
     KyokuState work = StartAnalysis(cache);
@@ -272,9 +291,15 @@ void NanikiruSearch::AnalyzeDiscards() {
             const SearchKey key = MakeSearchKey(after, childSlack, kNoTile);
             const NanikiruSearch* c =
                 Child(cache, work, key, SearchCache::TagOf(key), kNoTile, i, childSlack, false);
+            if (c == nullptr) break;
             candidates.push_back(c);
         }
         ++after[i];
+    }
+    if (cache.stopped()) {
+        candidates.clear();
+        EndStopped(cache);
+        return;
     }
     const DrawGroup all{kNoTile, static_cast<std::uint8_t>(candidates.size()), 0};
     SetChildren(cache, candidates, {&all, 1});
@@ -300,6 +325,7 @@ void NanikiruSearch::CandidateValues(DiscardValues& values) const {
 }
 
 void NanikiruSearch::Search(bool clearCache) {
+    caller_->stopped = false;
     if (state().HandTileCount() != kHandBetweenDraws) return;
     if (clearCache) FreeCache();
     visited_.fill(0);
@@ -307,6 +333,7 @@ void NanikiruSearch::Search(bool clearCache) {
     cache.TakeCreated();  // counts of an earlier analysis on a memo kept
     KyokuState work = StartAnalysis(cache);
     SearchIn(cache, work);
+    if (EndStopped(cache)) return;
     TakeEvaluated(cache);
 }
 
@@ -423,6 +450,11 @@ void NanikiruSearch::SearchIn(SearchCache& cache, KyokuState& work) {
             const SearchMove move = moves[movesBottom + static_cast<std::size_t>(m)];
             const NanikiruSearch* c = Child(cache, work, move.key, move.tag, move.drawn,
                                             move.discarded, move.slack, move.slack == kMinKeySlack);
+            if (c == nullptr) {  // stopped: this node stays unvalued
+                moves.resize(movesBottom);
+                stack.resize(bottom);
+                return;
+            }
             // Its first row is read when this node is valued.
             for (int line = 0; line <= c->turnLast_ - c->turnFirst_; line += kDoublesALine)
                 __builtin_prefetch(c->turns_ + line);

@@ -19,9 +19,14 @@
 // position apart from the top's (hand, wall, last draw and discard) and builds its full
 // state the first time state() asks for it; the search itself works on one state it changes
 // and restores as it descends.
+//
+// Stopping. A caller's node may be given a stop that another thread sets; the search then
+// creates no more nodes and returns within a node's work. A stopped analysis keeps nothing:
+// no values, no candidates, no memo, and says so by stopped().
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -72,6 +77,11 @@ class alignas(32) NanikiruSearch {
     void CandidateValues(DiscardValues& values) const;
     // Deletes every node of this node's memo; the node's own fields stay readable.
     void FreeCache();
+    // The stop of this caller's node's analyses (nullptr: they never stop); it must outlive
+    // them.
+    void SetStop(const std::atomic<bool>* stop) { caller_->stop = stop; }
+    // Whether the last analysis was stopped before it ended; its values are then all 0.
+    bool stopped() const { return caller_ && caller_->stopped; }
     // A caller that runs many small analyses in turn may hand each node the memo of the one
     // before (emptied by ReleaseCache), so that the storage it grew is used again.
     void AdoptCache(std::unique_ptr<SearchCache> cache);
@@ -120,6 +130,8 @@ class alignas(32) NanikiruSearch {
 
     SearchCache& OwnCache();
     KyokuState StartAnalysis(SearchCache& cache) const;
+    // After an analysis: whether it was stopped, in which case what it left is dropped.
+    bool EndStopped(SearchCache& cache);
     // `work` is this node's position; it is changed on the way down and restored.
     void SearchIn(SearchCache& cache, KyokuState& work);
     // The moves from a position (`hand`, `wall`, counted by `around`) appended to `moves`, by
@@ -140,7 +152,7 @@ class alignas(32) NanikiruSearch {
     // The child reached from `work` by drawing `drawn` and then discarding `discarded`
     // (either may be kNoTile), taken from the memo under `key` when present, else created,
     // searched (or scored, when `winning`) and memoised; `tag` is the key's. Adds its visits to
-    // this node's.
+    // this node's. Nullptr, with nothing created, once the analysis is stopped.
     const NanikiruSearch* Child(SearchCache& cache, KyokuState& work, const SearchKey& key,
                                 std::uint32_t tag, TileKind drawn, TileKind discarded,
                                 int childSlack, bool winning);
@@ -188,6 +200,8 @@ class alignas(32) NanikiruSearch {
         std::unique_ptr<double[]> turns;
         PositionCounts evaluated{};
         double seconds = 0.0;
+        const std::atomic<bool>* stop = nullptr;
+        bool stopped = false;
     };
 
     // The fields are ordered so that what a parent reads of each child (the key at the memo

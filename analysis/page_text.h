@@ -13,11 +13,13 @@
 namespace mizaro {
 
 // What an analysis command gives: its text (a page or a clipboard text), or the message that
-// refuses the position, in which case nothing is to be written or copied.
+// refuses the position, in which case nothing is to be written or copied. A search stopped
+// before its end gives neither, and nothing is to be shown.
 struct AnalysisText {
     std::string text;
     std::string refusal;
-    bool ok() const { return refusal.empty(); }
+    bool stopped = false;
+    bool ok() const { return refusal.empty() && !stopped; }
 };
 
 // Appends printf-style; numbers follow the C numeric locale that the programs set at start.

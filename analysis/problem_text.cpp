@@ -88,14 +88,17 @@ std::string ProblemText(const NanikiruSearch& top, Language language) {
     return out;
 }
 
-AnalysisText ProblemTextFor(const KyokuState& game, Language language) {
+AnalysisText ProblemTextFor(const KyokuState& game, Language language,
+                            const std::atomic<bool>* stop) {
     if (Shanten(game.hand) > kReportMaxShanten) {
         AnalysisText refused;
         AppendF(refused.refusal, PageWordsIn(language).problemRefusal, kReportMaxShanten + 1);
         return refused;
     }
     NanikiruSearch top(game, true, true, 0);
+    top.SetStop(stop);
     top.AnalyzeDiscards();
+    if (top.stopped()) return {{}, {}, true};
     AnalysisText text{ProblemText(top, language), {}};
     top.FreeCache();
     return text;

@@ -2,6 +2,8 @@
 // clipboard, meant for a page two folders below the one that holds img/.
 #pragma once
 
+#include <atomic>
+
 #include "analysis/nanikiru_search.h"
 #include "analysis/page_text.h"
 
@@ -9,7 +11,9 @@ namespace mizaro {
 
 // Searches the 14-tile hand of `game` without hand changes and returns the fragment, or the
 // refusal of a hand too far from ready, in `language`. A complete hand gives an empty text.
-AnalysisText ProblemTextFor(const KyokuState& game, Language language = Language::kJapanese);
+// Once `stop` is set the search ends soon and the text is marked stopped.
+AnalysisText ProblemTextFor(const KyokuState& game, Language language = Language::kJapanese,
+                            const std::atomic<bool>* stop = nullptr);
 
 // The fragment of a top node after AnalyzeDiscards, read while its memo is alive.
 std::string ProblemText(const NanikiruSearch& top, Language language = Language::kJapanese);

@@ -245,14 +245,16 @@ std::string ReportPage(const NanikiruSearch& top, int depth, std::size_t sizeLim
 }
 
 AnalysisText ReportPageFor(const KyokuState& game, int slack, int depth, std::size_t sizeLimit,
-                           Language language) {
+                           Language language, const std::atomic<bool>* stop) {
     if (Shanten(game.hand) > kReportMaxShanten) {
         AnalysisText refused;
         AppendF(refused.refusal, PageWordsIn(language).reportRefusal, kReportMaxShanten + 1);
         return refused;
     }
     NanikiruSearch top(game, true, true, slack);
+    top.SetStop(stop);
     top.AnalyzeDiscards();
+    if (top.stopped()) return {{}, {}, true};
     AnalysisText page{ReportPage(top, depth, sizeLimit, language), {}};
     top.FreeCache();
     return page;

@@ -3,6 +3,7 @@
 // the positions the search computed and, down to a chosen depth, the best reply to every draw.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 
 #include "analysis/nanikiru_search.h"
@@ -21,10 +22,12 @@ inline constexpr int kMaxReportDepth = 5;
 inline constexpr std::size_t kReportPageSizeLimit = 20u << 20;
 
 // Searches the 14-tile hand of `game` with `slack` (0, or 1 for hand changes) and returns the
-// whole page, or the refusal of a hand too far from ready, in `language`.
+// whole page, or the refusal of a hand too far from ready, in `language`. Once `stop` is set
+// the search ends soon and the text is marked stopped.
 AnalysisText ReportPageFor(const KyokuState& game, int slack, int depth,
                            std::size_t sizeLimit = kReportPageSizeLimit,
-                           Language language = Language::kJapanese);
+                           Language language = Language::kJapanese,
+                           const std::atomic<bool>* stop = nullptr);
 
 // The largest candidate value at the draw after the top discard, 0 when none is positive.
 double BestCandidateValue(const NanikiruSearch& top);

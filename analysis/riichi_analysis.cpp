@@ -15,7 +15,9 @@ constexpr int kReadyHandTiles = 13;
 
 }  // namespace
 
-ReachAnalysis::ReachAnalysis(const KyokuState& position, double riichiValue) : state(position) {
+ReachAnalysis::ReachAnalysis(const KyokuState& position, double riichiValue,
+                             const std::atomic<bool>* stop)
+    : state(position) {
     if (position.HandTileCount() != kReadyHandTiles || position.Shanten() != 0) return;
     evRiichi = riichiValue;
     const int k0 = position.turn;
@@ -31,13 +33,18 @@ ReachAnalysis::ReachAnalysis(const KyokuState& position, double riichiValue) : s
         // The reply's search rated the hand it leaves already, as a candidate searched alone
         // would be (a ready candidate's wins are its own), so that hand is not searched again.
         std::optional<TurnValues> left;
-        const TileKind reply = DeepChoice(s, &left);
+        const TileKind reply = DeepChoice(s, &left, stop);
         s.RemoveFromHand(reply, false);
         if (!left) {
             NanikiruSearch changed(s, true, true, 0);
+            changed.SetStop(stop);
             changed.Search(true);
             left = changed.ev();
             changed.FreeCache();
+        }
+        if (stop != nullptr && stop->load()) {
+            stopped = true;
+            return;
         }
         // Decided once for every draw number: a change that beats riichi is always taken.
         if (TurnValue(*left, k0 + 1) > evRiichi) {
@@ -135,12 +142,14 @@ std::string DamaPage(const ReachAnalysis& a, Language language) {
     return out;
 }
 
-AnalysisText DamaPageFor(const KyokuState& game, Language language) {
+AnalysisText DamaPageFor(const KyokuState& game, Language language, const std::atomic<bool>* stop) {
     if (game.Shanten() != 0) return {{}, PageWordsIn(language).notTenpai};
     DiscardValues values{};
     {
         NanikiruSearch top(game, true, true, 0);
+        top.SetStop(stop);
         top.AnalyzeDiscards();
+        if (top.stopped()) return {{}, {}, true};
         top.CandidateValues(values);
         top.FreeCache();
     }
@@ -150,7 +159,9 @@ AnalysisText DamaPageFor(const KyokuState& game, Language language) {
     // When no discard has a value the drawn tile goes; a hand that is then not ready shows 0.
     KyokuState position = game;
     position.Discard(best, false);
-    return {DamaPage(ReachAnalysis(position, evRiichi), language), {}};
+    const ReachAnalysis analysis(position, evRiichi, stop);
+    if (analysis.stopped) return {{}, {}, true};
+    return {DamaPage(analysis, language), {}};
 }
 
 }  // namespace mizaro

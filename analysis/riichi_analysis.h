@@ -3,6 +3,7 @@
 // (dama), where every win is taken at its plain points and a draw may lead to a better hand.
 #pragma once
 
+#include <atomic>
 #include <vector>
 
 #include "analysis/nanikiru_search.h"
@@ -14,8 +15,11 @@ class ReachAnalysis {
   public:
     // Analyses the 13-tile ready `position` (its turn is the number of the next draw) given
     // the value of declaring riichi on it. A position that is not ready keeps every value 0.
-    ReachAnalysis(const KyokuState& position, double evRiichi);
+    // Once `stop` is set the analysis ends soon, stopped and with values to be dropped.
+    ReachAnalysis(const KyokuState& position, double evRiichi,
+                  const std::atomic<bool>* stop = nullptr);
 
+    bool stopped = false;
     double evRiichi = 0.0;
     double evDama = 0.0;
     KyokuState state;
@@ -35,7 +39,9 @@ class ReachAnalysis {
 
 // Chooses the discard as the computer would, analyses the ready hand it leaves and returns the
 // page Dama.htm, or the refusal of a hand that is not one discard from ready, in `language`.
-AnalysisText DamaPageFor(const KyokuState& game, Language language = Language::kJapanese);
+// Once `stop` is set the searches end soon and the text is marked stopped.
+AnalysisText DamaPageFor(const KyokuState& game, Language language = Language::kJapanese,
+                         const std::atomic<bool>* stop = nullptr);
 
 std::string DamaPage(const ReachAnalysis& analysis, Language language = Language::kJapanese);
 

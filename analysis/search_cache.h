@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
@@ -149,6 +150,19 @@ class SearchCache {
     void CountCreated(int row) { ++created_[row]; }
     PositionCounts TakeCreated() { return std::exchange(created_, PositionCounts{}); }
 
+    // The stop of the analysis under way (nullptr: it never stops). The search asks StopNow
+    // before each node it creates: a relaxed load, as a stop seen one node late costs nothing.
+    // Once it has answered true it keeps answering true until the next SetStop.
+    void SetStop(const std::atomic<bool>* stop) {
+        stop_ = stop;
+        stopped_ = false;
+    }
+    bool StopNow() {
+        if (stop_ != nullptr && stop_->load(std::memory_order_relaxed)) stopped_ = true;
+        return stopped_;
+    }
+    bool stopped() const { return stopped_; }
+
     // The arrays of the nodes: their per-turn values and successor lists.
     SearchArena& Arena() { return arena_; }
 
@@ -199,6 +213,8 @@ class SearchCache {
     std::vector<const NanikiruSearch*> childStack_;
     std::vector<SearchMove> moveStack_;
     PositionCounts created_{};
+    const std::atomic<bool>* stop_ = nullptr;
+    bool stopped_ = false;
     std::mutex statesMutex_;
     std::unordered_map<const NanikiruSearch*, std::unique_ptr<KyokuState>> states_;
 };

@@ -30,7 +30,7 @@ std::vector<TurnPlace> LargestLosses(const std::vector<OnlineHandReview>& hands,
 }  // namespace
 
 OnlineReview ReviewOnlineGame(const OnlineGame& game, int seat, const ReviewProgress& progress,
-                              int jobs) {
+                              int jobs, const std::atomic<bool>* stop) {
     OnlineReview review;
     review.seat = seat;
     for (std::size_t h = 0; h < game.hands.size(); ++h)
@@ -44,7 +44,7 @@ OnlineReview ReviewOnlineGame(const OnlineGame& game, int seat, const ReviewProg
         questions.push_back({*state, p.discarded, p.riichi});
         asked.push_back(&p);
     }
-    RatedTurns rated = ReviewTurns(questions, jobs, progress);
+    RatedTurns rated = ReviewTurns(questions, jobs, progress, stop);
     review.complete = rated.complete;
     for (std::size_t i = 0; i < asked.size(); ++i) {
         std::optional<TurnReview>& turn = rated.turns[i];

@@ -5,6 +5,7 @@
 // ignored: they rate hand building, not defence or calls.
 #pragma once
 
+#include <atomic>
 #include <vector>
 
 #include "online/online_game.h"
@@ -37,8 +38,9 @@ struct OnlineReview {
 // the review, which then holds the positions rated so far.
 using ReviewProgress = TurnProgress;
 
-// The positions are rated on `jobs` threads.
+// The positions are rated on `jobs` threads. `stop`, once set, ends the review within a
+// position's search, incomplete: the positions under way are left out.
 OnlineReview ReviewOnlineGame(const OnlineGame& game, int seat, const ReviewProgress& progress = {},
-                              int jobs = 1);
+                              int jobs = 1, const std::atomic<bool>* stop = nullptr);
 
 }  // namespace mizaro

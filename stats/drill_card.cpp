@@ -69,12 +69,13 @@ DrillCard OriginalCard(const DrillProblem& problem) {
     return card;
 }
 
-DrillCard PrepareCard(const DrillProblem& problem) {
+DrillCard PrepareCard(const DrillProblem& problem, const std::atomic<bool>* stop) {
     if (problem.schedule.answers == 0) return OriginalCard(problem);
-    return PrepareCard(problem, ChooseSuits(problem.id, problem.schedule.answers));
+    return PrepareCard(problem, ChooseSuits(problem.id, problem.schedule.answers), stop);
 }
 
-DrillCard PrepareCard(const DrillProblem& problem, const SuitPermutation& suits) {
+DrillCard PrepareCard(const DrillProblem& problem, const SuitPermutation& suits,
+                      const std::atomic<bool>* stop) {
     DrillCard original = OriginalCard(problem);
     KyokuState state;
     if (suits.IsIdentity() || !BuildProblemState(problem.position, state)) return original;
@@ -84,7 +85,9 @@ DrillCard PrepareCard(const DrillProblem& problem, const SuitPermutation& suits)
     card.variant = true;
     card.suits = suits;
     card.position = PermutePosition(problem.position, suits);
-    card.candidates = SearchCandidates(shown, PermuteTile(suits, problem.made));
+    card.candidates = SearchCandidates(shown, PermuteTile(suits, problem.made), stop);
+    // A stopped search leaves no candidates; the card is not shown anyway.
+    if (stop != nullptr && stop->load(std::memory_order_relaxed)) return original;
     card.best = BestDiscards(card.candidates);
     for (TileKind k = 0; k < kKinds; ++k)
         if (problem.best[k] != card.best[PermuteTile(suits, k)]) return original;

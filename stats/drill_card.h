@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <vector>
 
 #include "stats/drill_problem.h"
@@ -41,9 +42,11 @@ struct DrillCard {
 DrillCard OriginalCard(const DrillProblem& problem);
 // The card to show: the original on a first showing, else the variant of `suits` when its
 // searched best discards are the images of the original's. Searches, so it runs off the
-// interface thread; it reads only `problem`.
-DrillCard PrepareCard(const DrillProblem& problem);
-DrillCard PrepareCard(const DrillProblem& problem, const SuitPermutation& suits);
+// interface thread; it reads only `problem`. Once `stop` is set the search ends soon and the
+// original is given.
+DrillCard PrepareCard(const DrillProblem& problem, const std::atomic<bool>* stop = nullptr);
+DrillCard PrepareCard(const DrillProblem& problem, const SuitPermutation& suits,
+                      const std::atomic<bool>* stop = nullptr);
 
 enum class DrillGrade { kBest, kClose, kWrong };
 // Right when the discard is a best one or loses less than 0.5 % of the best value; a discard

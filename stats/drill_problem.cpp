@@ -98,12 +98,15 @@ bool BuildProblemState(const DrillPosition& position, KyokuState& state) {
     return true;
 }
 
-std::vector<DrillCandidate> SearchCandidates(const KyokuState& state, TileKind made) {
+std::vector<DrillCandidate> SearchCandidates(const KyokuState& state, TileKind made,
+                                             const std::atomic<bool>* stop) {
     const int draw = state.turn + 1;
     std::vector<DrillCandidate> out;
     {
         NanikiruSearch top(state, true, true, 0);
+        top.SetStop(stop);
         top.AnalyzeDiscards();
+        if (top.stopped()) return {};
         for (const NanikiruSearch* c : top.CandidateNodes())
             out.push_back(ValuesAt(*c, c->state().lastDiscard, draw));
         top.FreeCache();
@@ -114,7 +117,9 @@ std::vector<DrillCandidate> SearchCandidates(const KyokuState& state, TileKind m
         KyokuState after = state;
         after.RemoveFromHand(made, false);
         NanikiruSearch node(after, true, true, 0);
+        node.SetStop(stop);
         node.Search(true);
+        if (node.stopped()) return {};
         out.push_back(ValuesAt(node, made, draw));
         node.FreeCache();
     }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <optional>
 #include <string>
 #include <vector>
@@ -93,8 +94,10 @@ bool BuildProblemState(const DrillPosition& position, KyokuState& state);
 std::vector<TileKind> DoraIndicators(const DrillPosition& position);
 
 // Every candidate the search gives for `state` (14 tiles), plus `made` valued on its own when
-// the search leaves it out, with the settings of the game review. Ascending by discard.
-std::vector<DrillCandidate> SearchCandidates(const KyokuState& state, TileKind made);
+// the search leaves it out, with the settings of the game review. Ascending by discard. None
+// once `stop` is set: the searches then end soon.
+std::vector<DrillCandidate> SearchCandidates(const KyokuState& state, TileKind made,
+                                             const std::atomic<bool>* stop = nullptr);
 
 // The discards worth the most among `candidates`, with the review's tolerance for ties.
 std::array<bool, kKinds> BestDiscards(const std::vector<DrillCandidate>& candidates);

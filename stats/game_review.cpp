@@ -29,7 +29,7 @@ int WinPoints(KyokuState state, TileKind uraIndicator) {
 
 }  // namespace
 
-GameReview ReviewGame(const GameRecord& record, int jobs) {
+GameReview ReviewGame(const GameRecord& record, int jobs, const std::atomic<bool>* stop) {
     GameReview review;
     if (!record.IsReplayable()) return review;
     review.mode = record.mode;
@@ -69,7 +69,13 @@ GameReview ReviewGame(const GameRecord& record, int jobs) {
         questions.push_back({state, discard, declare});
         if (!state.Discard(discard, declare)) return review;
     }
-    for (std::optional<TurnReview>& turn : ReviewTurns(questions, jobs).turns)
+    RatedTurns rated = ReviewTurns(questions, jobs, {}, stop);
+    if (!rated.complete) {
+        GameReview stopped;
+        stopped.stopped = true;
+        return stopped;
+    }
+    for (std::optional<TurnReview>& turn : rated.turns)
         if (turn) review.turns.push_back(*turn);
 
     review.reachTurn = state.reachTurn;

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -34,12 +35,15 @@ struct GameReview {
     int reachTurn = 0;     // 0 without riichi
     std::vector<TurnReview> turns;
     double totalLoss = 0.0;  // the sum of the searched losses
+    // Set once `stop` ended the review early: `replayed` is then false and nothing is filled.
+    bool stopped = false;
 };
 
 // Reviews a decoded record. A game in progress is a record whose last drawn turn has no
 // discard and no win yet; its `reachTurn` must be the game's (0 without riichi). The turns are
-// rated on `jobs` threads.
-GameReview ReviewGame(const GameRecord& record, int jobs = 1);
+// rated on `jobs` threads. Once `stop` is set the review ends soon, stopped.
+GameReview ReviewGame(const GameRecord& record, int jobs = 1,
+                      const std::atomic<bool>* stop = nullptr);
 
 // The rated turn as one text line:
 // "turn=T draw=5p discard=1z best=19m made=V bestValue=V loss=V kind=search|tiles".

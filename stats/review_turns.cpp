@@ -32,7 +32,7 @@ int CostRank(const TurnQuestion& q) {
 }  // namespace
 
 RatedTurns ReviewTurns(std::span<const TurnQuestion> questions, int jobs,
-                       const TurnProgress& progress) {
+                       const TurnProgress& progress, const std::atomic<bool>* stop) {
     const int total = static_cast<int>(questions.size());
     RatedTurns rated;
     rated.turns.resize(questions.size());
@@ -44,7 +44,7 @@ RatedTurns ReviewTurns(std::span<const TurnQuestion> questions, int jobs,
                      [&rank](int a, int b) { return rank[a] < rank[b]; });
 
     std::atomic<int> next{0};
-    std::atomic<bool> stopped{false};
+    std::atomic<bool> stopped{stop != nullptr && stop->load()};
     std::mutex progressLock;
     int done = 0;
     // Each thread writes only the slots of the questions it took.
@@ -52,7 +52,11 @@ RatedTurns ReviewTurns(std::span<const TurnQuestion> questions, int jobs,
         for (int taken = next.fetch_add(1); taken < total && !stopped.load();
              taken = next.fetch_add(1)) {
             const TurnQuestion& q = questions[order[taken]];
-            rated.turns[order[taken]] = ReviewTurn(q.position, q.discard, q.riichi);
+            rated.turns[order[taken]] = ReviewTurn(q.position, q.discard, q.riichi, stop);
+            if (stop != nullptr && stop->load()) {
+                stopped.store(true);
+                return;
+            }
             const std::lock_guard<std::mutex> lock(progressLock);
             ++done;
             if (progress && !progress(done, total)) stopped.store(true);

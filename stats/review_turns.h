@@ -4,6 +4,7 @@
 // gives alone.
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <span>
@@ -30,9 +31,10 @@ struct RatedTurns {
     bool complete = true;                          // false when stopped
 };
 
-// Rates every question on `jobs` threads (this one included), the costliest first.
+// Rates every question on `jobs` threads (this one included), the costliest first. Once
+// `stop` is set the searches under way end soon, unrated, and no more begin.
 RatedTurns ReviewTurns(std::span<const TurnQuestion> questions, int jobs,
-                       const TurnProgress& progress = {});
+                       const TurnProgress& progress = {}, const std::atomic<bool>* stop = nullptr);
 
 // The threads a review the player waits for uses: one per core.
 int ReviewJobs();

@@ -23,12 +23,15 @@ bool SameValue(double a, double b) {
 
 // The value at the next draw of the 13-tile position the discard leaves, searched on its own:
 // the way a candidate of the top search is valued, for a discard the top search leaves out
-// because it moves away from ready.
-double SearchedDiscardValue(const KyokuState& state, TileKind discard) {
+// because it moves away from ready. Nothing when stopped.
+std::optional<double> SearchedDiscardValue(const KyokuState& state, TileKind discard,
+                                           const std::atomic<bool>* stop) {
     KyokuState after = state;
     after.RemoveFromHand(discard, false);
     NanikiruSearch node(after, true, true, 0);
+    node.SetStop(stop);
     node.Search(true);
+    if (node.stopped()) return std::nullopt;
     const double value = TurnValue(node.ev(), state.turn + 1);
     node.FreeCache();
     return value;
@@ -53,32 +56,43 @@ void RankDiscards(const DiscardValues& values, const std::array<bool, kKinds>& c
     }
 }
 
-void RateBySearch(const KyokuState& state, TurnReview& review) {
+// False when stopped, with `review` half rated.
+bool RateBySearch(const KyokuState& state, TurnReview& review, const std::atomic<bool>* stop) {
     review.kind = RatingKind::kSearch;
     DiscardValues values{};
     std::array<bool, kKinds> candidate{};
     {
         NanikiruSearch top(state, true, true, 0);
+        top.SetStop(stop);
         top.AnalyzeDiscards();
+        if (top.stopped()) return false;
         top.CandidateValues(values);
         for (const NanikiruSearch* c : top.CandidateNodes())
             candidate[c->state().lastDiscard] = true;
         top.FreeCache();
     }
     const TileKind d = review.discarded;
-    review.made = candidate[d] ? values[d] : SearchedDiscardValue(state, d);
+    if (candidate[d]) {
+        review.made = values[d];
+    } else if (const std::optional<double> made = SearchedDiscardValue(state, d, stop)) {
+        review.made = *made;
+    } else {
+        return false;
+    }
     RankDiscards(values, candidate, review);
 
     // The search always assumes riichi, so its value of a discard that stays ready is the
     // riichi value; at turn 18 no draw is left to play either way.
-    if (state.turn >= kMaxTurns) return;
+    if (state.turn >= kMaxTurns) return true;
     KyokuState ready = state;
     ready.Discard(d, false);
-    if (ready.Shanten() != 0) return;
-    const ReachAnalysis analysis(ready, review.made);
+    if (ready.Shanten() != 0) return true;
+    const ReachAnalysis analysis(ready, review.made, stop);
+    if (analysis.stopped) return false;
     review.hasRiichiValues = true;
     review.riichiValue = analysis.evRiichi;
     review.damaValue = analysis.evDama;
+    return true;
 }
 
 void RateByTiles(const KyokuState& state, TurnReview& review) {
@@ -93,7 +107,8 @@ void RateByTiles(const KyokuState& state, TurnReview& review) {
 
 }  // namespace
 
-std::optional<TurnReview> ReviewTurn(const KyokuState& position, TileKind discard, bool riichi) {
+std::optional<TurnReview> ReviewTurn(const KyokuState& position, TileKind discard, bool riichi,
+                                     const std::atomic<bool>* stop) {
     if (position.HandTileCount() != kHandAfterDraw || position.reachTurn != 0) return {};
     if (position.turn < 1 || position.turn > kMaxTurns) return {};
     if (!IsValidKind(discard) || position.hand[discard] < 1) return {};
@@ -107,10 +122,11 @@ std::optional<TurnReview> ReviewTurn(const KyokuState& position, TileKind discar
     turn.drawn = position.lastDraw;
     turn.discarded = discard;
     turn.shanten = shanten;
-    if (shanten <= kReviewSearchShanten)
-        RateBySearch(position, turn);
-    else
+    if (shanten <= kReviewSearchShanten) {
+        if (!RateBySearch(position, turn, stop)) return {};
+    } else {
         RateByTiles(position, turn);
+    }
     // Riichi stands only where the game would accept it: the discard leaves the hand ready.
     KyokuState after = position;
     turn.riichi = riichi && after.Discard(discard, true) && after.reachTurn == position.turn;

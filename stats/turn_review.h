@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <optional>
 
 #include "core/kyoku_state.h"
@@ -43,7 +44,8 @@ struct TurnReview {
 // Rates `discard` (declaring riichi when `riichi` and the hand it leaves is ready) from the
 // 14-tile `position`, whose turn is the one of the draw just made. Nothing when there was no
 // choice to rate: a hand already complete or in riichi, a turn past the last, or a discard
-// not held.
-std::optional<TurnReview> ReviewTurn(const KyokuState& position, TileKind discard, bool riichi);
+// not held. Nothing either once `stop` is set: the searches end soon and rate nothing.
+std::optional<TurnReview> ReviewTurn(const KyokuState& position, TileKind discard, bool riichi,
+                                     const std::atomic<bool>* stop = nullptr);
 
 }  // namespace mizaro

@@ -191,9 +191,10 @@ void DrillWindow::NextCard() {
     } else {
         phase_ = Phase::kPreparing;
         prepared_.store(false);
+        stopPreparing_.store(false);
         // The worker owns its copy: the deck may take a harvest while it searches.
         preparer_ = std::thread([this, copy = *problem] {
-            preparedCard_ = PrepareCard(copy);
+            preparedCard_ = PrepareCard(copy, &stopPreparing_);
             prepared_.store(true, std::memory_order_release);
         });
         poll_.start();
@@ -285,6 +286,8 @@ void DrillWindow::Finish() {
 
 void DrillWindow::WaitForPreparer() {
     if (!preparer_.joinable()) return;
+    // The card is dropped: its search need not end.
+    stopPreparing_.store(true);
     preparer_.join();
     if (phase_ == Phase::kPreparing) phase_ = Phase::kIdle;
 }

@@ -124,6 +124,7 @@ class DrillWindow : public QDialog {
     // The card being prepared: the worker's until `prepared_`, then joined and taken.
     std::thread preparer_;
     std::atomic<bool> prepared_{false};
+    std::atomic<bool> stopPreparing_{false};  // set when the card will not be shown
     DrillCard preparedCard_;
     QTimer poll_;
 

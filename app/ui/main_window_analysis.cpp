@@ -36,24 +36,29 @@ void MainWindow::NanikiruReport(int slack) {
 }
 
 void MainWindow::ReportOn(const KyokuState& position, int slack) {
-    const std::optional<AnalysisText> page = searches_.Run(
-        [state = position, slack, depth = settings_.NanikiruDepth, language = language()] {
-            return ReportPageFor(state, slack, depth, kReportPageSizeLimit, language);
+    const std::optional<AnalysisText> page =
+        searches_.Run([state = position, slack, depth = settings_.NanikiruDepth,
+                       language = language()](const std::atomic<bool>* stop) {
+            return ReportPageFor(state, slack, depth, kReportPageSizeLimit, language, stop);
         });
     if (page) ShowAnalysisPage("Report.htm", *page);
 }
 
 void MainWindow::RiichiReport() {
     if (flow_.simRunning) return;
-    const std::optional<AnalysisText> page = searches_.Run(
-        [state = flow_.state, language = language()] { return DamaPageFor(state, language); });
+    const std::optional<AnalysisText> page =
+        searches_.Run([state = flow_.state, language = language()](const std::atomic<bool>* stop) {
+            return DamaPageFor(state, language, stop);
+        });
     if (page) ShowAnalysisPage("Dama.htm", *page);
 }
 
 void MainWindow::CopyProblemText() {
     if (flow_.simRunning) return;
-    const std::optional<AnalysisText> text = searches_.Run(
-        [state = flow_.state, language = language()] { return ProblemTextFor(state, language); });
+    const std::optional<AnalysisText> text =
+        searches_.Run([state = flow_.state, language = language()](const std::atomic<bool>* stop) {
+            return ProblemTextFor(state, language, stop);
+        });
     if (!text) return;
     if (!text->ok()) {
         ShowMessage("", text->refusal);

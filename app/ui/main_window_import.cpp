@@ -93,7 +93,7 @@ void MainWindow::ImportGameLog() {
                     progress.done.store(done);
                     return !progress.stop.load();
                 },
-                ReviewJobs());
+                ReviewJobs(), &progress.stop);
             // A cancelled review's page and problems are thrown away: search no further.
             if (!review.complete) return Reviewed{};
             return Reviewed{OnlineReviewPage(game, review, pageLanguage),

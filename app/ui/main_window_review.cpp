@@ -28,9 +28,11 @@ void MainWindow::ShowGameReview() {
     if (!record) return;
     const Language pageLanguage = language();
     const std::string title = ReviewTitle(current ? 0 : dialog.gameNumber(), pageLanguage);
-    const std::optional<std::string> page = searches_.Run([record = *record, title, pageLanguage] {
-        return ReviewPage(ReviewGame(record, ReviewJobs()), title, pageLanguage);
-    });
+    const std::optional<std::string> page =
+        searches_.Run([record = *record, title, pageLanguage](const std::atomic<bool>* stop) {
+            const GameReview review = ReviewGame(record, ReviewJobs(), stop);
+            return review.stopped ? std::string() : ReviewPage(review, title, pageLanguage);
+        });
     if (page && !PublishPage("Review.htm", *page, pageLanguage))
         Tell(tr("局の検討"), tr("Review.htm を書き込めませんでした。\n%1")
                                  .arg(QString::fromStdString(dataDirectory_)));

@@ -1,9 +1,9 @@
 // The window's searches (the reports, the problem text, the review) on a worker thread under
 // the progress window, so that the window keeps painting and takes no input while they run.
 //
-// A short search has no stop of its own, being seconds at most: a cancel lets the worker finish
-// unseen and drops what it gives, which it holds alone. A search of many steps shows its
-// progress and stops between steps. The runner keeps cancelled workers and waits for them when
+// A cancel sets the search's stop and drops what it gives, which it holds alone; a search of
+// many steps also shows its progress. The runner does not wait for a cancelled worker, which
+// ends within a node of the search; it joins the ended ones later and waits for the rest when
 // it is destroyed, so none outlives the window.
 #pragma once
 
@@ -36,13 +36,17 @@ class SearchRunner {
     SearchRunner& operator=(const SearchRunner&) = delete;
 
     // What `search` returns, computed on a worker thread while the progress window is open;
-    // nothing when it was cancelled. `search` must own everything it reads.
+    // nothing when it was cancelled. `search` takes the stop a cancel sets, to hand to the
+    // engine, and must own everything it reads.
     template <typename Search>
-    std::optional<std::invoke_result_t<Search>> Run(Search search) {
-        using Result = std::invoke_result_t<Search>;
+    std::optional<std::invoke_result_t<Search, const std::atomic<bool>*>> Run(Search search) {
+        using Result = std::invoke_result_t<Search, const std::atomic<bool>*>;
         // Shared with the worker, which may outlive this call after a cancel.
         auto result = std::make_shared<std::optional<Result>>();
-        if (!RunOnWorker([result, search = std::move(search)] { *result = search(); }))
+        auto progress = std::make_shared<SearchProgress>();
+        if (!RunOnWorker([result, progress,
+                          search = std::move(search)] { *result = search(&progress->stop); },
+                         progress, false))
             return std::nullopt;
         return std::move(*result);
     }
@@ -56,15 +60,16 @@ class SearchRunner {
         auto progress = std::make_shared<SearchProgress>();
         if (!RunOnWorker(
                 [result, progress, search = std::move(search)] { *result = search(*progress); },
-                progress))
+                progress, true))
             return std::nullopt;
         return std::move(*result);
     }
 
   private:
     // True when `work` returned before a cancel; the worker is then joined. A cancel sets the
-    // stop of `steps`, when given.
-    bool RunOnWorker(std::function<void()> work, std::shared_ptr<SearchProgress> steps = nullptr);
+    // stop of `progress`; its counts fill the bar when `counting`.
+    bool RunOnWorker(std::function<void()> work, std::shared_ptr<SearchProgress> progress,
+                     bool counting);
     // Joins the cancelled workers that have ended since.
     void JoinEnded();
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <numeric>
 #include <string>
@@ -95,6 +96,8 @@ TEST(OnlineReviewTest, ProgressCountsThePositionsAndCanStopTheReview) {
     std::size_t rated = 0;
     for (const OnlineHandReview& hand : review.hands) rated += hand.turns.size();
     EXPECT_LE(rated, 2u);
+    const std::atomic<bool> stop{true};
+    EXPECT_FALSE(ReviewOnlineGame(Game(), 0, {}, 1, &stop).complete) << "stopped in a search";
 }
 
 TEST(OnlineReviewPageTest, BothLanguagesShowTheSameFiguresResultsAndSafeNames) {

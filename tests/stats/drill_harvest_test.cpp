@@ -113,6 +113,9 @@ TEST(DrillVariant, AVariantIsSearchedAnewAndItsValuesAreTheOriginalsMapped) {
     altered.best.fill(false);
     altered.best[altered.made] = true;
     EXPECT_FALSE(PrepareCard(altered, swapMp).variant);
+    // A stopped search gives the original, never a variant valued by a cut search.
+    const std::atomic<bool> stop{true};
+    EXPECT_FALSE(PrepareCard(Harvest().problems.front(), swapMp, &stop).variant);
     // First showing: the original, unsearched.
     EXPECT_FALSE(PrepareCard(Harvest().problems.front()).variant);
 }

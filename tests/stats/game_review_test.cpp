@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -58,6 +59,8 @@ GameRecord BrokenWaitGame() {
 TEST(GameReview, BreakingAReadyHandIsTheLargestLossWorkedOutOnPaper) {
     const GameRecord game = BrokenWaitGame();
     const GameReview review = ReviewGame(game);
+    const std::atomic<bool> stop{true};
+    EXPECT_TRUE(ReviewGame(game, 1, &stop).stopped) << "nothing rated";
     ASSERT_TRUE(review.replayed);
     EXPECT_EQ(review.outcome, GameOutcome::kExhausted);
     EXPECT_EQ(review.finalShanten, 1);

@@ -2,8 +2,11 @@
 // the search, which would otherwise keep the runner waiting for ever at its end.
 #include <QProgressBar>
 #include <QPushButton>
+#include <chrono>
 #include <thread>
 
+#include "analysis/nanikiru_search.h"
+#include "analysis/position_line.h"
 #include "app/ui/progress_dialog.h"
 #include "app/ui/search_runner.h"
 #include "window_test_support.h"
@@ -30,6 +33,26 @@ TEST(SearchRunnerThreadTest, TheBarFollowsTheStepsAndACancelStopsTheSearch) {
     }));
     EXPECT_TRUE(shown > 0 && shown < kProgressBarScale) << shown;
     EXPECT_EQ(scale, kProgressBarScale) << "a bar that only shows activity";
+}
+
+// A cancelled search ends at once: the runner, destroyed with the window, waits for nothing.
+TEST(SearchRunnerThreadTest, ACancelledSearchEndsAtOnceAndTheRunnerWaitsOnlyForThat) {
+    QWidget parent;
+    std::chrono::steady_clock::time_point cancelled;
+    {
+        SearchRunner runner(&parent);
+        OnNextModal<ProgressDialog> cancel([](ProgressDialog* d) { d->stopButton()->click(); });
+        // Three from ready with slack 2: an analysis of many seconds.
+        const KyokuState position = ParsePositionLine("24688m3579p13479s turn=1").state;
+        EXPECT_FALSE(runner.Run([position](const std::atomic<bool>* stop) {
+            NanikiruSearch top(position, true, true, 2);
+            top.SetStop(stop);
+            top.AnalyzeDiscards();
+            return top.stopped();
+        }));
+        cancelled = std::chrono::steady_clock::now();
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - cancelled, std::chrono::milliseconds(500));
 }
 
 }  // namespace
