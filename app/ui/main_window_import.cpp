@@ -42,6 +42,10 @@ std::string PlayersOf(const OnlineGame& game) {
 }  // namespace
 
 std::optional<OnlineRead> MainWindow::ReadImportedLog() {
+    // A log may be megabytes of compressed text: it is read on a worker, like a search.
+    auto read = [this](auto reader) {
+        return searches_.Run([reader](const std::atomic<bool>*) { return reader(); });
+    };
     const QString clipboard = ClipboardLog();
     if (!clipboard.isEmpty()) {
         QMessageBox box(QMessageBox::Question, tr("牌譜を読み込む"),
@@ -50,7 +54,8 @@ std::optional<OnlineRead> MainWindow::ReadImportedLog() {
         QPushButton* fromClipboard = box.addButton(tr("クリップボード"), QMessageBox::AcceptRole);
         QPushButton* fromFile = box.addButton(tr("ファイルを選ぶ"), QMessageBox::ActionRole);
         RunBox(box);
-        if (box.clickedButton() == fromClipboard) return ReadOnlineLog(clipboard.toStdString());
+        if (box.clickedButton() == fromClipboard)
+            return read([text = clipboard.toStdString()] { return ReadOnlineLog(text); });
         if (box.clickedButton() != fromFile) return std::nullopt;
     }
     QFileDialog dialog(this, tr("牌譜を読み込む"));
@@ -58,7 +63,8 @@ std::optional<OnlineRead> MainWindow::ReadImportedLog() {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters({tr("牌譜 (*.json *.mjlog *.xml *.gz)"), tr("すべてのファイル (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return ReadOnlineLogFile(dialog.selectedFiles().first().toStdString());
+    return read(
+        [path = dialog.selectedFiles().first().toStdString()] { return ReadOnlineLogFile(path); });
 }
 
 void MainWindow::ImportGameLog() {
