@@ -33,6 +33,7 @@ constexpr QRect kVerdictText = layout::Rect(167, 50, 88, 14);
 constexpr QRect kLossText = layout::Rect(167, 68, 88, 40);
 constexpr QRect kMessageText = layout::Rect(7, 141, 251, 38);
 constexpr int kIndicatorRows = 3;
+constexpr int kIndicatorGap = 2;  // between a table problem's text and a second indicator column
 constexpr const char* kWindNames[] = {
     QT_TRANSLATE_NOOP("mizaro::DrillWindow", "東"), QT_TRANSLATE_NOOP("mizaro::DrillWindow", "南"),
     QT_TRANSLATE_NOOP("mizaro::DrillWindow", "西"), QT_TRANSLATE_NOOP("mizaro::DrillWindow", "北")};
@@ -362,6 +363,12 @@ void DrillWindow::ShowPosition() {
         doraLabels_[i]->setVisible(on);
         if (on) doraLabels_[i]->setPixmap(tiles_[indicators[i]]);
     }
+    // A fourth indicator starts a column over the right of the discard area, where the text of
+    // a table problem wraps: the text keeps clear of it.
+    QRect text = layout::kDiscardArea;
+    if (static_cast<int>(indicators.size()) > kIndicatorRows)
+        text.setRight(IndicatorRect(kIndicatorRows).left() - layout::Px(kIndicatorGap));
+    tableLabel_->setGeometry(text);
     ShowTable(shown ? card_->position : DrillPosition());
     // A problem never comes from a hand in riichi: its discards all stand upright.
     const std::vector<TileKind> none;

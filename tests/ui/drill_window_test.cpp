@@ -188,7 +188,7 @@ TEST_F(DrillWindowTest, ATableProblemShowsItsSeatAndIndicators) {
     table.seatWind = ParseTile("3z");
     table.dealer = false;
     table.unseen = ParseTiles("4444m2233p").counts;
-    table.laterIndicators = {ParseTile("3p")};
+    table.laterIndicators = {ParseTile("3p"), ParseTile("4p"), ParseTile("5p"), ParseTile("6p")};
     table.source = "<b>1</b>.mjlog";
     table.kyoku = 3;
     table.discardNumber = 9;
@@ -209,6 +209,12 @@ TEST_F(DrillWindowTest, ATableProblemShowsItsSeatAndIndicators) {
     EXPECT_TRUE(shown({}, layout::kDoraTile));
     EXPECT_TRUE(shown({}, layout::kDoraTile.translated(0, layout::Px(layout::kDiscardRowStep))));
     EXPECT_FALSE(shown({}, layout::DiscardTile(1, 0)));
+    // The fourth indicator, left of the first, keeps clear of the text.
+    const QRect fourth = layout::kDoraTile.translated(-layout::Px(layout::kTileStep), 0);
+    EXPECT_TRUE(shown({}, fourth));
+    for (QLabel* l : drill()->findChildren<QLabel*>())
+        if (l->text().contains(QStringLiteral("mjlog")))
+            EXPECT_FALSE(l->geometry().intersects(fourth));
 }
 
 class DrillWindowThreadTest : public WindowTest {};
