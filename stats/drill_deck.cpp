@@ -38,6 +38,9 @@ int DrillDeck::HarvestStart(std::span<const GameRecord> log) const {
 void DrillDeck::AddHarvest(HarvestResult harvest, std::span<const GameRecord> log, int firstGame,
                            int day) {
     for (DrillProblem& p : harvest.problems) {
+        // A log rewritten from a copy may bring games harvested before back: their problems
+        // are held already, with their schedules.
+        if (Holds(p.position)) continue;
         if (nextId == kNoNextId) break;  // a file claimed every id; no new one is left
         p.id = nextId++;
         problems.push_back(std::move(p));
@@ -55,10 +58,7 @@ void DrillDeck::AddHarvest(HarvestResult harvest, std::span<const GameRecord> lo
 int DrillDeck::AddTableProblems(std::vector<DrillProblem> imported) {
     int added = 0;
     for (DrillProblem& p : imported) {
-        const bool known =
-            std::any_of(problems.begin(), problems.end(),
-                        [&p](const DrillProblem& held) { return held.position == p.position; });
-        if (known || !p.position.table) continue;
+        if (Holds(p.position) || !p.position.table) continue;
         if (nextId == kNoNextId) break;
         p.id = nextId++;
         p.game = 0;
@@ -66,6 +66,11 @@ int DrillDeck::AddTableProblems(std::vector<DrillProblem> imported) {
         ++added;
     }
     return added;
+}
+
+bool DrillDeck::Holds(const DrillPosition& position) const {
+    return std::any_of(problems.begin(), problems.end(),
+                       [&position](const DrillProblem& held) { return held.position == position; });
 }
 
 DrillProblem* DrillDeck::Find(int id) {

@@ -45,12 +45,14 @@ struct DrillDeck {
 
     // The index of the first game of `log` not yet harvested.
     int HarvestStart(std::span<const GameRecord> log) const;
-    // Adds the problems of a harvest of `log` from game `firstGame` on, with fresh ids, and
-    // marks its games as harvested on `day`.
+    // Adds the problems of a harvest of `log` from game `firstGame` on, with fresh ids (but
+    // none whose position the deck holds already), and marks its games as harvested on `day`.
     void AddHarvest(HarvestResult harvest, std::span<const GameRecord> log, int firstGame, int day);
     // Adds the problems of an imported game (TableProblems) with fresh ids, but none whose
     // position, source included, the deck holds already; the number added.
     int AddTableProblems(std::vector<DrillProblem> imported);
+    // Whether a problem of the deck stands at `position`.
+    bool Holds(const DrillPosition& position) const;
     // Records an answer to the problem of `card` (in the shown suits) on `day`; the grade.
     // kWrong and nothing recorded for a problem not in the deck.
     DrillGrade Answer(const DrillCard& card, TileKind discard, int day);

@@ -141,6 +141,13 @@ TEST(DrillFile, ARestartGivesTheSameDeckAndQueue) {
     EXPECT_EQ(loaded.HarvestStart(log), 3);
     log.erase(log.begin());
     EXPECT_EQ(loaded.HarvestStart(log), 2);
+    // A log rewritten without the last harvested game is harvested anew: the problems held
+    // already are not added twice.
+    HarvestResult anew;
+    anew.games = 1;
+    anew.problems = {*loaded.Find(4), *loaded.Find(4)};
+    loaded.AddHarvest(anew, log, 0, kToday);
+    EXPECT_EQ(loaded.problems.size(), deck.problems.size());
 }
 
 TEST(DrillFile, DamageCostsOnlyItsLineAndAnUnreadableFileIsKept) {
