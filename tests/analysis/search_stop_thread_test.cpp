@@ -26,7 +26,8 @@ TEST(SearchStopThreadTest, AStopFromAnotherThreadEndsALongAnalysisAtOnce) {
         stop.store(true);
     });
     top.AnalyzeDiscards();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 500ms);
+    // Unstopped it runs for 15 s; the bound leaves room for a sanitizer's slower unwinding.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
     stopper.join();
     EXPECT_TRUE(top.stopped() && top.CandidateNodes().empty() && top.ev() == TurnValues{});
 }

@@ -52,7 +52,8 @@ TEST(SearchRunnerThreadTest, ACancelledSearchEndsAtOnceAndTheRunnerWaitsOnlyForT
         }));
         cancelled = std::chrono::steady_clock::now();
     }
-    EXPECT_LT(std::chrono::steady_clock::now() - cancelled, std::chrono::milliseconds(500));
+    // 11 s when the search runs on; the bound leaves room for a sanitizer.
+    EXPECT_LT(std::chrono::steady_clock::now() - cancelled, std::chrono::seconds(5));
 }
 
 }  // namespace
