@@ -16,7 +16,8 @@ bool SameSearch(const KyokuState& a, const KyokuState& b) {
 }  // namespace
 
 std::vector<DrillProblem> TableProblems(std::span<const TableTurn> turns, const std::string& source,
-                                        const DrillThreshold& threshold) {
+                                        const DrillThreshold& threshold,
+                                        const std::atomic<bool>* stop) {
     std::vector<DrillProblem> out;
     for (const TableTurn& t : turns) {
         const TurnReview& r = t.review;
@@ -47,7 +48,8 @@ std::vector<DrillProblem> TableProblems(std::span<const TableTurn> turns, const 
         p.madeValue = r.made;
         p.bestValue = r.bestValue;
         p.loss = r.loss;
-        p.candidates = SearchCandidates(rebuilt, p.made);
+        p.candidates = SearchCandidates(rebuilt, p.made, stop);
+        if (stop != nullptr && stop->load()) return {};
         out.push_back(std::move(p));
     }
     return out;

@@ -31,8 +31,9 @@ inline int KyokuOf(int seat, TileKind seatWind) {
 // The problems of the searched turns of `turns` that lost at least the threshold, with
 // `source` naming the game; ids 0.. for the deck to renumber. A turn whose state is not the one
 // its indicators and table give (or one no search can take) is left out. Searches, so it runs
-// off the interface thread.
+// off the interface thread; once `stop` is set the searches end soon and nothing is given.
 std::vector<DrillProblem> TableProblems(std::span<const TableTurn> turns, const std::string& source,
-                                        const DrillThreshold& threshold = {});
+                                        const DrillThreshold& threshold = {},
+                                        const std::atomic<bool>* stop = nullptr);
 
 }  // namespace mizaro

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <mutex>
 #include <numeric>
+#include <system_error>
 #include <thread>
 
 namespace mizaro {
@@ -59,14 +60,20 @@ RatedTurns ReviewTurns(std::span<const TurnQuestion> questions, int jobs,
             }
             const std::lock_guard<std::mutex> lock(progressLock);
             ++done;
-            if (progress && !progress(done, total)) stopped.store(true);
+            if (progress && !stopped.load() && !progress(done, total)) stopped.store(true);
         }
     };
     const int threads = std::clamp(jobs, 1, std::max(1, total));
-    std::vector<std::thread> helpers;
-    for (int t = 1; t < threads; ++t) helpers.emplace_back(work);
-    work();
-    for (std::thread& h : helpers) h.join();
+    {
+        // Joined on leaving, however this thread leaves; a thread the system refuses leaves the
+        // work to those that run.
+        std::vector<std::jthread> helpers;
+        try {
+            for (int t = 1; t < threads; ++t) helpers.emplace_back(work);
+        } catch (const std::system_error&) {
+        }
+        work();
+    }
     rated.complete = done == total;
     return rated;
 }

@@ -111,6 +111,8 @@ DrillWindow::DrillWindow(const StatSummary& user, std::string directory, Hooks h
 }
 
 DrillWindow::~DrillWindow() {
+    // The main window that tells is being taken down around this child: nothing is told now.
+    hooks_.tell = nullptr;
     Finish();
 }
 
@@ -270,6 +272,7 @@ void DrillWindow::UserChanged(bool saveOld) {
     card_.reset();
     phase_ = Phase::kIdle;
     deck_.Load(user_.name, directory_);
+    saveFailureTold_ = false;  // another user's file
     harvestLabel_->clear();
     if (isVisible()) StartSitting();
     ShowPosition();

@@ -59,7 +59,7 @@ void MainWindow::CopyProblemText() {
         searches_.Run([state = flow_.state, language = language()](const std::atomic<bool>* stop) {
             return ProblemTextFor(state, language, stop);
         });
-    if (!text) return;
+    if (!text || text->stopped) return;
     if (!text->ok()) {
         ShowMessage("", text->refusal);
         return;
@@ -68,6 +68,7 @@ void MainWindow::CopyProblemText() {
 }
 
 void MainWindow::ShowAnalysisPage(const std::string& fileName, const AnalysisText& page) {
+    if (page.stopped) return;  // a cancel's: nothing to show
     if (!page.ok()) {
         ShowMessage("", page.refusal);
         return;

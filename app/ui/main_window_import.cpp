@@ -102,8 +102,9 @@ void MainWindow::ImportGameLog() {
                 ReviewJobs(), &progress.stop);
             // A cancelled review's page and problems are thrown away: search no further.
             if (!review.complete) return Reviewed{};
-            return Reviewed{OnlineReviewPage(game, review, pageLanguage),
-                            TableProblems(ReviewedTableTurns(game, review), source)};
+            return Reviewed{
+                OnlineReviewPage(game, review, pageLanguage),
+                TableProblems(ReviewedTableTurns(game, review), source, {}, &progress.stop)};
         });
     if (!reviewed) return;
     drillWindow_->AddTableProblems(reviewed->problems);

@@ -33,7 +33,7 @@ void MainWindow::ShowGameReview() {
             const GameReview review = ReviewGame(record, ReviewJobs(), stop);
             return review.stopped ? std::string() : ReviewPage(review, title, pageLanguage);
         });
-    if (page && !PublishPage("Review.htm", *page, pageLanguage))
+    if (page && !page->empty() && !PublishPage("Review.htm", *page, pageLanguage))
         Tell(tr("局の検討"), tr("Review.htm を書き込めませんでした。\n%1")
                                  .arg(QString::fromStdString(dataDirectory_)));
 }

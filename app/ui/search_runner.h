@@ -2,9 +2,10 @@
 // the progress window, so that the window keeps painting and takes no input while they run.
 //
 // A cancel sets the search's stop and drops what it gives, which it holds alone; a search of
-// many steps also shows its progress. The runner does not wait for a cancelled worker, which
-// ends within a node of the search; it joins the ended ones later and waits for the rest when
-// it is destroyed, so none outlives the window.
+// many steps also shows its progress. The runner does not wait for a cancelled worker, whose
+// searches end within a node (a step that does not search, such as reading a log, runs to its
+// end); it joins the ended ones later and waits for the rest when it is destroyed, so none
+// outlives the window.
 #pragma once
 
 #include <QWidget>

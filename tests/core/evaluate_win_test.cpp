@@ -236,10 +236,10 @@ TEST(SeatScoring, AWindTripletCountsOnceForTheRoundAndOnceForTheSeat) {
 // indicates the 2m held twice, the two 5z nothing: 1, 2 and 3 indicators find the 1m in 1 of
 // 3, 2 of 3 and 1 of 1 ways.
 TEST(SeatScoring, ExpectedUraDoraTurnsOverOneIndicatorForEachDoraIndicator) {
-    for (const auto [indicators, dealer, expected] : {std::tuple{1, true, (18000 + 2 * 7800) / 3},
-                                                      {2, true, (2 * 18000 + 7800) / 3},
-                                                      {3, true, 18000},
-                                                      {2, false, (2 * 12000 + 5200) / 3}}) {
+    for (const auto& [indicators, dealer, expected] : {std::tuple{1, true, (18000 + 2 * 7800) / 3},
+                                                       {2, true, (2 * 18000 + 7800) / 3},
+                                                       {3, true, 18000},
+                                                       {2, false, (2 * 12000 + 5200) / 3}}) {
         KyokuState s = WinPosition("234m234m456p678s88s", "4m", 5);
         s.wall.fill(0);
         s.wall[K("1m")] = 1;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -59,6 +60,8 @@ TEST(DrillTable, SearchedAgainAProblemGivesTheReviewsValuesAndAVariantMovesItsTi
         if (t.review.kind == RatingKind::kSearch && t.review.loss > 0.0) expected.push_back(&t);
     ASSERT_EQ(Problems().size(), expected.size());
     ASSERT_GE(expected.size(), 3u);
+    const std::atomic<bool> stop{true};
+    EXPECT_TRUE(TableProblems(Turns(), kSource, {0.0, 0.0}, &stop).empty()) << "stopped";
     int variants = 0, laterIndicators = 0, nonDealers = 0;
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const DrillProblem& p = Problems()[i];

@@ -212,9 +212,11 @@ TEST_F(DrillWindowTest, ATableProblemShowsItsSeatAndIndicators) {
     // The fourth indicator, left of the first, keeps clear of the text.
     const QRect fourth = layout::kDoraTile.translated(-layout::Px(layout::kTileStep), 0);
     EXPECT_TRUE(shown({}, fourth));
-    for (QLabel* l : drill()->findChildren<QLabel*>())
-        if (l->text().contains(QStringLiteral("mjlog")))
+    for (QLabel* l : drill()->findChildren<QLabel*>()) {
+        if (l->text().contains(QStringLiteral("mjlog"))) {
             EXPECT_FALSE(l->geometry().intersects(fourth));
+        }
+    }
 }
 
 class DrillWindowThreadTest : public WindowTest {};

@@ -312,8 +312,9 @@ TEST(TableLayoutTest, TheRiichiDiscardLiesOnItsSideAndPushesOnlyTheRestOfItsRow)
             EXPECT_EQ(tile.size(), t == riichi ? upright.size().transposed() : upright.size());
             const bool pushed = riichi > 0 && t > riichi && (t - 1) / 6 == (riichi - 1) / 6;
             EXPECT_EQ(tile.left() != plain.left(), pushed) << riichi << " " << t;
-            if (t % kDiscardsPerRow != 0)
+            if (t % kDiscardsPerRow != 0) {
                 EXPECT_EQ(DiscardTile(t + 1, riichi).left() - tile.right(), gap) << t;
+            }
             for (int u = 1; u < t; ++u) EXPECT_FALSE(tile.intersects(DiscardTile(u, riichi)));
         }
     }
