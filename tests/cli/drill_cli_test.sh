@@ -2,15 +2,8 @@
 # mizaro-cli drill: one line per problem in the fixed format, oldest game first, the same for
 # every number of threads; the page, a threshold that keeps more, JSON, and refusals that fail.
 # Argument: the mizaro-cli program.
-set -u
 cli=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failed=0
-fail() {
-    echo "FAILED: $*"
-    failed=1
-}
+. "$(dirname "$0")/test_lib.sh"
 
 # Six games the computer played.
 cat >"$work/StatMan.log" <<'LOG'

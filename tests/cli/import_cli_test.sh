@@ -2,16 +2,9 @@
 # mizaro-cli import: the review and the position lines of a game in either form, as lines, JSON
 # and pages, the player by seat or name, and refusals that fail with the file named.
 # Arguments: the mizaro-cli program, the folder of the online test logs.
-set -u
 cli=$1
 data=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failed=0
-fail() {
-    echo "FAILED: $*"
-    failed=1
-}
+. "$(dirname "$0")/test_lib.sh"
 
 "$cli" import "$data/game.json" --positions >"$work/json" || fail "json exits non-zero"
 "$cli" import "$data/game.mjlog.gz" --player あお --positions >"$work/xml" || fail "by name"

@@ -2,16 +2,9 @@
 # mizaro-cli report, dama and problem: the exact code page 932 bytes with --out, the same text
 # in UTF-8 on standard output, and a refusal that writes nothing and fails.
 # Arguments: the mizaro-cli program and the folder of golden pages.
-set -u
 cli=$1
 golden=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failed=0
-fail() {
-    echo "FAILED: $*"
-    failed=1
-}
+. "$(dirname "$0")/test_lib.sh"
 
 echo "234567m24p678s55z1z turn=4 dora=5p" | "$cli" dama --out "$work/Dama.htm" ||
     fail "dama exits non-zero"

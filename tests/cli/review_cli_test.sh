@@ -3,15 +3,8 @@
 # searched losses, the games counted from the latest, bench review's signature, and refusals
 # that fail.
 # Argument: the mizaro-cli program.
-set -u
 cli=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failed=0
-fail() {
-    echo "FAILED: $*"
-    failed=1
-}
+. "$(dirname "$0")/test_lib.sh"
 
 # Two recorded games: an exhausted game with no riichi (older), then a hand-played game with
 # riichi at turn 6 (the latest).
